@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// Gregorian date to the tabular (arithmetical) Hijri calendar, advanced by one day.
+class HicriMiladiHesap
+{
+public:
+    HicriMiladiHesap() = default;
+    virtual ~HicriMiladiHesap() = default;
+
+    // Gregorian day, month (1..12) and year, from 15 October 1582 on.
+    void Hesapla(int gun, int ay, int yil);
+
+    // Integer part with a tolerance of 1e-7, so that 2.99999995 counts as 3.
+    static double tamKisim(double x);
+
+    static const char *ayAdiOf(int ay); // "" outside 1..12
+
+    int gun = 0;
+    int ay = 0;
+    int yil = 0;
+    std::string ayAdi; // UTF-8
+};

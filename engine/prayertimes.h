@@ -1,0 +1,71 @@
+#pragma once
+
+#include "astronomy.h"
+
+namespace ravla {
+
+// Marks a time that does not exist on the day (shown 99:99).
+inline constexpr double kNoTime = 99.0;
+
+struct PrayerMethod {
+    double fajrAngle = 0;
+    double ishaAngle = 0;
+    double imsakAngle = 1.5;
+    int fajrInterval = 0;
+    int ishaInterval = 0;
+    int imsakInterval = 0;
+    int rounding = 0;
+    int asrFactor = 1;
+    double nearestLatitude = 48.5;
+    int highLatitudeRule = 5;
+    int adjustOn = 0;
+    double minuteAdjust[6] = {};
+};
+
+struct PrayerTime {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int isExtreme = 0;
+
+    bool exists() const { return hour != 99; }
+    bool operator==(const PrayerTime &) const = default;
+};
+
+// Index of the six times of the solver's output.
+enum PrayerIndex { Fajr = 0, Sunrise, Dhuhr, Asr, Maghrib, Isha, Imsak };
+
+inline constexpr int kMethodCount = 7;
+const char *methodName(int code); // the name the dialogs show, or "" outside 1..7
+
+void methodDefaults(int code, PrayerMethod &method);
+
+double depressionHourAngle(double latitude, double declinationRad, double angle);
+double asrHourAngle(double latitude, double declinationRad, int asrFactor);
+double solarTransit(double longitude, const TopocentricDay &day);
+double riseOrSet(const Location &place, const TopocentricDay &day, int which);
+void toClockTime(double t, const Location &place, const PrayerMethod &method, PrayerTime &out,
+                 int prayerIndex);
+
+// The solver with its own three-day solar cache. Results never depend on the
+// order of the calls; the cache only saves work when successive dates are asked.
+class PrayerEngine
+{
+public:
+    enum Mode { AllTimes = 0, ImsakOnly = 6 };
+    enum RiseSet { Rise = 1, Set = 4 };
+
+    void solveDay(const Location &place, const PrayerMethod &method, int daysInYear,
+                  double julianDay, PrayerTime *out, int mode);
+    void prayerTimesForDay(const Location &place, const PrayerMethod &method, const CivilDate &date,
+                           PrayerTime out[6]);
+    PrayerTime imsakForDay(const Location &place, const PrayerMethod &method,
+                           const CivilDate &date);
+
+    const SolarDayCache &cache() const { return cache_; }
+
+private:
+    SolarDayCache cache_;
+};
+
+} // namespace ravla

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "prayertimes.h"
+
+namespace ravla {
+
+struct DstRule {
+    enum Kind { None, Automatic, Range };
+    Kind kind = Automatic;
+    CivilDate start{0, 0, 0}; // Range: in force from start ...
+    CivilDate end{0, 0,
+                  0}; // ... up to but not including end; a date that does not exist counts as day 0
+
+    bool operator==(const DstRule &) const = default;
+};
+
+// Everything a day's schedule depends on.
+struct ScheduleInputs {
+    CivilDate date;
+    double latitude = 49.08;
+    double longitude = 9.14;
+    double timeZone = 1;
+    int methodCode = 5;
+    bool customMethod = false; // custom Fajr and Isha angles instead of methodCode
+    double fajrAngle = 0;
+    double ishaAngle = 0;
+    bool hanafi = false;
+    DstRule dst;
+
+    bool operator==(const ScheduleInputs &) const = default;
+};
+
+enum ScheduleEntry {
+    EntryFajr = 0,
+    EntrySunrise,
+    EntryDhuhr,
+    EntryAsr,
+    EntryMaghrib,
+    EntryIsha,
+    EntryImsak
+};
+
+struct DaySchedule {
+    // Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak in local clock time, daylight saving applied
+    // (so a late Isha may read 24:40); a time that does not exist stays 99:99.
+    PrayerTime times[7];
+    double qibla = 0;     // degrees clockwise from north
+    int qiblaDegrees = 0; // whole degrees
+    bool dstInForce = false;
+};
+
+PrayerMethod methodFor(const ScheduleInputs &inputs);
+bool dstInForce(const DstRule &rule, const CivilDate &date);
+
+// Computes a day's schedule and keeps it: asking again with the same inputs costs a comparison.
+class ScheduleCalculator
+{
+public:
+    const DaySchedule &compute(const ScheduleInputs &inputs);
+    // How many times the engine actually ran; lets callers skip work when nothing changed.
+    unsigned long generation() const { return generation_; }
+
+private:
+    PrayerEngine engine_;
+    ScheduleInputs last_;
+    DaySchedule result_;
+    unsigned long generation_ = 0;
+};
+
+} // namespace ravla
