@@ -59,6 +59,7 @@ public:
     const DaySchedule &compute(const ScheduleInputs &inputs);
     // How many times the engine actually ran; lets callers skip work when nothing changed.
     unsigned long generation() const { return generation_; }
+    const DaySchedule &result() const { return result_; } // of the last compute
 
 private:
     PrayerEngine engine_;

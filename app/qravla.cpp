@@ -1,0 +1,360 @@
+#include "qravla.h"
+
+#include "dil.h"
+#include "saat.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 kGunMs = 86400000;
+constexpr qint64 kGecikmeSiniriMs = 60000; // older moments were slept through: no alert
+
+qint64 duvarSaatiMs(const QDateTime &t)
+{
+    return t.date().toJulianDay() * kGunMs + t.time().msecsSinceStartOfDay();
+}
+
+qint64 vakitAni(qint64 julianGun, const ravla::PrayerTime &v)
+{
+    return julianGun * kGunMs + (v.hour * 3600 + v.minute * 60) * qint64(1000);
+}
+
+void yaz(QLabel *label, const QString &metin)
+{
+    if (label->text() != metin)
+        label->setText(metin);
+}
+
+QString saatMetni(const ravla::PrayerTime &v)
+{
+    return QStringLiteral("%1:%2:00").arg(v.hour).arg(v.minute, 2, 10, QLatin1Char('0'));
+}
+
+QLocale arayuzYereli(int dilNo)
+{
+    switch (dilNo) {
+    case 1:
+        return QLocale(QLocale::Arabic, QLocale::Tunisia); // Arabic names with Latin digits
+    case 2:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case 3:
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    default:
+        return QLocale(QLocale::Turkish, QLocale::Turkey);
+    }
+}
+
+// Schedule entries of the five prayers, by prayer number 1..5.
+constexpr ravla::ScheduleEntry kNamazlar[5] = {ravla::EntryFajr, ravla::EntryDhuhr, ravla::EntryAsr,
+                                               ravla::EntryMaghrib, ravla::EntryIsha};
+
+} // namespace
+
+// The images are compiled into the static application library; pull them in.
+static void resimleriYukle()
+{
+    Q_INIT_RESOURCE(ravla);
+}
+
+QRavla::QRavla(QWidget *parent) : QWidget(parent)
+{
+    resimleriYukle();
+    ui.setupUi(this);
+    setFixedSize(720, 440);
+
+    if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
+        const QRect masaustu = ekran->geometry();
+        move((masaustu.width() - width()) / 2, (masaustu.height() - height()) / 2);
+    }
+
+    ui.lcdNumber->setSegmentStyle(QLCDNumber::Filled);
+    saatZamanlayici = new QTimer(this);
+    connect(saatZamanlayici, &QTimer::timeout, this, &QRavla::showTime);
+    saatZamanlayici->start(1000);
+    showTime();
+    setWindowTitle(tr("Ravla Namaz Vakti"));
+
+    akisZamanlayici = new QTimer(this);
+    connect(akisZamanlayici, &QTimer::timeout, this, &QRavla::ZamanAkimi);
+
+    dilNo = Dil::dilNo();
+    if (dilNo >= 0 && dilNo <= 3)
+        ui.DilComboBox->setCurrentIndex(dilNo);
+
+    ayarlar.Bagla(ayar);
+    ayarlar.Oku();
+    CumleleriDoldur();
+
+    // These controls come alive with the dialogs, the sound and the tray they belong to.
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui.OkuToolButton), static_cast<QWidget *>(ui.OkumaToolButton),
+          static_cast<QWidget *>(ui.SesSec), static_cast<QWidget *>(ui.secenektoolButton),
+          static_cast<QWidget *>(ui.KabeAciToolButton), static_cast<QWidget *>(ui.DilComboBox),
+          static_cast<QWidget *>(ui.BilgiToolButton)})
+        w->setEnabled(false);
+
+    camiResmi = QPixmap(QStringLiteral(":/iconlar/resim/cami.png"));
+    camikResmi = QPixmap(QStringLiteral(":/iconlar/resim/camik.png"));
+    animasyonZamanlayici = new QTimer(this);
+    connect(animasyonZamanlayici, &QTimer::timeout, this, &QRavla::TrayAnimasyon);
+    connect(ui.SesSlider, &QSlider::valueChanged, this, &QRavla::SetDuzey);
+
+    ZamanAkimi();
+    tikSayaci = 0;
+    akisZamanlayici->start(1000);
+}
+
+QRavla::~QRavla() = default;
+
+void QRavla::showTime()
+{
+    const QTime simdi = Saat::simdi().time();
+    QString metin = simdi.toString(QStringLiteral("hh:mm"));
+    if (simdi.second() % 2 == 0)
+        metin[2] = QLatin1Char(' ');
+    ui.lcdNumber->display(metin);
+}
+
+ravla::ScheduleInputs QRavla::girdiler(int gun, int ay, int yil, double enlem, double boylam,
+                                       int gmt) const
+{
+    ravla::ScheduleInputs g;
+    g.date = {gun, ay, yil};
+    g.latitude = enlem;
+    g.longitude = boylam;
+    g.timeZone = gmt;
+    g.methodCode = ayar.hesapYontemi;
+    g.customMethod = ayar.ozelHesapYontem;
+    g.fajrAngle = ayar.sabahAci;
+    g.ishaAngle = ayar.yatsiAci;
+    g.hanafi = ayar.hanefiMezhep;
+    if (ayar.yazSaatiOtomatik) {
+        g.dst.kind = ravla::DstRule::Automatic;
+    } else {
+        g.dst.kind = ravla::DstRule::Range;
+        g.dst.start = {ayar.yazGunBasla, ayar.yazAyBasla, ayar.yazYilBasla};
+        g.dst.end = {ayar.yazGunBitis, ayar.yazAyBitis, ayar.yazYilBitis};
+    }
+    return g;
+}
+
+void QRavla::ZamanAkimi()
+{
+    const QDateTime simdi = Saat::simdi();
+    simdiMs = duvarSaatiMs(simdi);
+    const QDate bugun = simdi.date();
+    gun = bugun.day();
+    ay = bugun.month();
+    yil = bugun.year();
+
+    if (bugun != etiketTarihi) {
+        ui.Tarihlabel->setText(
+            arayuzYereli(dilNo).toString(bugun, QStringLiteral("dddd, dd.MM.yyyy")));
+        hicri.Hesapla(gun, ay, yil);
+        ui.Hicrilabel->setText(
+            QString::fromStdString(hicri.ayAdi) + QStringLiteral(" : ") +
+            QStringLiteral("%1.%2.%3").arg(hicri.gun).arg(hicri.ay).arg(hicri.yil));
+        etiketTarihi = bugun;
+    }
+
+    VakitleriHesapla(gun, ay, yil, ayar.enlem, ayar.boylam, ayar.gmt);
+    yaz(ui.Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
+
+    SonrakiVakitGuncelle();
+}
+
+void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, int gmt)
+{
+    const ravla::ScheduleInputs g = girdiler(gun, ay, yil, enlem, boylam, gmt);
+    const ravla::DaySchedule &s = bugunHesap.compute(g);
+    if (bugunHesap.generation() == yazilanNesil)
+        return; // nothing changed since the last second
+
+    std::copy(std::begin(s.times), std::end(s.times), std::begin(vakitler));
+    kibleAci = s.qibla;
+    kibleDerece = s.qiblaDegrees;
+    yazSaatiEtkin = s.dstInForce;
+    EtiketleriYaz();
+    yazilanNesil = bugunHesap.generation();
+
+    // Yesterday's schedule too: its Isha may fall after our midnight.
+    ravla::ScheduleInputs dun = g;
+    const QDate dunTarih = QDate(yil, ay, gun).addDays(-1);
+    dun.date = {dunTarih.day(), dunTarih.month(), dunTarih.year()};
+    dunHesap.compute(dun);
+    AnlariTopla();
+}
+
+void QRavla::EtiketleriYaz()
+{
+    using namespace ravla;
+    yaz(ui.imsakvakitlabel, saatMetni(vakitler[EntryImsak]));
+    yaz(ui.fecirvakitlabel, saatMetni(vakitler[EntryFajr]));
+    yaz(ui.gunesvakitlabel, saatMetni(vakitler[EntrySunrise]));
+    yaz(ui.oglevakitlabel, saatMetni(vakitler[EntryDhuhr]));
+    yaz(ui.ikindivakitlabel, saatMetni(vakitler[EntryAsr]));
+    yaz(ui.aksamvakitlabel, saatMetni(vakitler[EntryMaghrib]));
+    yaz(ui.yatsivakitlabel, saatMetni(vakitler[EntryIsha]));
+}
+
+void QRavla::AnlariTopla()
+{
+    anlar.clear();
+    const qint64 bugun = QDate(yil, ay, gun).toJulianDay();
+    const ravla::DaySchedule &dun = dunHesap.result();
+    for (int no = 1; no <= 5; ++no) {
+        const ravla::PrayerTime &d = dun.times[kNamazlar[no - 1]];
+        if (d.exists())
+            anlar.push_back({vakitAni(bugun - 1, d), no});
+        const ravla::PrayerTime &v = vakitler[kNamazlar[no - 1]];
+        if (v.exists())
+            anlar.push_back({vakitAni(bugun, v), no});
+    }
+    std::sort(anlar.begin(), anlar.end(),
+              [](const Vakit &a, const Vakit &b) { return a.an < b.an; });
+}
+
+void QRavla::CumleleriDoldur()
+{
+    static const char *const cumleler[4][7] = {
+        {"Sabah namazına ", "Öğle namazına ", "İkindi namazına ", "Akşam namazına ",
+         "Yatsı namazına ", " saat ", " dakika kaldı"},
+        {" بقي على صلاة الصّبح ", " بقي على صلاة الظّهر ", " بقي على صلاة العصر ",
+         " بقي على صلاة المغرب ", " بقي على صلاة العشاء ", " ساعة ", " دقيقة"},
+        {"bis Fadscr ", "bis Mittag ", "bis Asr ", "bis Abend ", "bis Nacht ", " Stunde(n) ",
+         " Minute(n) "},
+        {"Until Fajr ", "Until Dhuhr ", "Until Asr ", "Until Maghrib ", "Until Isha ", " hours ",
+         " minutes"},
+    };
+    for (int i = 0; i < 7; ++i)
+        vakitCumleleri[i] =
+            dilNo >= 0 && dilNo <= 3 ? QString::fromUtf8(cumleler[dilNo][i]) : QString();
+}
+
+bool QRavla::VakitTamMi(qint64 an) const
+{
+    return oncekiTikMs < an && an <= simdiMs && simdiMs - an <= kGecikmeSiniriMs &&
+           std::find(calanlar.begin(), calanlar.end(), an) == calanlar.end();
+}
+
+void QRavla::SonrakiVakitGuncelle()
+{
+    // A prayer is reached when its moment lies between the previous tick and this one,
+    // so a late or skipped timer tick cannot lose it. The first tick only looks ahead.
+    if (oncekiTikMs >= 0) {
+        int gelen = 0;
+        for (const Vakit &v : anlar) {
+            if (VakitTamMi(v.an)) {
+                calanlar.push_back(v.an);
+                gelen = v.no; // several at once: the latest one sounds
+            }
+        }
+        std::erase_if(calanlar, [this](qint64 an) { return an < simdiMs - 2 * kGunMs; });
+        if (gelen != 0) {
+            VakitGeldi(gelen);
+            animasyonZamanlayici->start(700);
+        }
+    }
+    oncekiTikMs = simdiMs;
+
+    const int sonraki = SonrakiVakit();
+    if (sonraki == 0) {
+        yaz(ui.KalanZamanLabel, QString());
+        return;
+    }
+    const auto hedef =
+        std::find_if(anlar.begin(), anlar.end(), [this](const Vakit &v) { return v.an > simdiMs; });
+    const qint64 hedefMs = hedef != anlar.end() ? hedef->an
+                                                : vakitAni(QDate(yil, ay, gun).toJulianDay() + 1,
+                                                           vakitler[ravla::EntryFajr]);
+    KalanSureHesapla(hedefMs);
+    yaz(ui.KalanZamanLabel, vakitCumleleri[sonraki - 1] + QString::number(kalanSaat) +
+                                vakitCumleleri[5] + QString::number(kalanDakika) +
+                                vakitCumleleri[6]);
+}
+
+int QRavla::SonrakiVakit() const
+{
+    for (const Vakit &v : anlar)
+        if (v.an > simdiMs)
+            return v.no;
+    // After Isha: tomorrow's Fajr, taken to be at today's Fajr time.
+    return vakitler[ravla::EntryFajr].exists() ? 1 : 0;
+}
+
+void QRavla::KalanSureHesapla(qint64 hedef)
+{
+    const qint64 saniye = hedef / 1000 - simdiMs / 1000;
+    int saat = static_cast<int>(saniye / 3600);
+    int dakika = static_cast<int>((saniye - 3600 * qint64(saat)) / 60);
+    if (dakika <= 58)
+        ++dakika; // "minutes left" counts the minute that is running
+    kalanSaat = saat;
+    kalanDakika = dakika;
+}
+
+void QRavla::VakitGeldi(int vakit)
+{
+    emit vakitGeldi(vakit);
+}
+
+void QRavla::TrayAnimasyon()
+{
+    ++animasyonKare;
+    ui.camilabel->setPixmap(animasyonKare % 2 ? camiResmi : camikResmi);
+    if (animasyonKare > 170) {
+        animasyonKare = 0;
+        ui.camilabel->setPixmap(camiResmi);
+        animasyonZamanlayici->stop();
+    }
+}
+
+void QRavla::SetDuzey(int duzey)
+{
+    ui.SesDuzeyLabel->setText(QStringLiteral("% %1").arg(duzey));
+}
+
+void QRavla::TrayGizle()
+{
+    hide();
+}
+
+void QRavla::TrayGoster()
+{
+    showNormal();
+}
+
+void QRavla::FormuGizleVeYokOl()
+{
+    TrayGizle();
+}
+
+void QRavla::slotTrayTiklandi(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::Trigger)
+        return;
+    if (!isHidden()) {
+        TrayGizle();
+        return;
+    }
+    show();
+    if (isMinimized())
+        isMaximized() ? showMaximized() : showNormal();
+    raise();
+    activateWindow();
+}
+
+// The controls behind these slots are disabled until their dialogs and sound exist.
+void QRavla::SeceneklerFormuGoster() {}
+void QRavla::BilgiToolButtonTiklandi() {}
+void QRavla::CalSlot() {}
+void QRavla::DurSlot() {}
+void QRavla::DilComboBoxDegisSlot() {}
+void QRavla::SesSecSlot() {}
+void QRavla::KabeAciSlot() {}

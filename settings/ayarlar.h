@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+// The place and calculation settings. The main window owns one set for the whole run;
+// the options dialog writes it and Ayarlar copies it to and from the store.
+struct AyarDegerleri {
+    double enlem = 49.08;
+    double boylam = 9.14;
+    int gmt = 1;
+    QString ulkeAdi;
+    QString sehirAdi;
+    bool yazSaatiOtomatik = true;
+    int yazGunBasla = 0;
+    int yazAyBasla = 0;
+    int yazYilBasla = 0;
+    int yazGunBitis = 0;
+    int yazAyBitis = 0;
+    int yazYilBitis = 0;
+    int hesapYontemi = 5;
+    int ikindiYontemi = 0; // kept and written back; nothing computes with it
+    bool hanefiMezhep = false;
+    bool ozelHesapYontem = false;
+    double sabahAci = 0.0;
+    double yatsiAci = 0.0;
+};
+
+// Copies eighteen variables that belong to someone else between them and the
+// per-user settings store ("Zorva Yazilim", "Ravla Ayarlar").
+class Ayarlar
+{
+public:
+    Ayarlar() = default;
+    virtual ~Ayarlar() = default;
+
+    void Bagla(double &enlem, double &boylam, int &gmt, QString &ulkeAdi, QString &sehirAdi,
+               int &yazGunBasla, int &yazAyBasla, int &yazYilBasla, int &yazGunBitis,
+               int &yazAyBitis, int &yazYilBitis, bool &yazSaatiOtomatik, int &hesapYontemi,
+               int &ikindiYontemi, double &sabahAci, double &yatsiAci, bool &hanefiMezhep,
+               bool &ozelHesapYontem);
+    void Bagla(AyarDegerleri &degerler);
+
+    bool bagli() const { return enlem_ != nullptr; }
+    void Oku();    // loads every key into the bound variables; absent keys give the defaults
+    void Kaydet(); // writes all eighteen bound variables
+
+private:
+    double *enlem_ = nullptr;
+    double *boylam_ = nullptr;
+    int *gmt_ = nullptr;
+    QString *ulkeAdi_ = nullptr;
+    QString *sehirAdi_ = nullptr;
+    bool *yazSaatiOtomatik_ = nullptr;
+    int *yazGunBasla_ = nullptr;
+    int *yazAyBasla_ = nullptr;
+    int *yazYilBasla_ = nullptr;
+    int *yazGunBitis_ = nullptr;
+    int *yazAyBitis_ = nullptr;
+    int *yazYilBitis_ = nullptr;
+    int *hesapYontemi_ = nullptr;
+    int *ikindiYontemi_ = nullptr;
+    bool *hanefiMezhep_ = nullptr;
+    bool *ozelHesapYontem_ = nullptr;
+    double *sabahAci_ = nullptr;
+    double *yatsiAci_ = nullptr;
+};
