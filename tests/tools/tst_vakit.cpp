@@ -1,0 +1,261 @@
+// Runs the built ravla-vakit the way a user's script would and checks what comes out.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run vakit(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(RAVLA_VAKIT), args);
+    const bool done = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
+    return {done ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+const QStringList kIstanbul = {"--lat", "41.0", "--lon", "29.0", "--tz", "2"};
+const QStringList kBerlin = {"--lat", "52.52", "--lon", "13.405", "--tz", "1"};
+const QStringList kTromso = {"--lat", "70", "--lon", "25", "--tz", "1"}; // polar night in December
+
+// The csv rows without the header; fails the test on anything but a clean run.
+QStringList csvRows(const QStringList &args)
+{
+    const Run r = vakit(args + QStringList{"--format", "csv"});
+    if (r.exitCode != 0 || !r.err.isEmpty())
+        return {};
+    QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+    if (lines.value(0) != "date,imsak,fajr,sunrise,dhuhr,asr,maghrib,isha,hijri,qibla")
+        return {};
+    lines.removeFirst();
+    return lines;
+}
+
+// Seconds since midnight of a csv time, -1 for 99:99:00.
+int seconds(const QString &field)
+{
+    const QStringList hms = QString(field).remove('*').split(':');
+    if (hms.value(0) == "99")
+        return -1;
+    return hms.value(0).toInt() * 3600 + hms.value(1).toInt() * 60 + hms.value(2).toInt();
+}
+
+} // namespace
+
+class TestVakit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void csv_data();
+    void csv();
+    void daylightSaving_data();
+    void daylightSaving();
+    void run_data();
+    void run();
+    void json();
+    void text_data();
+    void text();
+    void badInput_data();
+    void badInput();
+};
+
+void TestVakit::csv_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("row");
+
+    QTest::newRow("Istanbul, winter")
+        << kIstanbul + QStringList{"--date", "2026-12-05", "--dst", "none"}
+        << "2026-12-05,5:26:43,5:34:54,7:13:18,11:54:32,14:17:40,16:35:35,18:08:43,25.6.1448,151";
+    QTest::newRow("Berlin, borrowed twilight")
+        << kBerlin + QStringList{"--date", "2026-06-21", "--dst", "none"}
+        << "2026-06-21,0:17:57*,0:27:57*,3:43:14,12:08:11,16:33:07,20:33:07,23:01:55*,6.1.1448,"
+           "136";
+    // A time zone cut to whole hours would move every time by the fraction.
+    QTest::newRow("Kathmandu, UTC+5:45")
+        << QStringList{"--lat", "27.7", "--lon", "85.32", "--tz", "5.75", "--date", "2026-03-01"}
+        << "2026-03-01,5:04:03,5:10:50,6:28:33,12:16:03,15:34:58,18:03:55,19:16:44,13.9.1447,271";
+    QTest::newRow("polar night keeps 99:99:00 under daylight saving")
+        << kTromso + QStringList{"--date", "2026-12-20", "--dst", "2026-12-01..2027-01-01"}
+        << "2026-12-20,6:46:38,7:05:00,99:99:00,12:17:31,99:99:00,99:99:00,17:17:32,11.7.1448,161";
+}
+
+void TestVakit::csv()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, row);
+    QCOMPARE(csvRows(args), QStringList{row});
+}
+
+void TestVakit::daylightSaving_data()
+{
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("inForce");
+
+    const QString a = "auto";
+    QTest::newRow("auto, Saturday before March change") << a << "2026-03-28" << false;
+    QTest::newRow("auto, March change") << a << "2026-03-29" << true;
+    QTest::newRow("auto, Saturday before October change") << a << "2026-10-24" << true;
+    QTest::newRow("auto, October change") << a << "2026-10-25" << false;
+    const QString range = "2026-04-10..2026-04-20";
+    QTest::newRow("range, day before") << range << "2026-04-09" << false;
+    QTest::newRow("range, first day") << range << "2026-04-10" << true;
+    QTest::newRow("range, end excluded") << range << "2026-04-20" << false;
+}
+
+void TestVakit::daylightSaving()
+{
+    QFETCH(QString, rule);
+    QFETCH(QString, date);
+    QFETCH(bool, inForce);
+
+    for (const QStringList &place : {kIstanbul, kBerlin}) {
+        const QStringList base = place + QStringList{"--date", date};
+        const QStringList plain = csvRows(base + QStringList{"--dst", "none"}).value(0).split(',');
+        const QStringList ruled = csvRows(base + QStringList{"--dst", rule}).value(0).split(',');
+        QVERIFY(ruled.size() == 10 && plain.size() == 10);
+        const int shift = inForce ? 3600 : 0;
+        for (int i = 1; i <= 7; ++i) {
+            QCOMPARE(ruled[i].endsWith('*'), plain[i].endsWith('*'));
+            QCOMPARE(seconds(ruled[i]), seconds(plain[i]) + shift);
+        }
+        QCOMPARE(ruled.mid(8), plain.mid(8)); // Hijri date and Qibla do not move
+    }
+}
+
+void TestVakit::run_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QStringList>("dates");
+
+    QTest::newRow("new year") << "2026-12-30" << 4
+                              << QStringList{"2026-12-30", "2026-12-31", "2027-01-01",
+                                             "2027-01-02"};
+    QTest::newRow("leap February")
+        << "2028-02-28" << 3 << QStringList{"2028-02-28", "2028-02-29", "2028-03-01"};
+    QTest::newRow("plain February") << "2027-02-28" << 2 << QStringList{"2027-02-28", "2027-03-01"};
+}
+
+void TestVakit::run()
+{
+    QFETCH(QString, first);
+    QFETCH(int, days);
+    QFETCH(QStringList, dates);
+
+    const QStringList rows =
+        csvRows(kBerlin + QStringList{"--date", first, "--days", QString::number(days)});
+    QCOMPARE(rows.size(), dates.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        QCOMPARE(rows[i].section(',', 0, 0), dates[i]);
+        // A day inside a run must read exactly as the same day asked for alone.
+        QCOMPARE(rows[i], csvRows(kBerlin + QStringList{"--date", dates[i]}).value(0));
+    }
+}
+
+void TestVakit::json()
+{
+    const Run r = vakit(kBerlin + QStringList{"--date", "2026-06-21", "--days", "2", "--dst",
+                                              "none", "--format", "json"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray days = QJsonDocument::fromJson(r.out).array();
+    QCOMPARE(days.size(), 2);
+
+    const QJsonObject d = days[0].toObject();
+    QCOMPARE(d["isha"], QJsonValue("23:01:55"));
+    QCOMPARE(d["hijri"], QJsonValue("6.1.1448"));
+    QCOMPARE(d["qibla"], QJsonValue(136));
+    const QStringList flagged = {"imsak", "fajr", "isha"};
+    const QStringList keys = {"imsak", "fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"};
+    for (const QString &key : keys) {
+        QVERIFY2(d[key + "Extreme"].isBool(), qPrintable(key));
+        QCOMPARE(d[key + "Extreme"].toBool(), flagged.contains(key));
+    }
+    QCOMPARE(days[1].toObject()["date"], QJsonValue("2026-06-22"));
+}
+
+void TestVakit::text_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("default method") << kIstanbul
+                                    << QStringList{"latitude 41, longitude 29, time zone UTC+2",
+                                                   "Method: Muslim World League\n",
+                                                   "\nDate           Imsak       Fajr    Sunrise"};
+    QTest::newRow("named method, Hanafi")
+        << kIstanbul + QStringList{"--method", "1", "--hanafi", "--dst", "none"}
+        << QStringList{"Egyptian General Authority of Survey, Hanafi Asr", "Daylight saving: none"};
+    QTest::newRow("custom angles") << kIstanbul + QStringList{"--custom", "18.5,17", "--tz", "-3.5"}
+                                   << QStringList{"Custom angles 18.5\u00b0/17\u00b0", "UTC-3.5"};
+    QTest::newRow("flagged times, footnote") << kBerlin + QStringList{"--date", "2026-06-21"}
+                                             << QStringList{"1:27:57*", "24:01:55*", "\n* "};
+    QTest::newRow("help") << QStringList{"--help"}
+                          << QStringList{"--dst FIRST..END", "--format json", "fajrExtreme"};
+}
+
+void TestVakit::text()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, expected);
+
+    const Run r = vakit(args);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.err.isEmpty());
+    const QString text = QString::fromUtf8(r.out);
+    for (const QString &s : expected)
+        QVERIFY2(text.contains(s), qPrintable(s + " missing in\n" + text));
+}
+
+void TestVakit::badInput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("problem");
+
+    const QStringList lon = {"--lon", "29"};
+    const QStringList tz = {"--tz", "2"};
+    QTest::newRow("latitude too high")
+        << QStringList{"--lat", "91"} + lon + tz << "--lat must be between -90 and 90, got 91";
+    QTest::newRow("latitude with comma") << QStringList{"--lat", "41,5"} + lon + tz << "'41,5'";
+    QTest::newRow("value forgotten") << QStringList{"--lat", "--lon", "29", "--tz", "2"} << "--lat";
+    QTest::newRow("unknown option") << kIstanbul + QStringList{"--month", "3"} << "--month";
+    QTest::newRow("method and custom")
+        << kIstanbul + QStringList{"--custom", "18,17", "--method", "2"} << "--custom";
+    QTest::newRow("method 8") << kIstanbul + QStringList{"--method", "8"} << "--method";
+    QTest::newRow("custom angle above 90")
+        << kIstanbul + QStringList{"--custom", "18,91"} << "--custom";
+    QTest::newRow("too many days") << kIstanbul + QStringList{"--days", "36601"} << "--days";
+    QTest::newRow("30 February") << kIstanbul + QStringList{"--date", "2026-02-30"} << "2026-02-30";
+    QTest::newRow("malformed date") << kIstanbul + QStringList{"--date", "05.12.2026"} << "--date";
+    QTest::newRow("unknown dst") << kIstanbul + QStringList{"--dst", "summer"} << "--dst";
+    QTest::newRow("dst range, backwards")
+        << kIstanbul + QStringList{"--dst", "2026-10-25..2026-03-29"} << "--dst";
+}
+
+void TestVakit::badInput()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, problem);
+
+    const Run r = vakit(args);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out, QByteArray());
+    const QStringList lines = QString::fromUtf8(r.err).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith("ravla-vakit: ") && lines[0].contains(problem),
+             qPrintable(lines[0]));
+    QCOMPARE(lines[1], "Try 'ravla-vakit --help'.");
+}
+
+QTEST_GUILESS_MAIN(TestVakit)
+#include "tst_vakit.moc"

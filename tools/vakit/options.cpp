@@ -1,0 +1,325 @@
+#include "options.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <type_traits>
+
+namespace vakit {
+
+namespace {
+
+// The Hijri conversion and the engine's Julian day both start with the Gregorian calendar.
+constexpr ravla::CivilDate kFirstSupportedDate{15, 10, 1582};
+constexpr int kMaxDays = 36600;
+
+struct UsageError {
+    std::string message;
+};
+
+std::string quoted(std::string_view s)
+{
+    return "'" + std::string(s) + "'";
+}
+
+enum class NumberStatus { Ok, NotANumber, OutOfRange };
+
+// from_chars so that a German or Turkish locale never turns "5.5" into 5.
+template <typename T> NumberStatus toNumber(std::string_view s, T &value)
+{
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+        if (!s.empty() && s.front() == '-')
+            return NumberStatus::NotANumber;
+    }
+    const char *end = s.data() + s.size();
+    const auto [ptr, ec] = std::from_chars(s.data(), end, value);
+    if (ec == std::errc::result_out_of_range && ptr == end)
+        return NumberStatus::OutOfRange;
+    if (ec != std::errc() || ptr != end || s.empty())
+        return NumberStatus::NotANumber;
+    if constexpr (std::is_floating_point_v<T>) {
+        if (!std::isfinite(value))
+            return NumberStatus::NotANumber;
+    }
+    return NumberStatus::Ok;
+}
+
+std::string shortest(double value)
+{
+    char buf[32];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, result.ptr);
+}
+
+std::string rangeText(double low, double high)
+{
+    return shortest(low) + " and " + shortest(high);
+}
+
+double realIn(std::string_view option, std::string_view text, double low, double high,
+              std::string_view what = {})
+{
+    double value = 0;
+    const NumberStatus status = toNumber(text, value);
+    const std::string name = what.empty() ? std::string(option) : std::string(what);
+    if (status == NumberStatus::NotANumber)
+        throw UsageError{std::string(option) + " needs a number, got " + quoted(text)};
+    if (status == NumberStatus::OutOfRange || value < low || value > high)
+        throw UsageError{name + " must be between " + rangeText(low, high) + ", got " +
+                         std::string(text)};
+    return value;
+}
+
+int wholeIn(std::string_view option, std::string_view text, int low, int high)
+{
+    int value = 0;
+    const NumberStatus status = toNumber(text, value);
+    if (status == NumberStatus::NotANumber)
+        throw UsageError{std::string(option) + " needs a whole number, got " + quoted(text)};
+    if (status == NumberStatus::OutOfRange || value < low || value > high)
+        throw UsageError{std::string(option) + " must be between " + std::to_string(low) + " and " +
+                         std::to_string(high) + ", got " + std::string(text)};
+    return value;
+}
+
+bool allDigits(std::string_view s, std::size_t minLength, std::size_t maxLength)
+{
+    if (s.size() < minLength || s.size() > maxLength)
+        return false;
+    for (char c : s)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+// YYYY-MM-DD; month and day may drop their leading zero.
+std::optional<ravla::CivilDate> toDate(std::string_view s)
+{
+    const std::size_t first = s.find('-');
+    const std::size_t second = first == std::string_view::npos ? first : s.find('-', first + 1);
+    if (second == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view y = s.substr(0, first);
+    const std::string_view m = s.substr(first + 1, second - first - 1);
+    const std::string_view d = s.substr(second + 1);
+    if (!allDigits(y, 4, 4) || !allDigits(m, 1, 2) || !allDigits(d, 1, 2))
+        return std::nullopt;
+    ravla::CivilDate date;
+    std::from_chars(y.data(), y.data() + y.size(), date.year);
+    std::from_chars(m.data(), m.data() + m.size(), date.month);
+    std::from_chars(d.data(), d.data() + d.size(), date.day);
+    return date;
+}
+
+ravla::CivilDate existingDate(std::string_view option, std::string_view text)
+{
+    const std::optional<ravla::CivilDate> date = toDate(text);
+    if (!date)
+        throw UsageError{std::string(option) + " needs a date as YYYY-MM-DD, got " + quoted(text)};
+    if (ravla::civilDayNumber(*date) == 0)
+        throw UsageError{std::string(option) + ": " + std::string(text) + " does not exist"};
+    return *date;
+}
+
+ravla::DstRule dstRule(std::string_view text)
+{
+    ravla::DstRule rule;
+    if (text == "none") {
+        rule.kind = ravla::DstRule::None;
+        return rule;
+    }
+    if (text == "auto") {
+        rule.kind = ravla::DstRule::Automatic;
+        return rule;
+    }
+    const std::size_t dots = text.find("..");
+    if (dots == std::string_view::npos || !toDate(text.substr(0, dots)) ||
+        !toDate(text.substr(dots + 2)))
+        throw UsageError{"--dst needs none, auto or FIRST..END with dates as YYYY-MM-DD, got " +
+                         quoted(text)};
+    rule.kind = ravla::DstRule::Range;
+    rule.start = existingDate("--dst", text.substr(0, dots));
+    rule.end = existingDate("--dst", text.substr(dots + 2));
+    if (ravla::civilDayNumber(rule.end) <= ravla::civilDayNumber(rule.start))
+        throw UsageError{"--dst range must end after it starts, got " + std::string(text)};
+    return rule;
+}
+
+Format format(std::string_view text)
+{
+    if (text == "text")
+        return Format::Text;
+    if (text == "csv")
+        return Format::Csv;
+    if (text == "json")
+        return Format::Json;
+    throw UsageError{"--format needs text, csv or json, got " + quoted(text)};
+}
+
+void parseInto(const std::vector<std::string> &args, Options &o)
+{
+    bool haveLat = false, haveLon = false, haveTz = false, haveMethod = false;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+            return;
+        }
+        if (arg == "--hanafi") {
+            o.hanafi = true;
+            continue;
+        }
+        if (arg.substr(0, 9) == "--hanafi=")
+            throw UsageError{"--hanafi takes no value"};
+        if (arg.substr(0, 2) != "--")
+            throw UsageError{"unexpected argument " + quoted(arg)};
+
+        // Both "--lat 41" and "--lat=41".
+        std::string_view option = arg;
+        std::string_view value;
+        bool haveValue = false;
+        if (const std::size_t eq = arg.find('='); eq != std::string_view::npos) {
+            option = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+            haveValue = true;
+        }
+        static const std::string_view known[] = {"--lat",    "--lon",  "--tz",
+                                                 "--date",   "--days", "--method",
+                                                 "--custom", "--dst",  "--format"};
+        bool isKnown = false;
+        for (std::string_view k : known)
+            isKnown = isKnown || option == k;
+        if (!isKnown)
+            throw UsageError{"unknown option " + quoted(option)};
+        if (!haveValue) {
+            // A following option means the value was forgotten; "-3.5" is still a value.
+            if (i + 1 >= args.size() || std::string_view(args[i + 1]).substr(0, 2) == "--")
+                throw UsageError{std::string(option) + " needs a value"};
+            value = args[++i];
+        }
+
+        if (option == "--lat") {
+            o.latitude = realIn(option, value, -90, 90);
+            haveLat = true;
+        } else if (option == "--lon") {
+            o.longitude = realIn(option, value, -180, 180);
+            haveLon = true;
+        } else if (option == "--tz") {
+            o.timeZone = realIn(option, value, -15, 15);
+            haveTz = true;
+        } else if (option == "--date") {
+            o.date = existingDate(option, value);
+            if (ravla::civilDayNumber(o.date) < ravla::civilDayNumber(kFirstSupportedDate))
+                throw UsageError{"--date must be 1582-10-15 or later, got " + std::string(value)};
+        } else if (option == "--days") {
+            o.days = wholeIn(option, value, 1, kMaxDays);
+        } else if (option == "--method") {
+            o.method = wholeIn(option, value, 1, ravla::kMethodCount);
+            haveMethod = true;
+        } else if (option == "--custom") {
+            const std::size_t comma = value.find(',');
+            if (comma == std::string_view::npos)
+                throw UsageError{"--custom needs two angles as FAJR,ISHA, got " + quoted(value)};
+            o.fajrAngle = realIn(option, value.substr(0, comma), 0, 90, "--custom angles");
+            o.ishaAngle = realIn(option, value.substr(comma + 1), 0, 90, "--custom angles");
+            o.custom = true;
+        } else if (option == "--dst") {
+            o.dst = dstRule(value);
+        } else {
+            o.format = format(value);
+        }
+    }
+
+    if (haveMethod && o.custom)
+        throw UsageError{"--method and --custom cannot be used together"};
+    if (!haveLat)
+        throw UsageError{"--lat is required"};
+    if (!haveLon)
+        throw UsageError{"--lon is required"};
+    if (!haveTz)
+        throw UsageError{"--tz is required"};
+}
+
+} // namespace
+
+std::string parseArguments(const std::vector<std::string> &args, const ravla::CivilDate &today,
+                           Options &options)
+{
+    options = Options{};
+    options.date = today;
+    try {
+        parseInto(args, options);
+    } catch (const UsageError &e) {
+        return e.message;
+    }
+    return {};
+}
+
+std::string usage()
+{
+    std::string methods;
+    for (int code = 1; code <= ravla::kMethodCount; ++code) {
+        std::string name = ravla::methodName(code);
+        while (!name.empty() && name.back() == ' ')
+            name.pop_back();
+        methods += "                         " + std::to_string(code) + "  " + name + "\n";
+    }
+    return R"(Usage: ravla-vakit --lat DEG --lon DEG --tz HOURS [options]
+
+Prints the prayer times Ravla Namaz Vakti shows for a place, for one day
+or a run of days.
+
+Place (required):
+  --lat DEG              latitude in degrees, north positive (-90..90)
+  --lon DEG              longitude in degrees, east positive (-180..180)
+  --tz HOURS             time zone in hours east of UTC, fractions allowed
+                         (-15..15, e.g. 2, 5.5, -3.5, 5.75)
+
+Days:
+  --date YYYY-MM-DD      first day (default: today); 1582-10-15 or later
+  --days N               number of days, 1..36600 (default: 1)
+
+Method:
+  --method N             calculation method (default: 5):
+)" + methods +
+           R"(  --custom FAJR,ISHA     own Fajr and Isha angles in degrees (0..90), e.g. 18.5,17;
+                         not together with --method
+  --hanafi               Hanafi Asr (shadow twice the length of the object);
+                         without it Asr is standard, for method 3 too
+
+Daylight saving (one hour added to every time):
+  --dst auto             from the last Sunday of March up to the last Sunday of
+                         October (default)
+  --dst none             never
+  --dst FIRST..END       from FIRST up to but not including END, both YYYY-MM-DD,
+                         e.g. 2026-03-29..2026-10-25
+
+Output:
+  --format text          aligned table with a heading (default)
+  --format csv           one line per day under the header
+                         date,imsak,fajr,sunrise,dhuhr,asr,maghrib,isha,hijri,qibla
+  --format json          an array with one object per day
+  -h, --help             show this help
+
+Times are local clock times H:MM:SS. 99:99:00 means the time does not occur that
+day; with daylight saving a late time can read 24:MM:SS or more. A * after a time
+(text and csv) marks an estimate: the Sun does not reach the twilight angle that
+night, so the time is taken from the nearest day on which it does (Imsak: ten
+minutes before such a Fajr). Hijri dates are day.month.year; the Qibla is in whole
+degrees clockwise from north.
+
+JSON objects have the fields date (YYYY-MM-DD), imsak, fajr, sunrise, dhuhr, asr,
+maghrib, isha (times as strings, without *), imsakExtreme, fajrExtreme,
+sunriseExtreme, dhuhrExtreme, asrExtreme, maghribExtreme, ishaExtreme (true where
+csv shows *), hijri (string) and qibla (number).
+
+Options take their value as "--lat 41" or "--lat=41". Invalid input exits with
+status 2.
+)";
+}
+
+} // namespace vakit

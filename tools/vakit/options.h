@@ -1,0 +1,35 @@
+#pragma once
+
+#include "schedule.h"
+
+#include <string>
+#include <vector>
+
+namespace vakit {
+
+enum class Format { Text, Csv, Json };
+
+struct Options {
+    double latitude = 0;
+    double longitude = 0;
+    double timeZone = 0;
+    ravla::CivilDate date; // first day of the run
+    int days = 1;
+    int method = 5;
+    bool custom = false;
+    double fajrAngle = 0;
+    double ishaAngle = 0;
+    bool hanafi = false;
+    ravla::DstRule dst; // Automatic unless told otherwise
+    Format format = Format::Text;
+    bool help = false;
+};
+
+// Fills `options` from the arguments (without the program name); `today` is the
+// default first day. Returns an empty string on success, else one line naming the problem.
+std::string parseArguments(const std::vector<std::string> &args, const ravla::CivilDate &today,
+                           Options &options);
+
+std::string usage();
+
+} // namespace vakit

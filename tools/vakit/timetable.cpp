@@ -1,0 +1,260 @@
+#include "timetable.h"
+
+#include "hicrimiladihesap.h"
+
+#include <charconv>
+
+namespace vakit {
+
+namespace {
+
+struct Column {
+    ravla::ScheduleEntry entry;
+    const char *key;   // csv header and json field
+    const char *title; // text table heading
+};
+
+// Imsak first: that is how people read a timetable, the engine keeps it last.
+constexpr Column kColumns[] = {
+    {ravla::EntryImsak, "imsak", "Imsak"},
+    {ravla::EntryFajr, "fajr", "Fajr"},
+    {ravla::EntrySunrise, "sunrise", "Sunrise"},
+    {ravla::EntryDhuhr, "dhuhr", "Dhuhr"},
+    {ravla::EntryAsr, "asr", "Asr"},
+    {ravla::EntryMaghrib, "maghrib", "Maghrib"},
+    {ravla::EntryIsha, "isha", "Isha"},
+};
+
+constexpr int kTimeWidth = 8; // "24:59:59"; the flag gets its own column after it
+
+std::string number(double value)
+{
+    char buf[32];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value + 0.0); // no "-0"
+    return ec == std::errc() ? std::string(buf, end) : std::string("?");
+}
+
+std::string dateText(const ravla::CivilDate &d)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+std::string padLeft(const std::string &s, std::size_t width)
+{
+    return s.size() < width ? std::string(width - s.size(), ' ') + s : s;
+}
+
+std::string padRight(const std::string &s, std::size_t width)
+{
+    return s.size() < width ? s + std::string(width - s.size(), ' ') : s;
+}
+
+std::string methodText(const Options &o)
+{
+    std::string text;
+    if (o.custom) {
+        text = "Custom angles " + number(o.fajrAngle) + "\u00b0/" + number(o.ishaAngle) + "\u00b0";
+    } else {
+        text = ravla::methodName(o.method);
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+    }
+    if (o.hanafi)
+        text += ", Hanafi Asr";
+    return text;
+}
+
+std::string dstText(const ravla::DstRule &rule)
+{
+    switch (rule.kind) {
+    case ravla::DstRule::None:
+        return "none";
+    case ravla::DstRule::Automatic:
+        return "automatic (last Sunday of March up to the last Sunday of October)";
+    case ravla::DstRule::Range:
+        return "from " + dateText(rule.start) + " up to but not including " + dateText(rule.end);
+    }
+    return {};
+}
+
+struct Day {
+    ravla::CivilDate date;
+    const ravla::DaySchedule *schedule;
+    std::string hijri;
+};
+
+class Writer
+{
+public:
+    Writer(const Options &options, std::FILE *out) : options_(options), out_(out) {}
+
+    void begin();
+    void day(const Day &day);
+    void end();
+
+private:
+    void flushIfLarge()
+    {
+        if (buffer_.size() > 1 << 16)
+            flush();
+    }
+    void flush()
+    {
+        std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+        buffer_.clear();
+    }
+
+    const Options &options_;
+    std::FILE *out_;
+    std::string buffer_;
+    bool first_ = true;
+    bool anyFlag_ = false;
+    bool anyMissing_ = false;
+};
+
+void Writer::begin()
+{
+    switch (options_.format) {
+    case Format::Csv:
+        buffer_ += "date";
+        for (const Column &c : kColumns)
+            buffer_ += std::string(",") + c.key;
+        buffer_ += ",hijri,qibla\n";
+        break;
+    case Format::Json:
+        buffer_ += "[";
+        break;
+    case Format::Text: {
+        const std::string sign = options_.timeZone < 0 ? "" : "+";
+        buffer_ += "Prayer times for latitude " + number(options_.latitude) + ", longitude " +
+                   number(options_.longitude) + ", time zone UTC" + sign +
+                   number(options_.timeZone) + "\n";
+        buffer_ += "Method: " + methodText(options_) + "\n";
+        buffer_ += "Daylight saving: " + dstText(options_.dst) + "\n\n";
+        buffer_ += padRight("Date", 10);
+        for (const Column &c : kColumns)
+            buffer_ += "  " + padLeft(c.title, kTimeWidth) + " ";
+        buffer_ += "  " + padRight("Hijri", 10) + "  Qibla\n";
+        break;
+    }
+    }
+}
+
+void Writer::day(const Day &day)
+{
+    const ravla::DaySchedule &s = *day.schedule;
+    switch (options_.format) {
+    case Format::Csv:
+        buffer_ += dateText(day.date);
+        for (const Column &c : kColumns) {
+            buffer_ += "," + clockText(s.times[c.entry]);
+            if (s.times[c.entry].isExtreme)
+                buffer_ += "*";
+        }
+        buffer_ += "," + day.hijri + "," + std::to_string(s.qiblaDegrees) + "\n";
+        break;
+    case Format::Json:
+        buffer_ += first_ ? "\n  {" : ",\n  {";
+        buffer_ += "\"date\": \"" + dateText(day.date) + "\"";
+        for (const Column &c : kColumns) {
+            const ravla::PrayerTime &t = s.times[c.entry];
+            buffer_ += std::string(", \"") + c.key + "\": \"" + clockText(t) + "\"";
+            buffer_ +=
+                std::string(", \"") + c.key + "Extreme\": " + (t.isExtreme ? "true" : "false");
+        }
+        buffer_ += ", \"hijri\": \"" + day.hijri +
+                   "\", \"qibla\": " + std::to_string(s.qiblaDegrees) + "}";
+        break;
+    case Format::Text:
+        buffer_ += padRight(dateText(day.date), 10);
+        for (const Column &c : kColumns) {
+            const ravla::PrayerTime &t = s.times[c.entry];
+            buffer_ += "  " + padLeft(clockText(t), kTimeWidth) + (t.isExtreme ? "*" : " ");
+            anyFlag_ = anyFlag_ || t.isExtreme;
+            anyMissing_ = anyMissing_ || !t.exists();
+        }
+        buffer_ +=
+            "  " + padRight(day.hijri, 10) + "  " + padLeft(std::to_string(s.qiblaDegrees), 5);
+        buffer_ += "\n";
+        break;
+    }
+    first_ = false;
+    flushIfLarge();
+}
+
+void Writer::end()
+{
+    switch (options_.format) {
+    case Format::Csv:
+        break;
+    case Format::Json:
+        buffer_ += first_ ? "]\n" : "\n]\n";
+        break;
+    case Format::Text:
+        if (anyFlag_ || anyMissing_)
+            buffer_ += "\n";
+        if (anyFlag_)
+            buffer_ += "* estimated: the Sun does not reach the twilight angle that night, so the "
+                       "time is taken from the nearest day on which it does (Imsak: ten minutes "
+                       "before that Fajr).\n";
+        if (anyMissing_)
+            buffer_ += "99:99:00: the time does not occur on that day.\n";
+        break;
+    }
+    flush();
+}
+
+} // namespace
+
+ravla::CivilDate nextDay(const ravla::CivilDate &date)
+{
+    ravla::CivilDate next = date;
+    if (++next.day <= ravla::daysInMonth(next.year, next.month))
+        return next;
+    next.day = 1;
+    if (++next.month <= 12)
+        return next;
+    next.month = 1;
+    next.year = next.year == -1 ? 1 : next.year + 1; // there is no year 0
+    return next;
+}
+
+std::string clockText(const ravla::PrayerTime &time)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%d:%02d:%02d", time.hour, time.minute, time.second);
+    return buf;
+}
+
+void writeTimetable(const Options &o, std::FILE *out)
+{
+    ravla::ScheduleInputs in;
+    in.latitude = o.latitude;
+    in.longitude = o.longitude;
+    in.timeZone = o.timeZone;
+    in.methodCode = o.method;
+    in.customMethod = o.custom;
+    in.fajrAngle = o.fajrAngle;
+    in.ishaAngle = o.ishaAngle;
+    in.hanafi = o.hanafi;
+    in.dst = o.dst;
+
+    // One calculator for the whole run: its solar cache makes the next day cheap.
+    ravla::ScheduleCalculator calculator;
+    Writer writer(o, out);
+    writer.begin();
+    ravla::CivilDate date = o.date;
+    for (int i = 0; i < o.days; ++i, date = nextDay(date)) {
+        in.date = date;
+        HicriMiladiHesap hijri;
+        hijri.Hesapla(date.day, date.month, date.year);
+        const std::string hijriText = std::to_string(hijri.gun) + "." + std::to_string(hijri.ay) +
+                                      "." + std::to_string(hijri.yil);
+        writer.day({date, &calculator.compute(in), hijriText});
+    }
+    writer.end();
+}
+
+} // namespace vakit
