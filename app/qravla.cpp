@@ -12,19 +12,6 @@
 
 namespace {
 
-constexpr qint64 kGunMs = 86400000;
-constexpr qint64 kGecikmeSiniriMs = 60000; // older moments were slept through: no alert
-
-qint64 duvarSaatiMs(const QDateTime &t)
-{
-    return t.date().toJulianDay() * kGunMs + t.time().msecsSinceStartOfDay();
-}
-
-qint64 vakitAni(qint64 julianGun, const ravla::PrayerTime &v)
-{
-    return julianGun * kGunMs + (v.hour * 3600 + v.minute * 60) * qint64(1000);
-}
-
 void yaz(QLabel *label, const QString &metin)
 {
     if (label->text() != metin)
@@ -49,10 +36,6 @@ QLocale arayuzYereli(int dilNo)
         return QLocale(QLocale::Turkish, QLocale::Turkey);
     }
 }
-
-// Schedule entries of the five prayers, by prayer number 1..5.
-constexpr ravla::ScheduleEntry kNamazlar[5] = {ravla::EntryFajr, ravla::EntryDhuhr, ravla::EntryAsr,
-                                               ravla::EntryMaghrib, ravla::EntryIsha};
 
 } // namespace
 
@@ -114,11 +97,15 @@ QRavla::~QRavla() = default;
 
 void QRavla::showTime()
 {
-    const QTime simdi = Saat::simdi().time();
-    QString metin = simdi.toString(QStringLiteral("hh:mm"));
-    if (simdi.second() % 2 == 0)
+    ui.lcdNumber->display(saatYazisi(Saat::simdi().time()));
+}
+
+QString QRavla::saatYazisi(const QTime &saat)
+{
+    QString metin = saat.toString(QStringLiteral("hh:mm"));
+    if (saat.second() % 2 == 0)
         metin[2] = QLatin1Char(' ');
-    ui.lcdNumber->display(metin);
+    return metin;
 }
 
 ravla::ScheduleInputs QRavla::girdiler(int gun, int ay, int yil, double enlem, double boylam,
@@ -147,7 +134,7 @@ ravla::ScheduleInputs QRavla::girdiler(int gun, int ay, int yil, double enlem, d
 void QRavla::ZamanAkimi()
 {
     const QDateTime simdi = Saat::simdi();
-    simdiMs = duvarSaatiMs(simdi);
+    simdiMs = VakitTakibi::duvarSaatiMs(simdi);
     const QDate bugun = simdi.date();
     gun = bugun.day();
     ay = bugun.month();
@@ -187,8 +174,7 @@ void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boy
     ravla::ScheduleInputs dun = g;
     const QDate dunTarih = QDate(yil, ay, gun).addDays(-1);
     dun.date = {dunTarih.day(), dunTarih.month(), dunTarih.year()};
-    dunHesap.compute(dun);
-    AnlariTopla();
+    takip.vakitleriKur(QDate(yil, ay, gun).toJulianDay(), vakitler, dunHesap.compute(dun).times);
 }
 
 void QRavla::EtiketleriYaz()
@@ -201,23 +187,6 @@ void QRavla::EtiketleriYaz()
     yaz(ui.ikindivakitlabel, saatMetni(vakitler[EntryAsr]));
     yaz(ui.aksamvakitlabel, saatMetni(vakitler[EntryMaghrib]));
     yaz(ui.yatsivakitlabel, saatMetni(vakitler[EntryIsha]));
-}
-
-void QRavla::AnlariTopla()
-{
-    anlar.clear();
-    const qint64 bugun = QDate(yil, ay, gun).toJulianDay();
-    const ravla::DaySchedule &dun = dunHesap.result();
-    for (int no = 1; no <= 5; ++no) {
-        const ravla::PrayerTime &d = dun.times[kNamazlar[no - 1]];
-        if (d.exists())
-            anlar.push_back({vakitAni(bugun - 1, d), no});
-        const ravla::PrayerTime &v = vakitler[kNamazlar[no - 1]];
-        if (v.exists())
-            anlar.push_back({vakitAni(bugun, v), no});
-    }
-    std::sort(anlar.begin(), anlar.end(),
-              [](const Vakit &a, const Vakit &b) { return a.an < b.an; });
 }
 
 void QRavla::CumleleriDoldur()
@@ -237,43 +206,20 @@ void QRavla::CumleleriDoldur()
             dilNo >= 0 && dilNo <= 3 ? QString::fromUtf8(cumleler[dilNo][i]) : QString();
 }
 
-bool QRavla::VakitTamMi(qint64 an) const
-{
-    return oncekiTikMs < an && an <= simdiMs && simdiMs - an <= kGecikmeSiniriMs &&
-           std::find(calanlar.begin(), calanlar.end(), an) == calanlar.end();
-}
-
 void QRavla::SonrakiVakitGuncelle()
 {
-    // A prayer is reached when its moment lies between the previous tick and this one,
-    // so a late or skipped timer tick cannot lose it. The first tick only looks ahead.
-    if (oncekiTikMs >= 0) {
-        int gelen = 0;
-        for (const Vakit &v : anlar) {
-            if (VakitTamMi(v.an)) {
-                calanlar.push_back(v.an);
-                gelen = v.no; // several at once: the latest one sounds
-            }
-        }
-        std::erase_if(calanlar, [this](qint64 an) { return an < simdiMs - 2 * kGunMs; });
-        if (gelen != 0) {
-            VakitGeldi(gelen);
-            animasyonZamanlayici->start(700);
-        }
+    if (const int gelen = takip.tik(simdiMs)) {
+        VakitGeldi(gelen);
+        animasyonZamanlayici->start(700);
     }
-    oncekiTikMs = simdiMs;
 
-    const int sonraki = SonrakiVakit();
+    qint64 hedef = 0;
+    const int sonraki = takip.sonrakiVakit(simdiMs, &hedef);
     if (sonraki == 0) {
         yaz(ui.KalanZamanLabel, QString());
         return;
     }
-    const auto hedef =
-        std::find_if(anlar.begin(), anlar.end(), [this](const Vakit &v) { return v.an > simdiMs; });
-    const qint64 hedefMs = hedef != anlar.end() ? hedef->an
-                                                : vakitAni(QDate(yil, ay, gun).toJulianDay() + 1,
-                                                           vakitler[ravla::EntryFajr]);
-    KalanSureHesapla(hedefMs);
+    KalanSureHesapla(hedef);
     yaz(ui.KalanZamanLabel, vakitCumleleri[sonraki - 1] + QString::number(kalanSaat) +
                                 vakitCumleleri[5] + QString::number(kalanDakika) +
                                 vakitCumleleri[6]);
@@ -281,22 +227,14 @@ void QRavla::SonrakiVakitGuncelle()
 
 int QRavla::SonrakiVakit() const
 {
-    for (const Vakit &v : anlar)
-        if (v.an > simdiMs)
-            return v.no;
-    // After Isha: tomorrow's Fajr, taken to be at today's Fajr time.
-    return vakitler[ravla::EntryFajr].exists() ? 1 : 0;
+    return takip.sonrakiVakit(simdiMs);
 }
 
 void QRavla::KalanSureHesapla(qint64 hedef)
 {
-    const qint64 saniye = hedef / 1000 - simdiMs / 1000;
-    int saat = static_cast<int>(saniye / 3600);
-    int dakika = static_cast<int>((saniye - 3600 * qint64(saat)) / 60);
-    if (dakika <= 58)
-        ++dakika; // "minutes left" counts the minute that is running
-    kalanSaat = saat;
-    kalanDakika = dakika;
+    const VakitTakibi::KalanSure kalan = VakitTakibi::kalanSure(simdiMs, hedef);
+    kalanSaat = kalan.saat;
+    kalanDakika = kalan.dakika;
 }
 
 void QRavla::VakitGeldi(int vakit)

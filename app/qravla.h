@@ -4,13 +4,12 @@
 #include "hicrimiladihesap.h"
 #include "schedule.h"
 #include "ui_qravla.h"
+#include "vakittakibi.h"
 
 #include <QDate>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QWidget>
-
-#include <vector>
 
 class QLabel;
 class QTimer;
@@ -36,7 +35,8 @@ public:
     int tikSayaci = 0;
     AyarDegerleri ayar; // the eighteen place and calculation settings
 
-    int SonrakiVakit() const; // 1 Fajr .. 5 Isha; 0 when no prayer can be named
+    int SonrakiVakit() const;                     // 1 Fajr .. 5 Isha; 0 when no prayer can be named
+    static QString saatYazisi(const QTime &saat); // "hh:mm", the colon blinking
     int animasyonKaresi() const { return animasyonKare; }
     QTimer *animasyonZamanlayicisi() const { return animasyonZamanlayici; }
 
@@ -62,21 +62,12 @@ public slots:
     void SetDuzey(int duzey);
 
 private:
-    // A prayer's moment in local wall-clock milliseconds counted from Julian day 0,
-    // so that an hour of 24 or more simply falls on the next day.
-    struct Vakit {
-        qint64 an;
-        int no;
-    };
-
     void VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, int gmt);
     void EtiketleriYaz();
     void CumleleriDoldur();
     void SonrakiVakitGuncelle();
-    bool VakitTamMi(qint64 an) const;
     void KalanSureHesapla(qint64 hedef);
     void VakitGeldi(int vakit);
-    void AnlariTopla();
     ravla::ScheduleInputs girdiler(int gun, int ay, int yil, double enlem, double boylam,
                                    int gmt) const;
 
@@ -92,10 +83,7 @@ private:
 
     ravla::ScheduleCalculator bugunHesap, dunHesap;
     unsigned long yazilanNesil = 0; // the schedule generation the labels show
-    unsigned long toplananNesil = 0, toplananDunNesil = 0;
-    QDate etiketTarihi;           // the date the date lines show
-    qint64 simdiMs = 0;           // this tick's local time
-    qint64 oncekiTikMs = -1;      // the previous tick's, -1 before the first
-    std::vector<Vakit> anlar;     // prayer moments of yesterday's and today's schedule
-    std::vector<qint64> calanlar; // moments whose alert has been raised
+    QDate etiketTarihi;             // the date the date lines show
+    VakitTakibi takip;
+    qint64 simdiMs = 0; // this tick's local wall-clock time
 };

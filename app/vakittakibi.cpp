@@ -1,0 +1,86 @@
+#include "vakittakibi.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 kGunMs = 86400000;
+constexpr qint64 kGecikmeSiniriMs = 60000; // older moments were slept through: no alert
+
+constexpr ravla::PrayerIndex kNamazlar[5] = {ravla::Fajr, ravla::Dhuhr, ravla::Asr, ravla::Maghrib,
+                                             ravla::Isha};
+
+} // namespace
+
+qint64 VakitTakibi::duvarSaatiMs(const QDateTime &t)
+{
+    return t.date().toJulianDay() * kGunMs + t.time().msecsSinceStartOfDay();
+}
+
+qint64 VakitTakibi::an(qint64 julianGun, int saat, int dakika)
+{
+    return julianGun * kGunMs + (saat * 3600 + dakika * 60) * qint64(1000);
+}
+
+void VakitTakibi::vakitleriKur(qint64 bugunJulianGun, const ravla::PrayerTime bugun[7],
+                               const ravla::PrayerTime dun[7])
+{
+    vakitler_.clear();
+    for (int no = 1; no <= 5; ++no) {
+        const ravla::PrayerTime &d = dun[kNamazlar[no - 1]];
+        if (d.exists())
+            vakitler_.push_back({an(bugunJulianGun - 1, d.hour, d.minute), no});
+        const ravla::PrayerTime &b = bugun[kNamazlar[no - 1]];
+        if (b.exists())
+            vakitler_.push_back({an(bugunJulianGun, b.hour, b.minute), no});
+    }
+    std::sort(vakitler_.begin(), vakitler_.end(),
+              [](const Vakit &a, const Vakit &b) { return a.an < b.an; });
+    const ravla::PrayerTime &sabah = bugun[ravla::Fajr];
+    yarinkiSabah_ = sabah.exists() ? an(bugunJulianGun + 1, sabah.hour, sabah.minute) : -1;
+}
+
+int VakitTakibi::tik(qint64 simdi)
+{
+    int gelen = 0;
+    if (oncekiTik_ >= 0) {
+        for (const Vakit &v : vakitler_) {
+            const bool yeni =
+                oncekiTik_ < v.an && v.an <= simdi && simdi - v.an <= kGecikmeSiniriMs;
+            // The clock may be set back: a moment never sounds twice.
+            if (yeni && std::find(calanlar_.begin(), calanlar_.end(), v.an) == calanlar_.end()) {
+                calanlar_.push_back(v.an);
+                gelen = v.no; // two at once: the later one sounds
+            }
+        }
+        std::erase_if(calanlar_, [simdi](qint64 an) { return an < simdi - 2 * kGunMs; });
+    }
+    oncekiTik_ = simdi;
+    return gelen;
+}
+
+int VakitTakibi::sonrakiVakit(qint64 simdi, qint64 *hedef) const
+{
+    const auto v = std::find_if(vakitler_.begin(), vakitler_.end(),
+                                [simdi](const Vakit &v) { return v.an > simdi; });
+    if (v != vakitler_.end()) {
+        if (hedef)
+            *hedef = v->an;
+        return v->no;
+    }
+    if (yarinkiSabah_ < 0)
+        return 0;
+    if (hedef)
+        *hedef = yarinkiSabah_;
+    return 1;
+}
+
+VakitTakibi::KalanSure VakitTakibi::kalanSure(qint64 simdi, qint64 hedef)
+{
+    const qint64 saniye = hedef / 1000 - simdi / 1000;
+    const int saat = static_cast<int>(saniye / 3600);
+    int dakika = static_cast<int>((saniye - 3600 * qint64(saat)) / 60);
+    if (dakika <= 58)
+        ++dakika;
+    return {saat, dakika};
+}

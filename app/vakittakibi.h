@@ -1,0 +1,51 @@
+#pragma once
+
+#include "prayertimes.h"
+
+#include <QDateTime>
+
+#include <vector>
+
+// Follows the five prayer moments of yesterday's and today's schedule: which one a
+// tick has reached, which comes next, and how long until it.
+//
+// Moments are local wall-clock milliseconds counted from Julian day 0, so that an
+// entry of 24:40 (a late Isha under daylight saving) is simply 00:40 of the next day.
+class VakitTakibi
+{
+public:
+    // Schedules in the order Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak.
+    void vakitleriKur(qint64 bugunJulianGun, const ravla::PrayerTime bugun[7],
+                      const ravla::PrayerTime dun[7]);
+
+    // The prayer (1 Fajr .. 5 Isha) whose moment lies after the previous tick and at or
+    // before this one, at most a minute ago, and was not raised before; 0 for none.
+    // The first tick only sets the starting point.
+    int tik(qint64 simdiMs);
+
+    // The next prayer after this moment and when it is; after Isha, tomorrow's Fajr at
+    // today's Fajr time. 0 when there is nothing to name (no Fajr exists).
+    int sonrakiVakit(qint64 simdiMs, qint64 *an = nullptr) const;
+
+    struct KalanSure {
+        int saat;
+        int dakika;
+    };
+    // Whole seconds to the target as hours and minutes, the running minute counted
+    // (so 45:00 left reads 46 minutes), capped at 59 minutes.
+    static KalanSure kalanSure(qint64 simdiMs, qint64 hedefMs);
+
+    static qint64 duvarSaatiMs(const QDateTime &t);
+    static qint64 an(qint64 julianGun, int saat, int dakika);
+
+private:
+    struct Vakit {
+        qint64 an;
+        int no;
+    };
+
+    std::vector<Vakit> vakitler_; // sorted by moment
+    qint64 yarinkiSabah_ = -1;    // fallback target after Isha, -1 when Fajr does not exist
+    qint64 oncekiTik_ = -1;
+    std::vector<qint64> calanlar_;
+};
