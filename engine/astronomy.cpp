@@ -22,6 +22,19 @@ double deg(double radians)
     return radians / kDegToRad;
 }
 
+// e^(i a) as a plain pair: std::complex's operator* takes a slow path for NaN checks.
+struct UnitComplex {
+    double re, im;
+
+    UnitComplex operator*(const UnitComplex &o) const
+    {
+        return {re * o.re - im * o.im, re * o.im + im * o.re};
+    }
+    UnitComplex conjugate() const { return {re, -im}; }
+};
+
+constexpr int kMaxMultiplier = 4; // the table's multipliers lie in -4..4
+
 double reduceTo(double angle, double range)
 {
     const double f = angle / range - std::floor(angle / range);
@@ -109,10 +122,11 @@ int daysInMonth(int year, int month)
 
 long civilDayNumber(const CivilDate &date)
 {
-    if (date.year == 0 || date.day < 1 || date.day > daysInMonth(date.year, date.month))
+    // Proleptic Gregorian with astronomical years inside: 1 BC (-1) is the leap year 0.
+    const int astronomical = date.year < 0 ? date.year + 1 : date.year;
+    if (date.year == 0 || date.day < 1 || date.day > daysInMonth(astronomical, date.month))
         return 0;
-    // Proleptic Gregorian, astronomical year numbering inside.
-    const long y = (date.year < 0 ? date.year + 1 : date.year) - (date.month <= 2 ? 1 : 0);
+    const long y = astronomical - (date.month <= 2 ? 1 : 0);
     const long era = (y >= 0 ? y : y - 399) / 400;
     const long yoe = y - era * 400;
     const long mp = (date.month + 9) % 12;
@@ -181,14 +195,26 @@ SolarCoordinates solarCoordinates(double jd)
         93.27191 + 483202.017538 * jc - 0.0036825 * jc2 + jc3 / 327270.0,
         125.04452 - 1934.136261 * jc + 0.0020708 * jc2 + jc3 / 450000.0,
     };
+    // Each nutation argument is a small integer combination of the five angles, so its
+    // sine and cosine come from products of precomputed powers of e^(i x): five sincos
+    // calls instead of 63, the hot spot of a day's computation.
+    UnitComplex powers[5][2 * kMaxMultiplier + 1];
+    for (int i = 0; i < 5; ++i) {
+        const UnitComplex one{std::cos(rad(x[i])), std::sin(rad(x[i]))};
+        UnitComplex *p = powers[i] + kMaxMultiplier;
+        p[0] = {1.0, 0.0};
+        for (int k = 1; k <= kMaxMultiplier; ++k) {
+            p[k] = p[k - 1] * one;
+            p[-k] = p[k].conjugate();
+        }
+    }
     double dPsi = 0, dEps = 0;
     for (const NutationTerm &n : kNutation) {
-        double arg = 0;
-        for (int i = 0; i < 5; ++i)
-            arg += n.y[i] * x[i];
-        arg *= kPi / 180.0;
-        dPsi += (n.a + n.b * jc) * std::sin(arg);
-        dEps += (n.c + n.d * jc) * std::cos(arg);
+        UnitComplex z = powers[0][kMaxMultiplier + n.y[0]];
+        for (int i = 1; i < 5; ++i)
+            z = z * powers[i][kMaxMultiplier + n.y[i]];
+        dPsi += (n.a + n.b * jc) * z.im;
+        dEps += (n.c + n.d * jc) * z.re;
     }
     dPsi /= 36000000.0;
     dEps /= 36000000.0;

@@ -32,7 +32,7 @@ double interpolatedRA(const TopocentricDay &day, double m)
     if (a1 > 350 && a2 < 10)
         a2 += 360;
     if (a0 > 350 && a1 < 10)
-        a0 = 0;
+        a0 -= 360; // keeps the three on one side of 0 h, as a2 above
     return interpolate(a0, a1, a2, m);
 }
 
@@ -189,15 +189,20 @@ void toClockTime(double t, const Location &place, const PrayerMethod &method, Pr
 void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, int daysInYear,
                             double jd, PrayerTime *out, int mode)
 {
-    const TopocentricDay day = topocentricDay(cache_, jd, place);
+    const TopocentricDay &day = topocentric(jd, place);
     const double delta = rad(day.declination[1]);
 
+    // İmsak needs only the Fajr of its steeper angle: skip the rest of the day.
+    const bool imsakOnly = mode == ImsakOnly;
     const double hf = depressionHourAngle(place.latitude, delta, method.fajrAngle);
-    const double sunrise = riseOrSet(place, day, Rise);
     const double dhuhr = solarTransit(place.longitude, day);
-    const double ha = asrHourAngle(place.latitude, delta, method.asrFactor);
-    const double maghrib = riseOrSet(place, day, Set);
-    const double hi = depressionHourAngle(place.latitude, delta, method.ishaAngle);
+    double sunrise = 0, ha = 0, maghrib = 0, hi = 0;
+    if (!imsakOnly) {
+        sunrise = riseOrSet(place, day, Rise);
+        ha = asrHourAngle(place.latitude, delta, method.asrFactor);
+        maghrib = riseOrSet(place, day, Set);
+        hi = depressionHourAngle(place.latitude, delta, method.ishaAngle);
+    }
 
     double times[6] = {
         hf == kNoTime ? kNoTime : dhuhr - hf, sunrise, dhuhr,
@@ -205,6 +210,7 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
     };
     int extreme[6] = {};
 
+    // (For İmsak the search can only change Fajr, so only a missing Fajr starts it.)
     const bool incomplete =
         hf == kNoTime || sunrise == kNoTime || maghrib == kNoTime || hi == kNoTime;
     if (incomplete && method.highLatitudeRule == 5) {
@@ -250,6 +256,21 @@ void PrayerEngine::prayerTimesForDay(const Location &place, const PrayerMethod &
     solveDay(place, method, info.daysInYear, info.julianDay, out, AllTimes);
 }
 
+const TopocentricDay &PrayerEngine::topocentric(double jd, const Location &place)
+{
+    // Every solve of the same day and place asks for the same correction.
+    const bool same = topoValid_ && cache_.julianDay == jd && topoLongitude_ == place.longitude &&
+                      topoLatitude_ == place.latitude && topoElevation_ == place.elevation;
+    if (!same) {
+        topo_ = topocentricDay(cache_, jd, place);
+        topoLongitude_ = place.longitude;
+        topoLatitude_ = place.latitude;
+        topoElevation_ = place.elevation;
+        topoValid_ = true;
+    }
+    return topo_;
+}
+
 PrayerTime PrayerEngine::imsakForDay(const Location &place, const PrayerMethod &method,
                                      const CivilDate &date)
 {
@@ -258,7 +279,7 @@ PrayerTime PrayerEngine::imsakForDay(const Location &place, const PrayerMethod &
     steeper.fajrAngle += steeper.imsakAngle;
     PrayerTime imsak;
     solveDay(place, steeper, info.daysInYear, info.julianDay, &imsak, ImsakOnly);
-    if (imsak.isExtreme == 1) {
+    if (imsak.isExtreme == 1 || !imsak.exists()) {
         // No real İmsak tonight: ten minutes before the (possibly borrowed) Fajr.
         PrayerMethod adjusted = method;
         adjusted.adjustOn = 1;

@@ -65,7 +65,12 @@ public:
     const SolarDayCache &cache() const { return cache_; }
 
 private:
+    const TopocentricDay &topocentric(double julianDay, const Location &place);
+
     SolarDayCache cache_;
+    TopocentricDay topo_; // of cache_.julianDay for the place below
+    bool topoValid_ = false;
+    double topoLongitude_ = 0, topoLatitude_ = 0, topoElevation_ = 0;
 };
 
 } // namespace ravla

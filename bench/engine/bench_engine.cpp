@@ -1,0 +1,107 @@
+#include "prayertimes.h"
+#include "schedule.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <vector>
+
+using namespace ravla;
+
+namespace {
+
+const Location istanbul{29.0, 41.0, 2, 0, 0, 1010, 10};
+
+PrayerMethod method(int code)
+{
+    PrayerMethod m;
+    methodDefaults(code, m);
+    return m;
+}
+
+// What the refresh asks for one day.
+void solveDay(PrayerEngine &engine, const Location &place, const PrayerMethod &m,
+              const CivilDate &date)
+{
+    PrayerTime times[6];
+    engine.prayerTimesForDay(place, m, date, times);
+    PrayerTime imsak = engine.imsakForDay(place, m, date);
+    benchmark::DoNotOptimize(times);
+    benchmark::DoNotOptimize(imsak);
+}
+
+// (a) The date is already in the cache, as when the refresh asks again.
+void BM_DayCached(benchmark::State &state)
+{
+    const PrayerMethod m = method(5);
+    const CivilDate date{5, 12, 2026};
+    PrayerEngine engine;
+    solveDay(engine, istanbul, m, date);
+    for (auto _ : state)
+        solveDay(engine, istanbul, m, date);
+}
+BENCHMARK(BM_DayCached);
+
+// (b) A year of consecutive days on one engine; "per_day" is the time of one day.
+void BM_YearOfDays(benchmark::State &state)
+{
+    namespace chr = std::chrono;
+    const PrayerMethod m = method(5);
+    std::vector<CivilDate> dates;
+    for (chr::sys_days d{chr::year{2026} / 1 / 1}; d <= chr::sys_days{chr::year{2026} / 12 / 31};
+         d += chr::days{1}) {
+        const chr::year_month_day ymd{d};
+        dates.push_back({int(unsigned(ymd.day())), int(unsigned(ymd.month())), int(ymd.year())});
+    }
+    PrayerEngine engine;
+    for (auto _ : state)
+        for (const CivilDate &date : dates)
+            solveDay(engine, istanbul, m, date);
+    const auto days = static_cast<double>(dates.size());
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(dates.size()));
+    state.counters["per_day"] = benchmark::Counter(
+        days, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_YearOfDays)->Unit(benchmark::kMicrosecond);
+
+// (c) No true night at 65 N: every call searches back and forth for the nearest one.
+void BM_HighLatitudeDay(benchmark::State &state)
+{
+    const Location place{25.0, 65.0, 2, 0, 0, 1010, 10};
+    const PrayerMethod m = method(5);
+    const CivilDate date{21, 6, 2026};
+    PrayerEngine engine;
+    for (auto _ : state)
+        solveDay(engine, place, m, date);
+}
+BENCHMARK(BM_HighLatitudeDay)->Unit(benchmark::kMicrosecond);
+
+// (d) The refresh with nothing changed.
+void BM_ScheduleUnchanged(benchmark::State &state)
+{
+    ScheduleInputs in;
+    in.date = {5, 12, 2026};
+    in.latitude = 41.0;
+    in.longitude = 29.0;
+    in.timeZone = 2;
+    ScheduleCalculator calc;
+    calc.compute(in);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc.compute(in));
+}
+BENCHMARK(BM_ScheduleUnchanged);
+
+// For reading the others: one evaluation of the Sun's position.
+void BM_SolarCoordinates(benchmark::State &state)
+{
+    double jd = 2461000.5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solarCoordinates(jd));
+        jd += 1;
+    }
+}
+BENCHMARK(BM_SolarCoordinates);
+
+} // namespace
+
+BENCHMARK_MAIN();

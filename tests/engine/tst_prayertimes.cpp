@@ -1,0 +1,313 @@
+#include "prayertimes.h"
+
+#include <QStringList>
+#include <QTest>
+
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+using namespace ravla;
+
+namespace {
+
+struct Place {
+    double latitude, longitude, timeZone;
+    operator Location() const { return {longitude, latitude, timeZone, 0, 0, 1010, 10}; }
+};
+const Place istanbul{41.0, 29.0, 2}, mecca{21.4225, 39.8262, 3}, berlin{52.52, 13.405, 1},
+    jakarta{-6.2, 106.85, 7}, dakar{14.7, -17.45, 0}, nairobi{-1.29, 36.82, 3};
+
+struct Day {
+    PrayerTime t[7]; // Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak
+};
+
+PrayerMethod method(int code, int asrFactor = 0)
+{
+    PrayerMethod m;
+    methodDefaults(code, m);
+    if (asrFactor != 0)
+        m.asrFactor = asrFactor;
+    return m;
+}
+
+Day solve(PrayerEngine &engine, const Location &place, const PrayerMethod &m, const CivilDate &date)
+{
+    Day d;
+    engine.prayerTimesForDay(place, m, date, d.t);
+    d.t[Imsak] = engine.imsakForDay(place, m, date);
+    return d;
+}
+
+Day solve(const Location &place, const PrayerMethod &m, const CivilDate &date)
+{
+    PrayerEngine engine;
+    return solve(engine, place, m, date);
+}
+
+// "h:mm", a star when borrowed from another day.
+QString text(const PrayerTime &t)
+{
+    return t.exists() ? QStringLiteral("%1:%2%3")
+                            .arg(t.hour)
+                            .arg(t.minute, 2, 10, QLatin1Char('0'))
+                            .arg(t.isExtreme ? "*" : "")
+                      : QStringLiteral("99:99");
+}
+
+int seconds(const PrayerTime &t)
+{
+    return t.hour * 3600 + t.minute * 60 + t.second;
+}
+
+// Clock seconds from a to b, through midnight if need be.
+int gap(const PrayerTime &a, const PrayerTime &b)
+{
+    return ((seconds(b) - seconds(a)) % 86400 + 86400) % 86400;
+}
+
+// The Sun's geometric altitude and hour angle at a clock time, straight from the SPA.
+struct Sky {
+    double altitude, hourAngle, declination;
+};
+Sky skyAt(const Place &place, const CivilDate &date, const PrayerTime &t)
+{
+    // Times are truncated to the second: look at the middle of it.
+    const double jd = julianDay(date, place.timeZone) + (seconds(t) + 0.5) / 86400.0;
+    const SolarCoordinates sun = solarCoordinates(jd);
+    const double h = reduceSigned180(sun.siderealTime + place.longitude - sun.rightAscension);
+    const double phi = place.latitude * kDegToRad;
+    const double alt =
+        std::asin(std::sin(phi) * std::sin(sun.declination) +
+                  std::cos(phi) * std::cos(sun.declination) * std::cos(h * kDegToRad));
+    return {alt / kDegToRad, h, sun.declination};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Place)
+Q_DECLARE_METATYPE(ravla::CivilDate)
+Q_DECLARE_METATYPE(std::vector<int>)
+
+class TestPrayerTimes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void knownDays_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<CivilDate>("date");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("expected"); // Fajr sunrise Dhuhr Asr Maghrib Isha İmsak
+        QTest::newRow("Istanbul") << istanbul << CivilDate{5, 12, 2026} << 5
+                                  << "5:34 7:13 11:54 14:17 16:35 18:08 5:26";
+        QTest::newRow("Mecca") << mecca << CivilDate{21, 6, 2026} << 6
+                               << "4:08 5:39 12:22 15:42 19:05 20:35 4:00";
+        QTest::newRow("Berlin, no true night")
+            << berlin << CivilDate{21, 6, 2026} << 5 << "0:27* 3:43 12:08 16:33 20:33 23:01* 0:17*";
+        // The noon shadow counts when the Sun passes south of the place too.
+        QTest::newRow("Nairobi") << nairobi << CivilDate{15, 12, 2026} << 5 << "? ? ? 15:53 ? ? ?";
+        // Codes 6 and 7 put Isha 90 minutes after Maghrib, to the second.
+        const QString any = "? ? ? ? ? ? ?";
+        QTest::newRow("Mecca, January") << mecca << CivilDate{3, 1, 2026} << 7 << any;
+        QTest::newRow("Istanbul, code 7") << istanbul << CivilDate{5, 12, 2026} << 7 << any;
+        QTest::newRow("Jakarta, code 6") << jakarta << CivilDate{20, 3, 2026} << 6 << any;
+        QTest::newRow("Berlin, code 6") << berlin << CivilDate{21, 6, 2026} << 6 << any;
+        QTest::newRow("Sydney, code 7")
+            << Place{-33.87, 151.21, 10} << CivilDate{9, 9, 2027} << 7 << any;
+    }
+    void knownDays()
+    {
+        QFETCH(Place, place);
+        QFETCH(CivilDate, date);
+        QFETCH(int, code);
+        QFETCH(QString, expected);
+        const Day d = solve(place, method(code), date);
+        QStringList got = expected.split(' ');
+        for (int i = 0; i < 7; ++i)
+            got[i] = got[i] == "?" ? got[i] : text(d.t[i]);
+        QCOMPARE(got.join(' '), expected);
+        if (code >= 6)
+            QCOMPARE(gap(d.t[Maghrib], d.t[Isha]), 90 * 60);
+    }
+
+    // Without a true night Fajr and Isha come from the nearest day with one, İmsak ten minutes
+    // before that Fajr; where no day has one they stay 99:99. Nothing of an earlier day leaks.
+    void highLatitudes_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<CivilDate>("date");
+        QTest::addColumn<QString>("twilight"); // real, borrowed or none
+        QTest::addColumn<bool>("sunRisesAndSets");
+        const CivilDate june{21, 6, 2026};
+        QTest::newRow("Berlin") << berlin << june << "borrowed" << true;
+        QTest::newRow("latitude 60")
+            << Place{60, 25, 2} << CivilDate{25, 6, 2026} << "borrowed" << true;
+        QTest::newRow("latitude 55")
+            << Place{55, 37.6, 3} << CivilDate{1, 7, 2026} << "borrowed" << true;
+        QTest::newRow("polar night")
+            << Place{70, 25, 1} << CivilDate{21, 12, 2026} << "real" << false;
+        QTest::newRow("midnight sun") << Place{70, 25, 1} << june << "borrowed" << false;
+        QTest::newRow("latitude 89") << Place{89, 25, 1} << june << "borrowed" << false;
+        QTest::newRow("latitude 89.9") << Place{89.9, 25, 1} << june << "none" << false;
+        QTest::newRow("latitude -89.9")
+            << Place{-89.9, 25, 1} << CivilDate{21, 12, 2026} << "none" << false;
+    }
+    void highLatitudes()
+    {
+        QFETCH(Place, place);
+        QFETCH(CivilDate, date);
+        QFETCH(QString, twilight);
+        QFETCH(bool, sunRisesAndSets);
+        PrayerEngine engine;
+        Day d = solve(engine, istanbul, method(5), {20, 6, 2026});
+        engine.prayerTimesForDay(place, method(5), date, d.t);
+        d.t[Imsak] = engine.imsakForDay(place, method(5), date);
+
+        for (const PrayerTime &t : d.t) {
+            const bool clock = t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 &&
+                               t.second >= 0 && t.second < 60;
+            QVERIFY2(clock || (t.hour == 99 && t.minute == 99), qPrintable(text(t)));
+        }
+        QVERIFY(d.t[Dhuhr].exists());
+        QCOMPARE(d.t[Sunrise].exists(), sunRisesAndSets);
+        QCOMPARE(d.t[Maghrib].exists(), sunRisesAndSets);
+        QCOMPARE(d.t[Sunrise].isExtreme + d.t[Maghrib].isExtreme, 0);
+        for (int i : {Fajr, Isha}) {
+            QCOMPARE(d.t[i].exists(), twilight != "none");
+            QCOMPARE(d.t[i].isExtreme, twilight == "borrowed" ? 1 : 0);
+        }
+        if (twilight == "borrowed") {
+            QCOMPARE(d.t[Imsak].isExtreme, 1);
+            QCOMPARE(gap(d.t[Imsak], d.t[Fajr]), 600);
+        }
+    }
+
+    // Asr when the shadow is the object times the factor plus the noon shadow, on whichever side
+    // the Sun passes; code 3 differs from code 2 only by its factor.
+    void asr_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<CivilDate>("date");
+        QTest::addColumn<int>("asrFactor");
+        QTest::newRow("Jakarta, sun south") << jakarta << CivilDate{15, 12, 2026} << 1;
+        QTest::newRow("Jakarta, Hanafi") << jakarta << CivilDate{20, 12, 2026} << 2;
+        QTest::newRow("Nairobi") << nairobi << CivilDate{15, 12, 2026} << 1;
+        QTest::newRow("Dakar, sun north, Hanafi") << dakar << CivilDate{21, 6, 2026} << 2;
+        QTest::newRow("Dakar, sun north") << dakar << CivilDate{10, 6, 2026} << 1;
+        QTest::newRow("Istanbul") << istanbul << CivilDate{5, 12, 2026} << 1;
+        QTest::newRow("Cape Town, Hanafi") << Place{-33.9, 18.4, 2} << CivilDate{21, 6, 2026} << 2;
+    }
+    void asr()
+    {
+        QFETCH(Place, place);
+        QFETCH(CivilDate, date);
+        QFETCH(int, asrFactor);
+        const Day d = solve(place, method(2, asrFactor), date);
+        const double noonShadow = std::tan(
+            std::fabs(place.latitude * kDegToRad - skyAt(place, date, d.t[Dhuhr]).declination));
+        const double wanted = std::atan(1.0 / (asrFactor + noonShadow)) / kDegToRad;
+        const double got = skyAt(place, date, d.t[Asr]).altitude;
+        QVERIFY2(std::fabs(got - wanted) < 0.05, qPrintable(QString::number(got - wanted)));
+
+        const Day hanafi = solve(place, method(3), date);
+        QCOMPARE(solve(place, method(3, asrFactor), date).t[Asr], d.t[Asr]);
+        if (asrFactor == 1)
+            QVERIFY(seconds(hanafi.t[Asr]) > seconds(d.t[Asr]) + 15 * 60);
+    }
+
+    // Every day of a year, including the one the right ascension wraps through 0: Dhuhr on
+    // the meridian, sunrise and Maghrib with the Sun's centre 0.833 deg down.
+    void sunAtTheMarks_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::newRow("Istanbul") << istanbul;
+        QTest::newRow("Jakarta") << jakarta;
+        QTest::newRow("Dakar") << dakar;
+        QTest::newRow("Honolulu") << Place{21.3, -157.86, -10};
+        QTest::newRow("latitude 60") << Place{60, 25, 2};
+    }
+    void sunAtTheMarks()
+    {
+        QFETCH(Place, place);
+        namespace chr = std::chrono;
+        PrayerEngine engine;
+        for (chr::sys_days day{chr::year{2026} / 1 / 1};
+             day < chr::sys_days{chr::year{2027} / 1 / 1}; day += chr::days{1}) {
+            const chr::year_month_day ymd{day};
+            const CivilDate date{int(unsigned(ymd.day())), int(unsigned(ymd.month())), 2026};
+            PrayerTime t[6];
+            engine.prayerTimesForDay(place, method(5), date, t);
+            // A second of time is 0.004 deg of hour angle; the engine's refraction moves
+            // rise and set by a few seconds, hence the wider altitude margin.
+            const double h = skyAt(place, date, t[Dhuhr]).hourAngle;
+            const double rise = skyAt(place, date, t[Sunrise]).altitude + 0.8333;
+            const double set = skyAt(place, date, t[Maghrib]).altitude + 0.8333;
+            if (std::fabs(h) > 0.004 || std::fabs(rise) > 0.03 || std::fabs(set) > 0.03)
+                QFAIL(qPrintable(QString::asprintf(
+                    "%d.%d: Dhuhr %d:%02d:%02d hour angle %f, rise %f, set %f", date.day,
+                    date.month, t[Dhuhr].hour, t[Dhuhr].minute, t[Dhuhr].second, h, rise, set)));
+        }
+    }
+
+    void noTime_data()
+    {
+        QTest::addColumn<double>("got");
+        const double winter = -23 * kDegToRad;
+        QTest::newRow("polar night, horizon") << depressionHourAngle(80, winter, 0);
+        QTest::newRow("polar night, Asr") << asrHourAngle(80, winter, 1);
+        QTest::newRow("white night, Isha") << depressionHourAngle(80, -winter, 17);
+    }
+    void noTime()
+    {
+        QFETCH(double, got);
+        QCOMPARE(got, kNoTime);
+    }
+
+    void clockTime_data()
+    {
+        QTest::addColumn<double>("hours");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("truncated, not rounded") << 5.999 << "5:59:56";
+        QTest::newRow("before midnight") << -0.5 << "23:30:0";
+        QTest::newRow("after midnight") << 24.25 << "0:15:0";
+        QTest::newRow("no time") << 99.0 << "99:99:0";
+    }
+    void clockTime()
+    {
+        QFETCH(double, hours);
+        QFETCH(QString, expected);
+        PrayerTime t;
+        toClockTime(hours, Place{0, 0, 0}, method(5), t, Dhuhr);
+        QCOMPARE(QStringLiteral("%1:%2:%3").arg(t.hour).arg(t.minute).arg(t.second), expected);
+    }
+
+    // The cache only saves work: the order of the dates must not show in the times.
+    void orderIndependence_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<std::vector<int>>("visitedBefore");
+        QTest::newRow("Istanbul, next day") << istanbul << std::vector<int>{1};
+        QTest::newRow("Istanbul, walk") << istanbul << std::vector<int>{-1, 5};
+        QTest::newRow("Berlin, next day") << berlin << std::vector<int>{1};
+        QTest::newRow("latitude 65, walk") << Place{65, 25, 2} << std::vector<int>{-1, 5};
+    }
+    void orderIndependence()
+    {
+        QFETCH(Place, place);
+        QFETCH(std::vector<int>, visitedBefore);
+        const CivilDate date{21, 6, 2026};
+        const Day expected = solve(place, method(5), date);
+        PrayerEngine engine;
+        solve(engine, place, method(5), date);
+        for (int offset : visitedBefore)
+            solve(engine, place, method(5), {21 + offset, 6, 2026});
+        const Day got = solve(engine, place, method(5), date);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(got.t[i], expected.t[i]);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPrayerTimes)
+#include "tst_prayertimes.moc"
