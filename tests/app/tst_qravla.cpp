@@ -144,13 +144,11 @@ void TestQRavla::yazSaati_data()
     QTest::addColumn<QString>("tarih");
     QTest::addColumn<bool>("etkin");
 
-    const QStringList gunler{"2026-03-28", "2026-03-29", "2026-10-24", "2026-10-25"};
-    const bool etkinMi[] = {false, true, true, false};
-    for (int i = 0; i < gunler.size(); ++i) {
-        QTest::addRow("automatic %s", qPrintable(gunler[i])) << true << gunler[i] << etkinMi[i];
-        QTest::addRow("29.3.-25.10.2026 %s", qPrintable(gunler[i]))
-            << false << gunler[i] << etkinMi[i];
-    }
+    // Both sides of both change-overs, under the rule and under the user's dates.
+    QTest::newRow("automatic, day before") << true << "2026-03-28" << false;
+    QTest::newRow("automatic, first day") << true << "2026-03-29" << true;
+    QTest::newRow("29.3.-25.10.2026, last day") << false << "2026-10-24" << true;
+    QTest::newRow("29.3.-25.10.2026, end date") << false << "2026-10-25" << false;
 }
 
 void TestQRavla::yazSaati()

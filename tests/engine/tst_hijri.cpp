@@ -1,6 +1,5 @@
 #include "hicrimiladihesap.h"
 
-#include <QSet>
 #include <QTest>
 
 #include <chrono>
@@ -59,17 +58,6 @@ private slots:
         QFETCH(double, x);
         QFETCH(double, expected);
         QCOMPARE(HicriMiladiHesap::tamKisim(x), expected);
-    }
-
-    void monthNames()
-    {
-        QSet<QString> names;
-        for (int ay = 1; ay <= 12; ++ay)
-            names.insert(QString::fromUtf8(HicriMiladiHesap::ayAdiOf(ay)));
-        QCOMPARE(names.size(), 12);
-        QVERIFY(!names.contains(QString()));
-        QCOMPARE(HicriMiladiHesap::ayAdiOf(0), "");
-        QCOMPARE(HicriMiladiHesap::ayAdiOf(13), "");
     }
 
     // Each Gregorian day is exactly one tabular day further; months have 29 or 30 days.
