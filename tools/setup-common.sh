@@ -1,0 +1,25 @@
+# Shared by build-and-run.sh and build-and-test.sh: installs what is missing, then builds.
+# shellcheck shell=bash
+
+RAVLA_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
+                qt6-tools-dev-tools libsdl2-mixer-dev libbenchmark-dev tzdata fonts-dejavu-core)
+
+ravla_install_missing() {
+    local missing=()
+    for p in "${RAVLA_PACKAGES[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+ravla_build() {
+    local dir=$1
+    shift
+    cmake -S "$RAVLA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" -j"$(nproc)"
+}
