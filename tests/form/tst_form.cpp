@@ -1,15 +1,12 @@
 // Checks the main window's designer form (forms/qravla.ui) as uic builds it: every object's
 // name, class, parent, geometry, texts and pictures, the stacking order of siblings, the
-// settings of the controls, the language box items and the translation context.
+// language box items and the translation context.
 #include "ui_qravla.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
-#include <QLCDNumber>
 #include <QLabel>
-#include <QSlider>
 #include <QTranslator>
 #include <QWidget>
 #include <QtTest>
@@ -151,8 +148,6 @@ private slots:
     void objects();
     void stackingOrder_data();
     void stackingOrder();
-    void settings_data();
-    void settings();
     void languageItems_data();
     void languageItems();
     void translationContext_data();
@@ -216,54 +211,6 @@ void TestForm::stackingOrder()
             actual << child->objectName();
     }
     QCOMPARE(actual, children);
-}
-
-void TestForm::settings_data()
-{
-    QTest::addColumn<QString>("object");
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QVariant>("expected");
-
-    const QSize fixed(720, 440);
-    QTest::newRow("window minimum") << windowName << QByteArray("minimumSize") << QVariant(fixed);
-    QTest::newRow("window maximum") << windowName << QByteArray("maximumSize") << QVariant(fixed);
-    QTest::newRow("frame shape") << "frame" << QByteArray("frameShape")
-                                 << QVariant::fromValue(QFrame::StyledPanel);
-    QTest::newRow("frame shadow") << "frame" << QByteArray("frameShadow")
-                                  << QVariant::fromValue(QFrame::Raised);
-    QTest::newRow("place alignment")
-        << "Sehirlabel" << QByteArray("alignment")
-        << QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
-    QTest::newRow("slider orientation")
-        << "SesSlider" << QByteArray("orientation") << QVariant::fromValue(Qt::Horizontal);
-    QTest::newRow("slider minimum") << "SesSlider" << QByteArray("minimum") << QVariant(0);
-    QTest::newRow("slider maximum") << "SesSlider" << QByteArray("maximum") << QVariant(100);
-    QTest::newRow("slider value") << "SesSlider" << QByteArray("value") << QVariant(50);
-    QTest::newRow("clock segments")
-        << "lcdNumber" << QByteArray("segmentStyle") << QVariant::fromValue(QLCDNumber::Filled);
-    QTest::newRow("language items") << "DilComboBox" << QByteArray("count") << QVariant(4);
-    QTest::newRow("language first") << "DilComboBox" << QByteArray("currentIndex") << QVariant(0);
-    QTest::newRow("language icons")
-        << "DilComboBox" << QByteArray("iconSize") << QVariant(QSize(35, 35));
-    QTest::newRow("language focus")
-        << "DilComboBox" << QByteArray("focusPolicy") << QVariant::fromValue(Qt::NoFocus);
-    QTest::newRow("language frame") << "DilComboBox" << QByteArray("frame") << QVariant(true);
-    for (const char *button : {"OkuToolButton", "OkumaToolButton", "SesSec"})
-        QTest::newRow(button) << button << QByteArray("iconSize") << QVariant(QSize(30, 30));
-    for (const char *button : {"secenektoolButton", "KabeAciToolButton"})
-        QTest::newRow(button) << button << QByteArray("iconSize") << QVariant(QSize(35, 35));
-}
-
-void TestForm::settings()
-{
-    QFETCH(QString, object);
-    QFETCH(QByteArray, property);
-    QFETCH(QVariant, expected);
-    const QWidget *widget = lookUp(*window, object);
-    QVERIFY(widget);
-    const QVariant actual = widget->property(property.constData());
-    QVERIFY2(actual.isValid(), property.constData());
-    QCOMPARE(actual, expected);
 }
 
 void TestForm::languageItems_data()
