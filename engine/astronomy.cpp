@@ -13,15 +13,6 @@ constexpr int kMonthLength[2][13] = {
     {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
 };
 
-double rad(double degrees)
-{
-    return degrees * kDegToRad;
-}
-double deg(double radians)
-{
-    return radians / kDegToRad;
-}
-
 // e^(i a) as a plain pair: std::complex's operator* takes a slow path for NaN checks.
 struct UnitComplex {
     double re, im;

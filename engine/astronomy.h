@@ -11,6 +11,15 @@ inline constexpr double kDegToRad = 0.017453292519943334;
 inline constexpr double kHoursPerDegree = 1.0 / 15.0;
 inline constexpr double kJ2000 = 2451545.0;
 
+inline constexpr double rad(double degrees)
+{
+    return degrees * kDegToRad;
+}
+inline constexpr double deg(double radians)
+{
+    return radians / kDegToRad;
+}
+
 struct CivilDate {
     int day = 1;
     int month = 1;

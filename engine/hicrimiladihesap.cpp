@@ -37,3 +37,8 @@ void HicriMiladiHesap::Hesapla(int d, int m, int y)
     yil = static_cast<int>(30 * n + j - 30);
     ayAdi = ayAdiOf(ay);
 }
+
+std::string HicriMiladiHesap::tarihMetni() const
+{
+    return std::to_string(gun) + "." + std::to_string(ay) + "." + std::to_string(yil);
+}

@@ -17,6 +17,8 @@ public:
 
     static const char *ayAdiOf(int ay); // "" outside 1..12
 
+    std::string tarihMetni() const; // "gun.ay.yil", as the window and the timetables show it
+
     int gun = 0;
     int ay = 0;
     int yil = 0;

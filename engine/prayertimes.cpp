@@ -1,19 +1,11 @@
 #include "prayertimes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ravla {
 
 namespace {
-
-double rad(double degrees)
-{
-    return degrees * kDegToRad;
-}
-double deg(double radians)
-{
-    return radians / kDegToRad;
-}
 
 // Interpolates a quantity of the day (index 1) towards the neighbouring days at fraction m.
 double interpolate(double v0, double v1, double v2, double m)
@@ -34,22 +26,6 @@ double interpolatedRA(const TopocentricDay &day, double m)
     if (a0 > 350 && a1 < 10)
         a0 -= 360; // keeps the three on one side of 0 h, as a2 above
     return interpolate(a0, a1, a2, m);
-}
-
-struct HourAngles {
-    double transit = kNoTime;
-    double fajr = kNoTime;
-    double isha = kNoTime;
-
-    bool complete() const { return fajr != kNoTime && isha != kNoTime; }
-};
-
-HourAngles twilight(const Location &place, const PrayerMethod &method, const TopocentricDay &day)
-{
-    const double delta = rad(day.declination[1]);
-    return {solarTransit(place.longitude, day),
-            depressionHourAngle(place.latitude, delta, method.fajrAngle),
-            depressionHourAngle(place.latitude, delta, method.ishaAngle)};
 }
 
 } // namespace
@@ -134,39 +110,90 @@ double solarTransit(double longitude, const TopocentricDay &day)
     return (m - h / 360.0) * 24.0;
 }
 
+namespace {
+
+struct SunAt {
+    double hourAngle;   // degrees
+    double declination; // radians
+    double altitude;    // geometric, degrees
+};
+
+// The Sun of the day interpolated to fraction m of it, seen from the place.
+SunAt interpolatedSun(const Location &place, const TopocentricDay &day, double m)
+{
+    const double phi = rad(place.latitude);
+    const double nu = reduce360(day.siderealTime[1] + 360.985647 * m);
+    const double alpha = interpolatedRA(day, m);
+    const double delta =
+        rad(interpolate(day.declination[0], day.declination[1], day.declination[2], m));
+    const double h = reduceSigned180(nu + place.longitude - alpha) - deg(day.parallaxRA[1]);
+    const double altitude = deg(std::asin(std::sin(phi) * std::sin(delta) +
+                                          std::cos(phi) * std::cos(delta) * std::cos(rad(h))));
+    return {h, delta, altitude};
+}
+
+// Geometric altitude at which the rise/set correction below vanishes (about -0.817 deg at sea
+// level). Refraction changes slowly there, so a few fixed-point steps settle it.
+double riseSetAltitude(const Location &place)
+{
+    const double apparent = -0.83337 - 0.0347 * std::sqrt(place.elevation);
+    double h = apparent;
+    for (int i = 0; i < 3; ++i) // each step gains about two digits
+        h = apparent - refraction(place, h);
+    return h;
+}
+
+// Where the Sun barely crosses the horizon (near the polar day and night) the single correction
+// step overshoots; there the crossing is bracketed between the transit and the lower transit.
+double bisectCrossing(const Location &place, const TopocentricDay &day, double target, int which)
+{
+    double upper = solarTransit(place.longitude, day) / 24.0;
+    double lower = which == PrayerEngine::Rise ? upper - 0.5 : upper + 0.5;
+    const double above = interpolatedSun(place, day, upper).altitude - target;
+    const double below = interpolatedSun(place, day, lower).altitude - target;
+    if (!(above > 0 && below < 0))
+        return kNoTime;
+    for (int i = 0; i < 40; ++i) { // 40 halvings of half a day: far below a second
+        const double mid = (upper + lower) / 2.0;
+        if (interpolatedSun(place, day, mid).altitude - target > 0)
+            upper = mid;
+        else
+            lower = mid;
+    }
+    return (upper + lower) / 2.0 * 24.0;
+}
+
+} // namespace
+
 double riseOrSet(const Location &place, const TopocentricDay &day, int which)
 {
     const double phi = rad(place.latitude);
     const double d1 = rad(day.declination[1]);
     const double c = (std::sin(-0.014545050387345177) - std::sin(phi) * std::sin(d1)) /
                      (std::cos(phi) * std::cos(d1));
-    if (c <= -1.0 || c >= 1.0 || std::isnan(c))
+    if (!(c > -1.0 && c < 1.0)) // also NaN
         return kNoTime;
     const double h0 = reduce180(deg(std::acos(c)));
 
-    const double a1 = day.rightAscension[1];
-    const double nu1 = day.siderealTime[1];
-    double m = (a1 - place.longitude - nu1) / 360.0;
+    double m = (day.rightAscension[1] - place.longitude - day.siderealTime[1]) / 360.0;
     m = which == PrayerEngine::Rise ? m - h0 / 360.0 : m + h0 / 360.0;
     m = fraction(m);
 
-    const double nu = reduce360(nu1 + 360.985647 * m);
-    const double alpha = interpolatedRA(day, m);
-    const double delta =
-        rad(interpolate(day.declination[0], day.declination[1], day.declination[2], m));
-    const double h = reduceSigned180(nu + place.longitude - alpha) - deg(day.parallaxRA[1]);
-    const double hr = rad(h);
-    const double altitude = deg(std::asin(std::sin(phi) * std::sin(delta) +
-                                          std::cos(phi) * std::cos(delta) * std::cos(hr)));
-    const double d =
-        altitude + refraction(place, altitude) + 0.83337 + 0.0347 * std::sqrt(place.elevation);
-    return (m + d / (360.0 * std::cos(delta) * std::cos(phi) * std::sin(hr))) * 24.0;
+    const SunAt sun = interpolatedSun(place, day, m);
+    const double d = sun.altitude + refraction(place, sun.altitude) + 0.83337 +
+                     0.0347 * std::sqrt(place.elevation);
+    const double t =
+        m + d / (360.0 * std::cos(sun.declination) * std::cos(phi) * std::sin(rad(sun.hourAngle)));
+    const double target = riseSetAltitude(place);
+    if (std::isfinite(t) && std::fabs(interpolatedSun(place, day, t).altitude - target) <= 0.05)
+        return t * 24.0;
+    return bisectCrossing(place, day, target, which);
 }
 
 void toClockTime(double t, const Location &place, const PrayerMethod &method, PrayerTime &out,
                  int prayerIndex)
 {
-    if (t == kNoTime) {
+    if (t == kNoTime || !std::isfinite(t)) {
         out.hour = 99;
         out.minute = 99;
         out.second = 0;
@@ -174,8 +201,8 @@ void toClockTime(double t, const Location &place, const PrayerMethod &method, Pr
     }
     if (method.adjustOn == 1)
         t += method.minuteAdjust[prayerIndex == Imsak ? Fajr : prayerIndex] / 60.0;
-    while (t < 0)
-        t += 24.0;
+    if (t < 0)
+        t = std::fmod(t, 24.0) + 24.0; // a time just before midnight of the day before
     const double minutes = (t - std::floor(t)) * 60.0;
     const double seconds = (minutes - std::floor(minutes)) * 60.0;
     t += place.dstHours;
@@ -186,9 +213,101 @@ void toClockTime(double t, const Location &place, const PrayerMethod &method, Pr
     out.second = static_cast<int>(seconds);
 }
 
+bool PrayerEngine::DayMemo::matches(const Location &place) const
+{
+    return !days.empty() && latitude == place.latitude && longitude == place.longitude &&
+           elevation == place.elevation && timeZone == place.timeZone;
+}
+
+PrayerEngine::DayMemo::Day &PrayerEngine::DayMemo::at(long day)
+{
+    if (days.empty()) {
+        firstDay = day;
+        days.resize(1);
+    } else if (day < firstDay) {
+        const long grow = std::max<long>(firstDay - day, static_cast<long>(days.size()));
+        days.insert(days.begin(), static_cast<std::size_t>(grow), Day{});
+        firstDay -= grow;
+    } else if (day - firstDay >= static_cast<long>(days.size())) {
+        const long need = day - firstDay + 1;
+        days.resize(static_cast<std::size_t>(std::max<long>(need, 2 * days.size())));
+    }
+    return days[static_cast<std::size_t>(day - firstDay)];
+}
+
+bool PrayerEngine::nearestCompleteDay(const Location &place, const PrayerMethod &method,
+                                      int daysInYear, double jd, Twilight &good)
+{
+    if (!memo_.matches(place)) {
+        memo_ = DayMemo{};
+        memo_.latitude = place.latitude;
+        memo_.longitude = place.longitude;
+        memo_.elevation = place.elevation;
+        memo_.timeZone = place.timeZone;
+        for (Search &s : searches_)
+            s = Search{};
+    }
+
+    Search *search = &searches_[0];
+    for (Search &s : searches_) {
+        if (s.clearDistance >= 0 && s.fajrAngle == method.fajrAngle &&
+            s.ishaAngle == method.ishaAngle) {
+            search = &s;
+            break;
+        }
+        if (s.lastUse < search->lastUse)
+            search = &s;
+    }
+    if (search->clearDistance < 0 || search->fajrAngle != method.fajrAngle ||
+        search->ishaAngle != method.ishaAngle)
+        *search = Search{method.fajrAngle, method.ishaAngle, 0, -1, 0};
+    search->lastUse = ++searchClock_;
+
+    // Days near the last search that it found without twilight need no second look: a day
+    // next to it starts one day nearer, which gives exactly the result of a search from 0.
+    const long today = std::lround(jd);
+    const long moved = std::labs(today - search->day);
+    int start = 0;
+    if (search->clearDistance >= 0 && moved <= 1)
+        start = std::max(0, search->clearDistance - static_cast<int>(moved));
+    search->day = today;
+
+    for (int k = start; k <= daysInYear; ++k) {
+        for (const double dayJd : {jd - k, jd + k}) {
+            DayMemo::Day &d = memo_.at(std::lround(dayJd));
+            if (!d.known) {
+                const TopocentricDay day =
+                    topocentricDay(dayJd < jd ? memo_.backward : memo_.forward, dayJd, place);
+                d = {solarTransit(place.longitude, day), rad(day.declination[1]), true};
+            }
+            const Twilight t{d.transit,
+                             depressionHourAngle(place.latitude, d.declination, method.fajrAngle),
+                             depressionHourAngle(place.latitude, d.declination, method.ishaAngle)};
+            if (t.complete()) {
+                search->clearDistance = k;
+                good = t;
+                return true;
+            }
+        }
+    }
+    search->clearDistance = daysInYear + 1;
+    return false;
+}
+
 void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, int daysInYear,
                             double jd, PrayerTime *out, int mode)
 {
+    const int count = mode == ImsakOnly ? 1 : 6;
+    // Nothing sensible comes from a place or date that is not a number: no times at all.
+    if (!std::isfinite(place.latitude) || !std::isfinite(place.longitude) ||
+        !std::isfinite(place.elevation) || !std::isfinite(jd) || std::fabs(place.latitude) > 90.0) {
+        for (int i = 0; i < count; ++i) {
+            out[i].isExtreme = 0;
+            toClockTime(kNoTime, place, method, out[i], i);
+        }
+        return;
+    }
+
     const TopocentricDay &day = topocentric(jd, place);
     const double delta = rad(day.declination[1]);
 
@@ -213,39 +332,27 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
     // (For İmsak the search can only change Fajr, so only a missing Fajr starts it.)
     const bool incomplete =
         hf == kNoTime || sunrise == kNoTime || maghrib == kNoTime || hi == kNoTime;
-    if (incomplete && method.highLatitudeRule == 5) {
-        // Nearest day on which both twilights exist; copies keep our cache as it was.
-        SolarDayCache backward = cache_;
-        SolarDayCache forward = cache_;
-        for (int k = 0; k <= daysInYear; ++k) {
-            HourAngles good = twilight(place, method, topocentricDay(backward, jd - k, place));
-            if (!good.complete())
-                good = twilight(place, method, topocentricDay(forward, jd + k, place));
-            if (!good.complete())
-                continue;
-            if (times[Fajr] == kNoTime) {
-                times[Fajr] = good.transit - good.fajr;
-                extreme[Fajr] = 1;
-            }
-            if (times[Isha] == kNoTime) {
-                times[Isha] = good.transit + good.isha;
-                extreme[Isha] = 1;
-            }
-            break;
+    Twilight good;
+    if (incomplete && method.highLatitudeRule == 5 &&
+        nearestCompleteDay(place, method, daysInYear, jd, good)) {
+        if (times[Fajr] == kNoTime) {
+            times[Fajr] = good.transit - good.fajr;
+            extreme[Fajr] = 1;
+        }
+        if (times[Isha] == kNoTime) {
+            times[Isha] = good.transit + good.isha;
+            extreme[Isha] = 1;
         }
     }
 
-    if (method.ishaInterval != 0)
+    if (method.ishaInterval != 0) {
         times[Isha] = maghrib == kNoTime ? kNoTime : maghrib + method.ishaInterval / 60.0;
-
-    if (mode == ImsakOnly) {
-        out[0].isExtreme = extreme[Fajr];
-        toClockTime(times[Fajr], place, method, out[0], Imsak);
-        return;
+        extreme[Isha] = 0; // a fixed time after Maghrib is no estimate
     }
-    for (int i = 0; i < 6; ++i) {
+
+    for (int i = 0; i < count; ++i) {
         out[i].isExtreme = extreme[i];
-        toClockTime(times[i], place, method, out[i], i);
+        toClockTime(times[i], place, method, out[i], imsakOnly ? static_cast<int>(Imsak) : i);
     }
 }
 

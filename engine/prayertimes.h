@@ -2,6 +2,8 @@
 
 #include "astronomy.h"
 
+#include <vector>
+
 namespace ravla {
 
 // Marks a time that does not exist on the day (shown 99:99).
@@ -32,7 +34,7 @@ struct PrayerTime {
     bool operator==(const PrayerTime &) const = default;
 };
 
-// Index of the six times of the solver's output.
+// The solver's six times, then İmsak: also the order of a day's schedule.
 enum PrayerIndex { Fajr = 0, Sunrise, Dhuhr, Asr, Maghrib, Isha, Imsak };
 
 inline constexpr int kMethodCount = 7;
@@ -62,15 +64,51 @@ public:
     PrayerTime imsakForDay(const Location &place, const PrayerMethod &method,
                            const CivilDate &date);
 
-    const SolarDayCache &cache() const { return cache_; }
-
 private:
+    struct Twilight {
+        double transit = kNoTime;
+        double fajr = kNoTime; // hour angles
+        double isha = kNoTime;
+
+        bool complete() const { return fajr != kNoTime && isha != kNoTime; }
+    };
+
+    // What the nearest-day search learnt of each day at one place (its transit and the Sun's
+    // declination), so that consecutive days near the poles reuse it instead of walking a year.
+    struct DayMemo {
+        struct Day {
+            double transit = 0;
+            double declination = 0; // radians
+            bool known = false;
+        };
+        double latitude = 0, longitude = 0, elevation = 0, timeZone = 0; // days count in its dates
+        long firstDay = 0;
+        std::vector<Day> days;           // days[i] is day firstDay + i
+        SolarDayCache backward, forward; // each moves a day at a time
+        bool matches(const Location &place) const;
+        Day &at(long day);
+    };
+
+    // The last search for one pair of angles: every day nearer to `day` than `clearDistance`
+    // lacks a twilight, so a search for a neighbouring day may start further out.
+    struct Search {
+        double fajrAngle = 0, ishaAngle = 0;
+        long day = 0;
+        int clearDistance = -1; // -1: unused
+        unsigned long lastUse = 0;
+    };
+
     const TopocentricDay &topocentric(double julianDay, const Location &place);
+    bool nearestCompleteDay(const Location &place, const PrayerMethod &method, int daysInYear,
+                            double julianDay, Twilight &good);
 
     SolarDayCache cache_;
     TopocentricDay topo_; // of cache_.julianDay for the place below
     bool topoValid_ = false;
     double topoLongitude_ = 0, topoLatitude_ = 0, topoElevation_ = 0;
+    DayMemo memo_;
+    Search searches_[4]; // İmsak's steeper angle searches too
+    unsigned long searchClock_ = 0;
 };
 
 } // namespace ravla

@@ -1,5 +1,7 @@
 #include "schedule.h"
 
+#include <cmath>
+
 namespace ravla {
 
 PrayerMethod methodFor(const ScheduleInputs &in)
@@ -44,8 +46,10 @@ const DaySchedule &ScheduleCalculator::compute(const ScheduleInputs &in)
     const PrayerMethod method = methodFor(in);
     DaySchedule s;
     engine_.prayerTimesForDay(place, method, in.date, s.times);
-    s.times[EntryImsak] = engine_.imsakForDay(place, method, in.date);
+    s.times[Imsak] = engine_.imsakForDay(place, method, in.date);
     s.qibla = qiblaAngle(place);
+    if (!std::isfinite(s.qibla))
+        s.qibla = 0; // a place that is not a number has no direction either
     s.qiblaDegrees = static_cast<int>(s.qibla);
     s.dstInForce = dstInForce(in.dst, in.date);
     if (s.dstInForce) {

@@ -30,16 +30,6 @@ struct ScheduleInputs {
     bool operator==(const ScheduleInputs &) const = default;
 };
 
-enum ScheduleEntry {
-    EntryFajr = 0,
-    EntrySunrise,
-    EntryDhuhr,
-    EntryAsr,
-    EntryMaghrib,
-    EntryIsha,
-    EntryImsak
-};
-
 struct DaySchedule {
     // Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak in local clock time, daylight saving applied
     // (so a late Isha may read 24:40); a time that does not exist stays 99:99.
@@ -59,7 +49,6 @@ public:
     const DaySchedule &compute(const ScheduleInputs &inputs);
     // How many times the engine actually ran; lets callers skip work when nothing changed.
     unsigned long generation() const { return generation_; }
-    const DaySchedule &result() const { return result_; } // of the last compute
 
 private:
     PrayerEngine engine_;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 using namespace ravla;
@@ -81,6 +82,30 @@ Sky skyAt(const Place &place, const CivilDate &date, const PrayerTime &t)
         std::asin(std::sin(phi) * std::sin(sun.declination) +
                   std::cos(phi) * std::cos(sun.declination) * std::cos(h * kDegToRad));
     return {alt / kDegToRad, h, sun.declination};
+}
+
+// Geometric altitude of the Sun at a moment given in decimal hours of the date's local clock.
+double altitudeAt(const Place &place, const CivilDate &date, double hours)
+{
+    const SolarCoordinates sun = solarCoordinates(julianDay(date, place.timeZone) + hours / 24.0);
+    const double h = (sun.siderealTime + place.longitude - sun.rightAscension) * kDegToRad;
+    const double phi = place.latitude * kDegToRad;
+    return std::asin(std::sin(phi) * std::sin(sun.declination) +
+                     std::cos(phi) * std::cos(sun.declination) * std::cos(h)) /
+           kDegToRad;
+}
+
+// Every date of a year, in order.
+std::vector<CivilDate> year(int y)
+{
+    namespace chr = std::chrono;
+    std::vector<CivilDate> days;
+    for (chr::sys_days day{chr::year{y} / 1 / 1}; day < chr::sys_days{chr::year{y + 1} / 1 / 1};
+         day += chr::days{1}) {
+        const chr::year_month_day ymd{day};
+        days.push_back({int(unsigned(ymd.day())), int(unsigned(ymd.month())), y});
+    }
+    return days;
 }
 
 } // namespace
@@ -251,6 +276,147 @@ private slots:
         }
     }
 
+    // The published angles of each convention, checked where the engine puts Fajr and Isha:
+    // the Sun's depression there (or Isha 90 minutes after Maghrib).
+    void methodAngles_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<double>("fajr");
+        QTest::addColumn<double>("isha"); // 0: Maghrib + 90 minutes
+        QTest::newRow("Egyptian General Authority of Survey") << 1 << 20.0 << 18.0;
+        QTest::newRow("Karachi, Shafi") << 2 << 18.0 << 18.0;
+        QTest::newRow("Karachi, Hanafi") << 3 << 18.0 << 18.0;
+        QTest::newRow("ISNA") << 4 << 15.0 << 15.0;
+        QTest::newRow("Muslim World League") << 5 << 18.0 << 17.0;
+        QTest::newRow("Umm al-Qura") << 6 << 19.0 << 0.0;
+        QTest::newRow("Fixed Isha") << 7 << 19.5 << 0.0;
+    }
+    void methodAngles()
+    {
+        QFETCH(int, code);
+        QFETCH(double, fajr);
+        QFETCH(double, isha);
+        for (const auto &[place, date] : {std::pair{istanbul, CivilDate{5, 12, 2026}},
+                                          std::pair{jakarta, CivilDate{20, 3, 2026}},
+                                          std::pair{dakar, CivilDate{21, 6, 2026}}}) {
+            const Day d = solve(place, method(code), date);
+            // Hour angles come from the day's midnight declination: a few hundredths of a degree.
+            QVERIFY(std::fabs(skyAt(place, date, d.t[Fajr]).altitude + fajr) < 0.1);
+            QVERIFY(std::fabs(skyAt(place, date, d.t[Imsak]).altitude + fajr + 1.5) < 0.1);
+            if (isha > 0)
+                QVERIFY(std::fabs(skyAt(place, date, d.t[Isha]).altitude + isha) < 0.1);
+            else
+                QCOMPARE(gap(d.t[Maghrib], d.t[Isha]), 90 * 60);
+        }
+    }
+
+    // Near the midnight sun and the polar night the Sun grazes the horizon: every sunrise and
+    // sunset the engine returns must still find it there, and a day that the midnight
+    // declination lets have one, but that gets none, must truly have none (checked against the
+    // Sun sampled every ten minutes).
+    void polarRiseAndSet_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::newRow("66 N") << Place{66, 18.9, 1};
+        QTest::newRow("Tromso") << Place{69.65, 18.9, 1};
+        QTest::newRow("72 N") << Place{72, -40, -2};
+        QTest::newRow("80 N") << Place{80, 15, 1};
+        QTest::newRow("68 S") << Place{-68, 77.97, 7};
+        QTest::newRow("80 S") << Place{-80, -120, -8};
+    }
+    void polarRiseAndSet()
+    {
+        QFETCH(Place, place);
+        const double target = -0.817; // where the engine's refraction puts the apparent -0.833
+        SolarDayCache cache;
+        int found = 0;
+        for (const CivilDate &date : year(2026)) {
+            const TopocentricDay day =
+                topocentricDay(cache, julianDay(date, place.timeZone), place);
+            const double transit = solarTransit(place.longitude, day);
+            const double phi = place.latitude * kDegToRad, delta = day.declination[1] * kDegToRad;
+            const double c = (std::sin(-0.83337 * kDegToRad) - std::sin(phi) * std::sin(delta)) /
+                             (std::cos(phi) * std::cos(delta));
+            for (const int which : {PrayerEngine::Rise, PrayerEngine::Set}) {
+                const double t = riseOrSet(place, day, which);
+                if (t != kNoTime) {
+                    ++found;
+                    const double alt = altitudeAt(place, date, t);
+                    if (std::fabs(alt - target) > 0.06)
+                        QFAIL(qPrintable(QString::asprintf("%d.%d %s at %.4f h: altitude %.3f",
+                                                           date.day, date.month,
+                                                           which == 1 ? "rise" : "set", t, alt)));
+                    continue;
+                }
+                if (std::fabs(c) >= 1)
+                    continue; // no rise or set that day by the midnight declination
+                const double side = which == PrayerEngine::Rise ? -1 : 1;
+                bool above = false, below = false;
+                for (int i = 0; i <= 72; ++i) {
+                    const double alt = altitudeAt(place, date, transit + side * i / 6.0);
+                    above = above || alt > target + 0.06;
+                    below = below || alt < target - 0.06;
+                }
+                if (above && below)
+                    QFAIL(qPrintable(QString::asprintf("%d.%d: the Sun crosses, no %s returned",
+                                                       date.day, date.month,
+                                                       which == 1 ? "rise" : "set")));
+            }
+        }
+        QVERIFY(found > 150); // the check above must not pass for want of results
+    }
+
+    // What the nearest-day search remembers changes nothing: a year walked day by day gives
+    // exactly what a fresh engine gives for each day alone.
+    void searchMemory_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<double>("fajrAngle");
+        QTest::addColumn<double>("ishaAngle");
+        QTest::newRow("65 N") << Place{65, 25, 2} << 18.0 << 17.0;
+        QTest::newRow("89.9 N") << Place{89.9, 25, 1} << 18.0 << 17.0;
+        QTest::newRow("angles never reached") << istanbul << 90.0 << 90.0;
+        QTest::newRow("-80 S") << Place{-80, 25, 1} << 15.0 << 15.0;
+    }
+    void searchMemory()
+    {
+        QFETCH(Place, place);
+        QFETCH(double, fajrAngle);
+        QFETCH(double, ishaAngle);
+        PrayerMethod m = method(0);
+        m.fajrAngle = fajrAngle;
+        m.ishaAngle = ishaAngle;
+        const std::vector<CivilDate> days = year(2026);
+        PrayerEngine walker;
+        for (std::size_t i = 0; i < days.size(); ++i) {
+            const Day walked = solve(walker, place, m, days[i]);
+            if (i % 29 != 0)
+                continue; // a fresh engine per day costs a search from scratch
+            const Day fresh = solve(place, m, days[i]);
+            for (int k = 0; k < 7; ++k)
+                QCOMPARE(walked.t[k], fresh.t[k]);
+        }
+    }
+
+    // A place or date that is not a number gives no times, never a hang or garbage.
+    void notANumber_data()
+    {
+        QTest::addColumn<Place>("place");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("latitude NaN") << Place{nan, 29, 2};
+        QTest::newRow("longitude infinite") << Place{41, -inf, 2};
+        QTest::newRow("time zone NaN") << Place{41, 29, nan};
+        QTest::newRow("latitude beyond the pole") << Place{-118.6, -1e300, -9};
+    }
+    void notANumber()
+    {
+        QFETCH(Place, place);
+        const Day d = solve(place, method(5), {5, 12, 2026});
+        for (const PrayerTime &t : d.t)
+            QCOMPARE(t, (PrayerTime{99, 99, 0, 0}));
+    }
+
     void noTime_data()
     {
         QTest::addColumn<double>("got");
@@ -273,6 +439,10 @@ private slots:
         QTest::newRow("before midnight") << -0.5 << "23:30:0";
         QTest::newRow("after midnight") << 24.25 << "0:15:0";
         QTest::newRow("no time") << 99.0 << "99:99:0";
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "99:99:0";
+        QTest::newRow("infinite") << -std::numeric_limits<double>::infinity() << "99:99:0";
+        QTest::newRow("far before midnight") << -1e17 << "8:0:0"; // never a loop of +24
+        QTest::newRow("a day earlier still") << -24.5 << "23:30:0";
     }
     void clockTime()
     {
