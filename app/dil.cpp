@@ -5,35 +5,55 @@
 #include <QSettings>
 #include <QTranslator>
 
-QString Dil::yerelDilKodu(QSettings &store, const QString &sistemYerelAdi)
-{
-    QString kod = store.value(QStringLiteral("Yerel Dil"), QVariant()).toString();
-    if (!kod.isEmpty())
-        return kod;
+namespace {
 
-    QString no = QStringLiteral("0");
-    if (sistemYerelAdi.startsWith(QLatin1String("ar"))) {
-        kod = QStringLiteral("ar_AR");
-        no = QStringLiteral("1");
-    } else if (sistemYerelAdi.startsWith(QLatin1String("en"))) {
-        kod = QStringLiteral("en_EN");
-        no = QStringLiteral("3");
-    } else if (sistemYerelAdi.startsWith(QLatin1String("de"))) {
-        kod = QStringLiteral("de_DE");
-        no = QStringLiteral("2");
-    } else {
-        // Every other language runs the Turkish interface under its own locale name.
-        kod = sistemYerelAdi;
-    }
-    store.setValue(QStringLiteral("Yerel Dil"), kod);
-    store.setValue(QStringLiteral("Dil No"), no);
-    return kod;
+struct Secim {
+    QString kod;
+    int no;
+};
+
+// The first run's choice: Arabic, English and German have catalogues; every other language
+// runs the Turkish interface under its own locale name.
+Secim ilkSecim(const QString &sistemYerelAdi)
+{
+    if (sistemYerelAdi.startsWith(QLatin1String("ar")))
+        return {QStringLiteral("ar_AR"), 1};
+    if (sistemYerelAdi.startsWith(QLatin1String("en")))
+        return {QStringLiteral("en_EN"), 3};
+    if (sistemYerelAdi.startsWith(QLatin1String("de")))
+        return {QStringLiteral("de_DE"), 2};
+    return {sistemYerelAdi, 0};
 }
 
-int Dil::dilNo()
+// A whole number outside 0..3 names no language: the store then counts as never set.
+bool gecersizNo(const QVariant &no)
+{
+    bool sayi = false;
+    const int n = no.toInt(&sayi);
+    return no.isValid() && sayi && (n < 0 || n > 3);
+}
+
+} // namespace
+
+QString Dil::yerelDilKodu(QSettings &store, const QString &sistemYerelAdi)
+{
+    const QString kod = store.value(QStringLiteral("Yerel Dil"), QVariant()).toString();
+    if (!kod.isEmpty() && !gecersizNo(store.value(QStringLiteral("Dil No"))))
+        return kod;
+
+    const Secim secim = ilkSecim(sistemYerelAdi);
+    store.setValue(QStringLiteral("Yerel Dil"), secim.kod);
+    store.setValue(QStringLiteral("Dil No"), QString::number(secim.no));
+    return secim.kod;
+}
+
+int Dil::dilNo(const QString &sistemYerelAdi)
 {
     const QSettings store{QLatin1String(kOrganizasyon), QLatin1String(kUygulama)};
-    return store.value(QStringLiteral("Dil No"), QVariant()).toInt();
+    const QVariant no = store.value(QStringLiteral("Dil No"), QVariant());
+    if (gecersizNo(no))
+        return ilkSecim(sistemYerelAdi).no;
+    return no.toInt(); // missing or malformed: Turkish
 }
 
 bool Dil::katalogYukle(QTranslator &cevirmen, const QString &kod)

@@ -9,7 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication uygulama(argc, argv);
-    QSettings dilAyarlari(QLatin1String(Dil::kOrganizasyon), QLatin1String(Dil::kUygulama));
+    QSettings dilAyarlari(QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama));
     const QString kod = Dil::yerelDilKodu(dilAyarlari, QLocale::system().name());
     QTranslator cevirmen;
     Dil::katalogYukle(cevirmen, kod); // no catalogue: the built-in Turkish texts stay

@@ -1,26 +1,60 @@
 #include "ayarlar.h"
 
+#include "prayertimes.h"
+
 #include <QSettings>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
-const char *const kOrganizasyon = "Zorva Yazilim";
 const char *const kUygulama = "Ravla Ayarlar";
 
-// A stored value that is not of the key's type reads as that type's zero value.
-double okuDouble(const QSettings &s, const char *key, double varsayilan)
+// A hand-edited or damaged store must not reach the engine with "nan" or a latitude of 400.
+double okuDouble(const QSettings &s, const char *key, double varsayilan, double alt, double ust)
 {
-    return s.value(QLatin1String(key), varsayilan).toDouble();
+    const QVariant v = s.value(QLatin1String(key));
+    if (!v.isValid())
+        return varsayilan;
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!std::isfinite(d)) // "nan", "inf", and "1e400", which overflows
+        return varsayilan;
+    if (!ok)
+        return 0.0;
+    return d >= alt && d <= ust ? d : varsayilan;
 }
 
-int okuInt(const QSettings &s, const char *key, int varsayilan)
+int okuInt(const QSettings &s, const char *key, int varsayilan,
+           int alt = std::numeric_limits<int>::min(), int ust = std::numeric_limits<int>::max())
 {
-    return s.value(QLatin1String(key), varsayilan).toInt();
+    const QVariant v = s.value(QLatin1String(key));
+    if (!v.isValid())
+        return varsayilan;
+    bool ok = false;
+    const int i = v.toInt(&ok);
+    if (ok)
+        return i >= alt && i <= ust ? i : varsayilan;
+    // Not a whole number: one that is not finite or out of range reads as the default, any
+    // other text as zero.
+    const double d = v.toDouble(&ok);
+    if (!std::isfinite(d) || (ok && (d < alt || d > ust)))
+        return varsayilan;
+    return 0;
 }
 
 bool okuBool(const QSettings &s, const char *key, bool varsayilan)
 {
-    return s.value(QLatin1String(key), varsayilan).toBool();
+    const QVariant v = s.value(QLatin1String(key));
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool();
+    const QString metin = v.toString().trimmed().toLower();
+    if (metin == QLatin1String("true") || metin == QLatin1String("1"))
+        return true;
+    if (metin == QLatin1String("false") || metin == QLatin1String("0"))
+        return false;
+    return varsayilan; // also "evet", and an absent key
 }
 
 } // namespace
@@ -64,9 +98,9 @@ void Ayarlar::Oku()
     if (!bagli())
         return;
     const QSettings s{QLatin1String(kOrganizasyon), QLatin1String(kUygulama)};
-    *enlem_ = okuDouble(s, "Enlem", 49.08);
-    *boylam_ = okuDouble(s, "Boylam", 9.14);
-    *gmt_ = okuInt(s, "GMT", 1);
+    *enlem_ = okuDouble(s, "Enlem", 49.08, -90, 90);
+    *boylam_ = okuDouble(s, "Boylam", 9.14, -180, 180);
+    *gmt_ = okuInt(s, "GMT", 1, -15, 15);
     *ulkeAdi_ = s.value(QStringLiteral("UlkeAdi"), QString()).toString();
     *sehirAdi_ = s.value(QStringLiteral("SehirAdi"), QString()).toString();
     *yazSaatiOtomatik_ = okuBool(s, "YazSaatiOtomotikHesap", true);
@@ -76,12 +110,12 @@ void Ayarlar::Oku()
     *yazGunBitis_ = okuInt(s, "YazGunBitisTarih", 0);
     *yazAyBitis_ = okuInt(s, "YazAyBitisTarih", 0);
     *yazYilBitis_ = okuInt(s, "YazYilBitisTarih", 0);
-    *hesapYontemi_ = okuInt(s, "HesapYontemi", 5);
+    *hesapYontemi_ = okuInt(s, "HesapYontemi", 5, 0, ravla::kMethodCount);
     *ikindiYontemi_ = okuInt(s, "ikindiYontemi", 0);
     *hanefiMezhep_ = okuBool(s, "HanefiMezhep", false);
     *ozelHesapYontem_ = okuBool(s, "OzelHesapYontem", false);
-    *sabahAci_ = okuDouble(s, "SabahAci", 0.0);
-    *yatsiAci_ = okuDouble(s, "YatsiAci", 0.0);
+    *sabahAci_ = okuDouble(s, "SabahAci", 0.0, 0, 90);
+    *yatsiAci_ = okuDouble(s, "YatsiAci", 0.0, 0, 90);
 }
 
 void Ayarlar::Kaydet()

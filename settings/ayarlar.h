@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// Both of the program's settings stores (this one and the language store) carry this name.
+inline constexpr char kOrganizasyon[] = "Zorva Yazilim";
+
 // The place and calculation settings. The main window owns one set for the whole run;
 // the options dialog writes it and Ayarlar copies it to and from the store.
 struct AyarDegerleri {
@@ -41,7 +44,10 @@ public:
     void Bagla(AyarDegerleri &degerler);
 
     bool bagli() const { return enlem_ != nullptr; }
-    void Oku();    // loads every key into the bound variables; absent keys give the defaults
+    // Loads every key into the bound variables. An absent key, a number that is not finite or
+    // lies outside the key's range, and a yes/no key holding anything but true/false/1/0 give
+    // the key's default; text that is no number at all reads as zero.
+    void Oku();
     void Kaydet(); // writes all eighteen bound variables
 
 private:

@@ -1,17 +1,24 @@
 #pragma once
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+using RavlaTestUygulamasi = QApplication;
+#else
+#include <QCoreApplication>
+using RavlaTestUygulamasi = QCoreApplication;
+#endif
 
-// Every test runs against stores of its own (a fresh XDG_CONFIG_HOME) and an offscreen
-// 1280 x 1024 desktop, never against the user's settings or display.
+// Every test runs against stores of its own (a fresh XDG_CONFIG_HOME and data home) and an
+// offscreen 1280 x 1024 desktop, never against the user's settings or display.
 #define RAVLA_TEST_MAIN(TestClass)                                                                 \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QTemporaryDir ortam;                                                                       \
         qputenv("XDG_CONFIG_HOME", ortam.filePath(QStringLiteral("config")).toLocal8Bit());        \
+        qputenv("XDG_DATA_HOME", ortam.filePath(QStringLiteral("data")).toLocal8Bit());            \
         const QString ekran = ortam.filePath(QStringLiteral("screen.json"));                       \
         QFile f(ekran);                                                                            \
         if (f.open(QIODevice::WriteOnly))                                                          \
@@ -19,7 +26,7 @@
                     R"("logicalDpi":96,"logicalBpi":96,"dpr":1}]})");                              \
         f.close();                                                                                 \
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + ekran).toLocal8Bit());               \
-        QApplication app(argc, argv);                                                              \
+        RavlaTestUygulamasi app(argc, argv);                                                       \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -5,19 +5,38 @@
 
 namespace {
 
-QSettings *depo()
+QString depoDosyasi()
 {
-    return new QSettings(QStringLiteral("Zorva Yazilim"), QStringLiteral("Ravla Ayarlar"));
+    return QSettings(QLatin1String(kOrganizasyon), QStringLiteral("Ravla Ayarlar")).fileName();
+}
+
+// The store as someone else left it: a hand-edited file, another program, a damaged disk.
+void depoYaz(const QByteArray &satirlar)
+{
+    QFile f(depoDosyasi());
+    QVERIFY(QDir().mkpath(QFileInfo(f).absolutePath()));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("[General]\n" + satirlar + "\n");
 }
 
 AyarDegerleri oku()
 {
     AyarDegerleri d;
     d.enlem = d.boylam = -1; // so that a key that is not read shows
+    d.gmt = d.hesapYontemi = -1;
     Ayarlar a;
     a.Bagla(d);
     a.Oku();
     return d;
+}
+
+QVariantList alanlar(const AyarDegerleri &d)
+{
+    return {d.enlem,        d.boylam,           d.gmt,          d.ulkeAdi,
+            d.sehirAdi,     d.yazSaatiOtomatik, d.yazGunBasla,  d.yazAyBasla,
+            d.yazYilBasla,  d.yazGunBitis,      d.yazAyBitis,   d.yazYilBitis,
+            d.hesapYontemi, d.ikindiYontemi,    d.hanefiMezhep, d.ozelHesapYontem,
+            d.sabahAci,     d.yatsiAci};
 }
 
 } // namespace
@@ -27,78 +46,74 @@ class TestAyarlar : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { std::unique_ptr<QSettings>(depo())->clear(); }
-    void bosDepo();
-    void depodakiler_data();
-    void depodakiler();
+    void init() { QFile::remove(depoDosyasi()); }
+    void okunanlar_data();
+    void okunanlar();
     void kaydetVeOku();
     void baglanmamis();
 };
 
-void TestAyarlar::bosDepo()
+void TestAyarlar::okunanlar_data()
 {
-    const AyarDegerleri d = oku();
-    QCOMPARE(d.enlem, 49.08);
-    QCOMPARE(d.boylam, 9.14);
-    QCOMPARE(d.gmt, 1);
-    QVERIFY(d.ulkeAdi.isEmpty() && d.sehirAdi.isEmpty());
-    QVERIFY(d.yazSaatiOtomatik);
-    QCOMPARE(d.yazGunBasla + d.yazAyBasla + d.yazYilBasla + d.yazGunBitis + d.yazAyBitis +
-                 d.yazYilBitis,
-             0);
-    QCOMPARE(d.hesapYontemi, 5);
-    QCOMPARE(d.ikindiYontemi, 0);
-    QVERIFY(!d.hanefiMezhep && !d.ozelHesapYontem);
-    QCOMPARE(d.sabahAci, 0.0);
-    QCOMPARE(d.yatsiAci, 0.0);
-}
-
-void TestAyarlar::depodakiler_data()
-{
-    QTest::addColumn<QString>("anahtar");
-    QTest::addColumn<QVariant>("deger");
+    QTest::addColumn<QByteArray>("satir");
+    QTest::addColumn<int>("alan"); // index into alanlar()
     QTest::addColumn<QVariant>("beklenen");
 
-    QTest::newRow("latitude") << "Enlem" << QVariant(41.0) << QVariant(41.0);
-    QTest::newRow("latitude as text") << "Enlem" << QVariant("41.5") << QVariant(41.5);
-    QTest::newRow("latitude not a number") << "Enlem" << QVariant("kirk bir") << QVariant(0.0);
-    QTest::newRow("time zone") << "GMT" << QVariant(3) << QVariant(3);
-    QTest::newRow("time zone not a number") << "GMT" << QVariant("iki") << QVariant(0);
-    QTest::newRow("city") << "SehirAdi" << QVariant("İzmir") << QVariant("İzmir");
-    QTest::newRow("method") << "HesapYontemi" << QVariant(2) << QVariant(2);
+    QTest::newRow("latitude") << QByteArray("Enlem=41.5") << 0 << QVariant(41.5);
+    QTest::newRow("latitude not a number: zero")
+        << QByteArray("Enlem=kirk bir") << 0 << QVariant(0.0);
+    QTest::newRow("latitude NaN") << QByteArray("Enlem=nan") << 0 << QVariant(49.08);
+    QTest::newRow("latitude infinite") << QByteArray("Enlem=-inf") << 0 << QVariant(49.08);
+    QTest::newRow("latitude overflowing") << QByteArray("Enlem=1e400") << 0 << QVariant(49.08);
+    QTest::newRow("latitude beyond the pole") << QByteArray("Enlem=-118.6") << 0 << QVariant(49.08);
+    QTest::newRow("longitude huge") << QByteArray("Boylam=-1e300") << 1 << QVariant(9.14);
+    QTest::newRow("longitude 180") << QByteArray("Boylam=180") << 1 << QVariant(180.0);
+    QTest::newRow("time zone") << QByteArray("GMT=-9") << 2 << QVariant(-9);
+    QTest::newRow("time zone out of range") << QByteArray("GMT=16") << 2 << QVariant(1);
+    QTest::newRow("time zone overflowing") << QByteArray("GMT=99999999999") << 2 << QVariant(1);
+    QTest::newRow("time zone NaN") << QByteArray("GMT=nan") << 2 << QVariant(1);
+    QTest::newRow("time zone not a number: zero") << QByteArray("GMT=iki") << 2 << QVariant(0);
+    QTest::newRow("city as rich text stays text")
+        << QByteArray("SehirAdi=<img src='/dev/zero'>") << 4 << QVariant("<img src='/dev/zero'>");
     QTest::newRow("manual daylight saving")
-        << "YazSaatiOtomotikHesap" << QVariant(false) << QVariant(false);
-    QTest::newRow("Hanafi as text") << "HanefiMezhep" << QVariant("true") << QVariant(true);
-    QTest::newRow("custom angle") << "SabahAci" << QVariant(18.5) << QVariant(18.5);
+        << QByteArray("YazSaatiOtomotikHesap=0") << 5 << QVariant(false);
+    QTest::newRow("yes/no key holding a word")
+        << QByteArray("YazSaatiOtomotikHesap=hayir") << 5 << QVariant(true);
+    QTest::newRow("method") << QByteArray("HesapYontemi=2") << 12 << QVariant(2);
+    QTest::newRow("method beyond the last") << QByteArray("HesapYontemi=99") << 12 << QVariant(5);
+    QTest::newRow("method negative") << QByteArray("HesapYontemi=-1") << 12 << QVariant(5);
+    QTest::newRow("Hanafi") << QByteArray("HanefiMezhep=1") << 14 << QVariant(true);
+    QTest::newRow("Hanafi in Turkish: not understood")
+        << QByteArray("HanefiMezhep=evet") << 14 << QVariant(false);
+    QTest::newRow("custom angle") << QByteArray("SabahAci=18.5") << 16 << QVariant(18.5);
+    QTest::newRow("custom angle beyond the nadir")
+        << QByteArray("SabahAci=91") << 16 << QVariant(0.0);
+    QTest::newRow("custom angle above the horizon")
+        << QByteArray("YatsiAci=-0.5") << 17 << QVariant(0.0);
 }
 
-void TestAyarlar::depodakiler()
+void TestAyarlar::okunanlar()
 {
-    QFETCH(QString, anahtar);
-    QFETCH(QVariant, deger);
+    QFETCH(QByteArray, satir);
+    QFETCH(int, alan);
     QFETCH(QVariant, beklenen);
 
-    {
-        std::unique_ptr<QSettings> s(depo());
-        s->setValue(anahtar, deger);
-    }
-    const AyarDegerleri d = oku();
-    const QHash<QString, QVariant> okunan{
-        {"Enlem", d.enlem},
-        {"GMT", d.gmt},
-        {"SehirAdi", d.sehirAdi},
-        {"HesapYontemi", d.hesapYontemi},
-        {"YazSaatiOtomotikHesap", d.yazSaatiOtomatik},
-        {"HanefiMezhep", d.hanefiMezhep},
-        {"SabahAci", d.sabahAci},
-    };
-    QCOMPARE(okunan.value(anahtar), beklenen);
-    // The keys not stored keep their defaults.
-    if (anahtar != "Enlem")
-        QCOMPARE(d.enlem, 49.08);
-    if (anahtar != "HesapYontemi")
-        QCOMPARE(d.hesapYontemi, 5);
-    QCOMPARE(d.boylam, 9.14);
+    const QVariantList varsayilanlar = alanlar(oku());
+    depoYaz(satir);
+    const QByteArray once = [] {
+        QFile f(depoDosyasi());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    const QVariantList okunan = alanlar(oku());
+    QCOMPARE(okunan.at(alan), beklenen);
+    for (int i = 0; i < okunan.size(); ++i) // every other key reads as in an empty store
+        if (i != alan)
+            QCOMPARE(okunan.at(i), varsayilanlar.at(i));
+
+    QFile f(depoDosyasi()); // reading writes nothing back
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), once);
 }
 
 void TestAyarlar::kaydetVeOku()
@@ -108,7 +123,7 @@ void TestAyarlar::kaydetVeOku()
     d.boylam = 39.8262;
     d.gmt = 3;
     d.ulkeAdi = QStringLiteral("السعودية");
-    d.sehirAdi = QStringLiteral("Mekke");
+    d.sehirAdi = QStringLiteral("Mekke, Hicaz"); // a comma must not split it into a list
     d.yazSaatiOtomatik = false;
     d.yazGunBasla = 29, d.yazAyBasla = 3, d.yazYilBasla = 2026;
     d.yazGunBitis = 25, d.yazAyBitis = 10, d.yazYilBitis = 2026;
@@ -122,31 +137,8 @@ void TestAyarlar::kaydetVeOku()
     a.Bagla(d);
     a.Kaydet();
 
-    std::unique_ptr<QSettings> s(depo());
-    QStringList anahtarlar = s->allKeys();
-    anahtarlar.sort();
-    QCOMPARE(anahtarlar,
-             (QStringList{"Boylam", "Enlem", "GMT", "HanefiMezhep", "HesapYontemi",
-                          "OzelHesapYontem", "SabahAci", "SehirAdi", "UlkeAdi", "YatsiAci",
-                          "YazAyBaslaTarih", "YazAyBitisTarih", "YazGunBaslaTarih",
-                          "YazGunBitisTarih", "YazSaatiOtomotikHesap", "YazYilBaslaTarih",
-                          "YazYilBitisTarih", "ikindiYontemi"}));
-
-    const AyarDegerleri o = oku();
-    QCOMPARE(o.enlem, d.enlem);
-    QCOMPARE(o.boylam, d.boylam);
-    QCOMPARE(o.gmt, d.gmt);
-    QCOMPARE(o.ulkeAdi, d.ulkeAdi);
-    QCOMPARE(o.sehirAdi, d.sehirAdi);
-    QCOMPARE(o.yazSaatiOtomatik, false);
-    QCOMPARE(QList<int>({o.yazGunBasla, o.yazAyBasla, o.yazYilBasla, o.yazGunBitis, o.yazAyBitis,
-                         o.yazYilBitis}),
-             QList<int>({29, 3, 2026, 25, 10, 2026}));
-    QCOMPARE(o.hesapYontemi, 6);
-    QCOMPARE(o.ikindiYontemi, 4);
-    QVERIFY(o.hanefiMezhep && o.ozelHesapYontem);
-    QCOMPARE(o.sabahAci, 18.5);
-    QCOMPARE(o.yatsiAci, 17.0);
+    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 18);
+    QCOMPARE(alanlar(oku()), alanlar(d));
 }
 
 void TestAyarlar::baglanmamis()
@@ -155,7 +147,7 @@ void TestAyarlar::baglanmamis()
     Ayarlar a;
     a.Oku();
     a.Kaydet();
-    QVERIFY(std::unique_ptr<QSettings>(depo())->allKeys().isEmpty());
+    QVERIFY(!QFile::exists(depoDosyasi()));
 }
 
 RAVLA_TEST_MAIN(TestAyarlar)
