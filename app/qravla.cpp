@@ -1,5 +1,7 @@
 #include "qravla.h"
 
+#include "ui_qravla.h"
+
 #include "dil.h"
 #include "saat.h"
 
@@ -45,10 +47,10 @@ static void resimleriYukle()
     Q_INIT_RESOURCE(ravla);
 }
 
-QRavla::QRavla(QWidget *parent) : QWidget(parent)
+QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavlaClass>())
 {
     resimleriYukle();
-    ui.setupUi(this);
+    ui->setupUi(this);
     setFixedSize(720, 440);
 
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
@@ -56,19 +58,21 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent)
         move((masaustu.width() - width()) / 2, (masaustu.height() - height()) / 2);
     }
 
-    ui.lcdNumber->setSegmentStyle(QLCDNumber::Filled);
+    ui->lcdNumber->setSegmentStyle(QLCDNumber::Filled);
     saatZamanlayici = new QTimer(this);
+    saatZamanlayici->setTimerType(Qt::PreciseTimer); // a late tick makes the colon stutter
     connect(saatZamanlayici, &QTimer::timeout, this, &QRavla::showTime);
     saatZamanlayici->start(1000);
     showTime();
     setWindowTitle(tr("Ravla Namaz Vakti"));
 
     akisZamanlayici = new QTimer(this);
+    akisZamanlayici->setTimerType(Qt::PreciseTimer);
     connect(akisZamanlayici, &QTimer::timeout, this, &QRavla::ZamanAkimi);
 
     dilNo = Dil::dilNo();
     if (dilNo >= 0 && dilNo <= 3)
-        ui.DilComboBox->setCurrentIndex(dilNo);
+        ui->DilComboBox->setCurrentIndex(dilNo);
 
     ayarlar.Bagla(ayar);
     ayarlar.Oku();
@@ -76,17 +80,17 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent)
 
     // These controls come alive with the dialogs, the sound and the tray they belong to.
     for (QWidget *w :
-         {static_cast<QWidget *>(ui.OkuToolButton), static_cast<QWidget *>(ui.OkumaToolButton),
-          static_cast<QWidget *>(ui.SesSec), static_cast<QWidget *>(ui.secenektoolButton),
-          static_cast<QWidget *>(ui.KabeAciToolButton), static_cast<QWidget *>(ui.DilComboBox),
-          static_cast<QWidget *>(ui.BilgiToolButton)})
+         {static_cast<QWidget *>(ui->OkuToolButton), static_cast<QWidget *>(ui->OkumaToolButton),
+          static_cast<QWidget *>(ui->SesSec), static_cast<QWidget *>(ui->secenektoolButton),
+          static_cast<QWidget *>(ui->KabeAciToolButton), static_cast<QWidget *>(ui->DilComboBox),
+          static_cast<QWidget *>(ui->BilgiToolButton)})
         w->setEnabled(false);
 
     camiResmi = QPixmap(QStringLiteral(":/iconlar/resim/cami.png"));
     camikResmi = QPixmap(QStringLiteral(":/iconlar/resim/camik.png"));
     animasyonZamanlayici = new QTimer(this);
     connect(animasyonZamanlayici, &QTimer::timeout, this, &QRavla::TrayAnimasyon);
-    connect(ui.SesSlider, &QSlider::valueChanged, this, &QRavla::SetDuzey);
+    connect(ui->SesSlider, &QSlider::valueChanged, this, &QRavla::SetDuzey);
 
     ZamanAkimi();
     tikSayaci = 0;
@@ -97,7 +101,7 @@ QRavla::~QRavla() = default;
 
 void QRavla::showTime()
 {
-    ui.lcdNumber->display(saatYazisi(Saat::simdi().time()));
+    ui->lcdNumber->display(saatYazisi(Saat::simdi().time()));
 }
 
 QString QRavla::saatYazisi(const QTime &saat)
@@ -141,17 +145,15 @@ void QRavla::ZamanAkimi()
     yil = bugun.year();
 
     if (bugun != etiketTarihi) {
-        ui.Tarihlabel->setText(
+        ui->Tarihlabel->setText(
             arayuzYereli(dilNo).toString(bugun, QStringLiteral("dddd, dd.MM.yyyy")));
         hicri.Hesapla(gun, ay, yil);
-        ui.Hicrilabel->setText(
-            QString::fromStdString(hicri.ayAdi) + QStringLiteral(" : ") +
-            QStringLiteral("%1.%2.%3").arg(hicri.gun).arg(hicri.ay).arg(hicri.yil));
+        ui->Hicrilabel->setText(QString::fromStdString(hicri.ayAdi + " : " + hicri.tarihMetni()));
         etiketTarihi = bugun;
     }
 
     VakitleriHesapla(gun, ay, yil, ayar.enlem, ayar.boylam, ayar.gmt);
-    yaz(ui.Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
+    yaz(ui->Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
 
     SonrakiVakitGuncelle();
 }
@@ -180,13 +182,13 @@ void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boy
 void QRavla::EtiketleriYaz()
 {
     using namespace ravla;
-    yaz(ui.imsakvakitlabel, saatMetni(vakitler[EntryImsak]));
-    yaz(ui.fecirvakitlabel, saatMetni(vakitler[EntryFajr]));
-    yaz(ui.gunesvakitlabel, saatMetni(vakitler[EntrySunrise]));
-    yaz(ui.oglevakitlabel, saatMetni(vakitler[EntryDhuhr]));
-    yaz(ui.ikindivakitlabel, saatMetni(vakitler[EntryAsr]));
-    yaz(ui.aksamvakitlabel, saatMetni(vakitler[EntryMaghrib]));
-    yaz(ui.yatsivakitlabel, saatMetni(vakitler[EntryIsha]));
+    yaz(ui->imsakvakitlabel, saatMetni(vakitler[Imsak]));
+    yaz(ui->fecirvakitlabel, saatMetni(vakitler[Fajr]));
+    yaz(ui->gunesvakitlabel, saatMetni(vakitler[Sunrise]));
+    yaz(ui->oglevakitlabel, saatMetni(vakitler[Dhuhr]));
+    yaz(ui->ikindivakitlabel, saatMetni(vakitler[Asr]));
+    yaz(ui->aksamvakitlabel, saatMetni(vakitler[Maghrib]));
+    yaz(ui->yatsivakitlabel, saatMetni(vakitler[Isha]));
 }
 
 void QRavla::CumleleriDoldur()
@@ -216,13 +218,13 @@ void QRavla::SonrakiVakitGuncelle()
     qint64 hedef = 0;
     const int sonraki = takip.sonrakiVakit(simdiMs, &hedef);
     if (sonraki == 0) {
-        yaz(ui.KalanZamanLabel, QString());
+        yaz(ui->KalanZamanLabel, QString());
         return;
     }
     KalanSureHesapla(hedef);
-    yaz(ui.KalanZamanLabel, vakitCumleleri[sonraki - 1] + QString::number(kalanSaat) +
-                                vakitCumleleri[5] + QString::number(kalanDakika) +
-                                vakitCumleleri[6]);
+    yaz(ui->KalanZamanLabel, vakitCumleleri[sonraki - 1] + QString::number(kalanSaat) +
+                                 vakitCumleleri[5] + QString::number(kalanDakika) +
+                                 vakitCumleleri[6]);
 }
 
 int QRavla::SonrakiVakit() const
@@ -245,17 +247,17 @@ void QRavla::VakitGeldi(int vakit)
 void QRavla::TrayAnimasyon()
 {
     ++animasyonKare;
-    ui.camilabel->setPixmap(animasyonKare % 2 ? camiResmi : camikResmi);
+    ui->camilabel->setPixmap(animasyonKare % 2 ? camiResmi : camikResmi);
     if (animasyonKare > 170) {
         animasyonKare = 0;
-        ui.camilabel->setPixmap(camiResmi);
+        ui->camilabel->setPixmap(camiResmi);
         animasyonZamanlayici->stop();
     }
 }
 
 void QRavla::SetDuzey(int duzey)
 {
-    ui.SesDuzeyLabel->setText(QStringLiteral("% %1").arg(duzey));
+    ui->SesDuzeyLabel->setText(QStringLiteral("% %1").arg(duzey));
 }
 
 void QRavla::TrayGizle()

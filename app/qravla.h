@@ -3,7 +3,6 @@
 #include "ayarlar.h"
 #include "hicrimiladihesap.h"
 #include "schedule.h"
-#include "ui_qravla.h"
 #include "vakittakibi.h"
 
 #include <QDate>
@@ -11,8 +10,13 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 class QTimer;
+namespace Ui {
+class QRavlaClass;
+}
 
 class QRavla : public QWidget
 {
@@ -22,18 +26,12 @@ public:
     explicit QRavla(QWidget *parent = nullptr);
     ~QRavla() override;
 
-    // Read by the tests and by the dialogs that join the window later.
-    int dilNo = 0;
-    int gun = 0, ay = 0, yil = 0;
-    bool yazSaatiEtkin = false;
-    ravla::PrayerTime vakitler[7]; // Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak
-    double kibleAci = 0;
-    int kibleDerece = 0;
-    int kalanSaat = 0;
-    int kalanDakika = 0;
-    QString vakitCumleleri[7];
-    int tikSayaci = 0;
-    AyarDegerleri ayar; // the eighteen place and calculation settings
+    // The eighteen place and calculation settings in force; the dialogs write them.
+    AyarDegerleri &ayarDegerleri() { return ayar; }
+    // Today's schedule: Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak (daylight saving in).
+    const ravla::PrayerTime &vakit(int i) const { return vakitler[i]; }
+    bool yazSaatiEtkinMi() const { return yazSaatiEtkin; }
+    int kibleDerecesi() const { return kibleDerece; }
 
     int SonrakiVakit() const;                     // 1 Fajr .. 5 Isha; 0 when no prayer can be named
     static QString saatYazisi(const QTime &saat); // "hh:mm", the colon blinking
@@ -71,7 +69,19 @@ private:
     ravla::ScheduleInputs girdiler(int gun, int ay, int yil, double enlem, double boylam,
                                    int gmt) const;
 
-    Ui::QRavlaClass ui;
+    int dilNo = 0;
+    int gun = 0, ay = 0, yil = 0;
+    bool yazSaatiEtkin = false;
+    ravla::PrayerTime vakitler[7];
+    double kibleAci = 0;
+    int kibleDerece = 0;
+    int kalanSaat = 0;
+    int kalanDakika = 0;
+    QString vakitCumleleri[7];
+    int tikSayaci = 0;
+    AyarDegerleri ayar;
+
+    std::unique_ptr<Ui::QRavlaClass> ui;
     HicriMiladiHesap hicri;
     Ayarlar ayarlar;
 

@@ -19,8 +19,19 @@ qint64 VakitTakibi::duvarSaatiMs(const QDateTime &t)
 
 qint64 VakitTakibi::an(qint64 julianGun, int saat, int dakika)
 {
-    return julianGun * kGunMs + (saat * 3600 + dakika * 60) * qint64(1000);
+    return julianGun * kGunMs + (qint64(saat) * 3600 + qint64(dakika) * 60) * 1000;
 }
+
+namespace {
+
+// A clock time of the day or, under daylight saving, shortly after its midnight (24:40);
+// the no-time value 99:99 and anything stranger never becomes a moment.
+bool gecerli(const ravla::PrayerTime &v)
+{
+    return v.hour >= 0 && v.hour < 48 && v.minute >= 0 && v.minute < 60;
+}
+
+} // namespace
 
 void VakitTakibi::vakitleriKur(qint64 bugunJulianGun, const ravla::PrayerTime bugun[7],
                                const ravla::PrayerTime dun[7])
@@ -28,16 +39,16 @@ void VakitTakibi::vakitleriKur(qint64 bugunJulianGun, const ravla::PrayerTime bu
     vakitler_.clear();
     for (int no = 1; no <= 5; ++no) {
         const ravla::PrayerTime &d = dun[kNamazlar[no - 1]];
-        if (d.exists())
+        if (gecerli(d))
             vakitler_.push_back({an(bugunJulianGun - 1, d.hour, d.minute), no});
         const ravla::PrayerTime &b = bugun[kNamazlar[no - 1]];
-        if (b.exists())
+        if (gecerli(b))
             vakitler_.push_back({an(bugunJulianGun, b.hour, b.minute), no});
     }
     std::sort(vakitler_.begin(), vakitler_.end(),
               [](const Vakit &a, const Vakit &b) { return a.an < b.an; });
     const ravla::PrayerTime &sabah = bugun[ravla::Fajr];
-    yarinkiSabah_ = sabah.exists() ? an(bugunJulianGun + 1, sabah.hour, sabah.minute) : -1;
+    yarinkiSabah_ = gecerli(sabah) ? an(bugunJulianGun + 1, sabah.hour, sabah.minute) : -1;
 }
 
 int VakitTakibi::tik(qint64 simdi)

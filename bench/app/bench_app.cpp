@@ -27,9 +27,9 @@ void yerKaydet(double enlem, double boylam, int gmt)
 void BM_TickUnchanged(benchmark::State &state)
 {
     Saat::ayarla({});
-    pencere->ayar.enlem = 41.0;
-    pencere->ayar.boylam = 29.0;
-    pencere->ayar.gmt = 2;
+    pencere->ayarDegerleri().enlem = 41.0;
+    pencere->ayarDegerleri().boylam = 29.0;
+    pencere->ayarDegerleri().gmt = 2;
     pencere->ZamanAkimi();
     for (auto _ : state)
         pencere->ZamanAkimi();
@@ -40,9 +40,9 @@ BENCHMARK(BM_TickUnchanged);
 // borrowed from days that still have a night: every iteration is a new day.
 void BM_TickNewDayHighLatitude(benchmark::State &state)
 {
-    pencere->ayar.enlem = 65.0;
-    pencere->ayar.boylam = 25.0;
-    pencere->ayar.gmt = 2;
+    pencere->ayarDegerleri().enlem = 65.0;
+    pencere->ayarDegerleri().boylam = 25.0;
+    pencere->ayarDegerleri().gmt = 2;
     const QDateTime gunler[2] = {QDateTime(QDate(2026, 6, 20), QTime(0, 0, 1)),
                                  QDateTime(QDate(2026, 6, 21), QTime(0, 0, 1))};
     int i = 0;

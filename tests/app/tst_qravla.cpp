@@ -36,7 +36,7 @@ void kaydet(AyarDegerleri a, const QVariant &dilNo = QVariant())
     Ayarlar ayarlar;
     ayarlar.Bagla(a);
     ayarlar.Kaydet();
-    QSettings dil{QLatin1String(Dil::kOrganizasyon), QLatin1String(Dil::kUygulama)};
+    QSettings dil{QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama)};
     dil.clear();
     if (dilNo.isValid())
         dil.setValue(QStringLiteral("Dil No"), dilNo);
@@ -71,6 +71,7 @@ private slots:
     void gecYatsi();
     void cumleler_data();
     void cumleler();
+    void bozukDepo();
     void alarm();
     void animasyon();
 };
@@ -90,16 +91,16 @@ void TestQRavla::pencere()
                                "16:35:00", "18:08:00", "5:26:00"};
     for (int i = 0; i < 7; ++i)
         QCOMPARE(metin(w, kSaatEtiketleri[i]), beklenen[i]);
-    QCOMPARE(w.kibleDerece, 151);
+    QCOMPARE(w.kibleDerecesi(), 151);
     QCOMPARE(metin(w, "Sehirlabel"), QStringLiteral("Istanbul - Turkey"));
     QCOMPARE(metin(w, "Tarihlabel"), QStringLiteral("Cumartesi, 05.12.2026"));
     QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("جمادى الثاني : 25.6.1448"));
     QCOMPARE(metin(w, "KalanZamanLabel"), QStringLiteral("Öğle namazına 1 saat 55 dakika kaldı"));
 
     // A setting changed by the options dialog shows within a tick.
-    w.ayar.sehirAdi.clear();
-    w.ayar.ulkeAdi.clear();
-    w.ayar.hesapYontemi = 1; // Fajr at 20 degrees: earlier
+    w.ayarDegerleri().sehirAdi.clear();
+    w.ayarDegerleri().ulkeAdi.clear();
+    w.ayarDegerleri().hesapYontemi = 1; // Fajr at 20 degrees: earlier
     w.ZamanAkimi();
     QCOMPARE(metin(w, "Sehirlabel"), QStringLiteral(" - "));
     QVERIFY(metin(w, "fecirvakitlabel") < QStringLiteral("5:34:00"));
@@ -134,7 +135,6 @@ void TestQRavla::gunDegisimi()
     w.ZamanAkimi();
     QCOMPARE(metin(w, "Tarihlabel"), QStringLiteral("Pazar, 06.12.2026"));
     QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("جمادى الثاني : 26.6.1448"));
-    QCOMPARE(w.gun, 6);
     QVERIFY(metin(w, "fecirvakitlabel") != dunFecir || metin(w, "aksamvakitlabel") != "16:35:00");
 }
 
@@ -161,18 +161,18 @@ void TestQRavla::yazSaati()
     kaydet(a);
     saatKur(tarih + " 12:00:00.000");
     QRavla kis; // the same day without daylight saving
-    QVERIFY(!kis.yazSaatiEtkin);
+    QVERIFY(!kis.yazSaatiEtkinMi());
 
     a.yazSaatiOtomatik = otomatik;
     a.yazGunBasla = 29, a.yazAyBasla = 3, a.yazYilBasla = 2026;
     a.yazGunBitis = 25, a.yazAyBitis = 10, a.yazYilBitis = 2026;
     kaydet(a);
     QRavla w;
-    QCOMPARE(w.yazSaatiEtkin, etkin);
+    QCOMPARE(w.yazSaatiEtkinMi(), etkin);
     for (int i = 0; i < 7; ++i) {
-        QCOMPARE(w.vakitler[i].hour, kis.vakitler[i].hour + (etkin ? 1 : 0));
-        QCOMPARE(w.vakitler[i].minute, kis.vakitler[i].minute);
-        QCOMPARE(metin(w, kSaatEtiketleri[i]).section(':', 0, 0).toInt(), w.vakitler[i].hour);
+        QCOMPARE(w.vakit(i).hour, kis.vakit(i).hour + (etkin ? 1 : 0));
+        QCOMPARE(w.vakit(i).minute, kis.vakit(i).minute);
+        QCOMPARE(metin(w, kSaatEtiketleri[i]).section(':', 0, 0).toInt(), w.vakit(i).hour);
     }
 }
 
@@ -205,27 +205,82 @@ void TestQRavla::cumleler_data()
 {
     QTest::addColumn<QVariant>("dilNo");
     QTest::addColumn<int>("kutu");
-    QTest::addColumn<QString>("kalan");
+    QTest::addColumn<QStringList>("cumleler"); // before Fajr .. Isha, hours, minutes
 
-    QTest::newRow("Turkish") << QVariant("0") << 0 << "Öğle namazına 1 saat 55 dakika kaldı";
-    QTest::newRow("Arabic") << QVariant("1") << 1 << " بقي على صلاة الظّهر 1 ساعة 55 دقيقة";
-    QTest::newRow("German") << QVariant("2") << 2 << "bis Mittag 1 Stunde(n) 55 Minute(n) ";
-    QTest::newRow("English") << QVariant("3") << 3 << "Until Dhuhr 1 hours 55 minutes";
-    QTest::newRow("unknown index: bare numbers") << QVariant("7") << 0 << "155";
-    QTest::newRow("empty store") << QVariant() << 0 << "Öğle namazına 1 saat 55 dakika kaldı";
+    QTest::newRow("Turkish") << QVariant("0") << 0
+                             << QStringList{"Sabah namazına ",  "Öğle namazına ",
+                                            "İkindi namazına ", "Akşam namazına ",
+                                            "Yatsı namazına ",  " saat ",
+                                            " dakika kaldı"};
+    QTest::newRow("Arabic") << QVariant("1") << 1
+                            << QStringList{" بقي على صلاة الصّبح ",
+                                           " بقي على صلاة الظّهر ",
+                                           " بقي على صلاة العصر ",
+                                           " بقي على صلاة المغرب ",
+                                           " بقي على صلاة العشاء ",
+                                           " ساعة ",
+                                           " دقيقة"};
+    QTest::newRow("German") << QVariant("2") << 2
+                            << QStringList{"bis Fadscr ", "bis Mittag ", "bis Asr ",   "bis Abend ",
+                                           "bis Nacht ",  " Stunde(n) ", " Minute(n) "};
+    QTest::newRow("English") << QVariant("3") << 3
+                             << QStringList{"Until Fajr ",    "Until Dhuhr ", "Until Asr ",
+                                            "Until Maghrib ", "Until Isha ",  " hours ",
+                                            " minutes"};
+    QTest::newRow("empty store: Turkish")
+        << QVariant() << 0
+        << QStringList{"Sabah namazına ", "Öğle namazına ", "İkindi namazına ", "Akşam namazına ",
+                       "Yatsı namazına ", " saat ",         " dakika kaldı"};
 }
 
 void TestQRavla::cumleler()
 {
     QFETCH(QVariant, dilNo);
     QFETCH(int, kutu);
-    QFETCH(QString, kalan);
+    QFETCH(QStringList, cumleler);
 
     kaydet(istanbul(), dilNo);
-    saatKur("2026-12-05 10:00:00.000");
+    saatKur("2026-12-05 00:00:00.000");
     QRavla w;
-    QCOMPARE(metin(w, "KalanZamanLabel"), kalan);
     QCOMPARE(w.findChild<QComboBox *>("DilComboBox")->currentIndex(), kutu);
+    // Istanbul that day: Fajr 5:34, Dhuhr 11:54, Asr 14:17, Maghrib 16:35, Isha 18:08.
+    const QStringList saatler{"05:00", "11:00", "14:00", "16:00", "18:00"};
+    const QList<int> dakikalar{35, 55, 18, 36, 9}; // the running minute counts
+    for (int i = 0; i < 5; ++i) {
+        saatKur("2026-12-05 " + saatler[i] + ":00.000");
+        w.ZamanAkimi();
+        QCOMPARE(metin(w, "KalanZamanLabel"),
+                 cumleler[i] + "0" + cumleler[5] + QString::number(dakikalar[i]) + cumleler[6]);
+    }
+}
+
+// A store left damaged or hostile starts the window with the defaults, shows stored names
+// as text, and never hangs the refresh.
+void TestQRavla::bozukDepo()
+{
+    kaydet(AyarDegerleri{});
+    saatKur("2026-12-05 10:00:00.000");
+    QStringList varsayilan;
+    {
+        QRavla w;
+        for (const char *ad : kSaatEtiketleri)
+            varsayilan << metin(w, ad);
+    }
+    {
+        QSettings s{QLatin1String(kOrganizasyon), QStringLiteral("Ravla Ayarlar")};
+        s.setValue("Enlem", "-118.6");
+        s.setValue("Boylam", "-1e300");
+        s.setValue("SabahAci", "nan");
+        s.setValue("SehirAdi", "<img src='/dev/zero'>");
+    }
+    QRavla w;
+    QStringList okunan;
+    for (const char *ad : kSaatEtiketleri)
+        okunan << metin(w, ad);
+    QCOMPARE(okunan, varsayilan);
+    const QLabel *yer = w.findChild<QLabel *>("Sehirlabel");
+    QCOMPARE(yer->text(), QStringLiteral("<img src='/dev/zero'> - "));
+    QCOMPARE(yer->textFormat(), Qt::PlainText);
 }
 
 void TestQRavla::alarm()

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 namespace {
 
 using ravla::PrayerTime;
@@ -135,6 +137,9 @@ void TestVakitTakibi::alarmlar_data()
     QTest::newRow("no time never sounds")
         << ishaSaati(99, 99) << QStringList{"20:49:59.000", "20:50:00.000", "+1 00:00:00.000"}
         << QList<int>{};
+    QTest::newRow("nor does a broken one") // once what a NaN turned into
+        << ishaSaati(std::numeric_limits<int>::min(), std::numeric_limits<int>::min())
+        << QStringList{"20:49:59.000", "20:50:00.000", "+1 00:00:00.000"} << QList<int>{};
 }
 
 void TestVakitTakibi::alarmlar()
