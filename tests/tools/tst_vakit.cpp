@@ -1,10 +1,16 @@
-// Runs the built ravla-vakit the way a user's script would and checks what comes out.
+// The command-line timetable: its argument parser and its writer called directly, and the
+// built program run once the way a user's script runs it.
+
+#include "options.h"
+#include "timetable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+
+#include <cstdio>
 
 namespace {
 
@@ -14,12 +20,33 @@ struct Run {
     QByteArray err;
 };
 
-Run vakit(const QStringList &args)
+std::vector<std::string> strings(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(RAVLA_VAKIT), args);
-    const bool done = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
-    return {done ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+    std::vector<std::string> v;
+    for (const QString &a : args)
+        v.push_back(a.toStdString());
+    return v;
+}
+
+// What the program prints for these arguments: the timetable, or the parser's message with
+// exit status 2. "Today" is 5 December 2026.
+Run calistir(const QStringList &args)
+{
+    vakit::Options o;
+    const std::string error = vakit::parseArguments(strings(args), {5, 12, 2026}, o);
+    if (!error.empty())
+        return {2, {}, QByteArray::fromStdString(error)};
+    if (o.help)
+        return {0, QByteArray::fromStdString(vakit::usage()), {}};
+    std::FILE *f = std::tmpfile();
+    vakit::writeTimetable(o, f);
+    const long size = std::ftell(f);
+    QByteArray out(size, '\0');
+    std::rewind(f);
+    const std::size_t got = std::fread(out.data(), 1, out.size(), f);
+    std::fclose(f);
+    out.truncate(static_cast<qsizetype>(got));
+    return {0, out, {}};
 }
 
 const QStringList kIstanbul = {"--lat", "41.0", "--lon", "29.0", "--tz", "2"};
@@ -29,7 +56,7 @@ const QStringList kTromso = {"--lat", "70", "--lon", "25", "--tz", "1"}; // pola
 // The csv rows without the header; fails the test on anything but a clean run.
 QStringList csvRows(const QStringList &args)
 {
-    const Run r = vakit(args + QStringList{"--format", "csv"});
+    const Run r = calistir(args + QStringList{"--format", "csv"});
     if (r.exitCode != 0 || !r.err.isEmpty())
         return {};
     QStringList lines = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
@@ -66,6 +93,7 @@ private slots:
     void text();
     void badInput_data();
     void badInput();
+    void asAProgram();
 };
 
 void TestVakit::csv_data()
@@ -84,6 +112,11 @@ void TestVakit::csv_data()
     QTest::newRow("Kathmandu, UTC+5:45")
         << QStringList{"--lat", "27.7", "--lon", "85.32", "--tz", "5.75", "--date", "2026-03-01"}
         << "2026-03-01,5:04:03,5:10:50,6:28:33,12:16:03,15:34:58,18:03:55,19:16:44,13.9.1447,271";
+    QTest::newRow("no Maghrib, no Isha after it, and no estimate either")
+        << QStringList{"--lat",    "80", "--lon",  "29",         "--tz",  "1",
+                       "--method", "6",  "--date", "2026-06-21", "--dst", "none"}
+        << "2026-06-21,23:50:24*,0:00:24*,99:99:00,11:05:47,17:37:44,99:99:00,99:99:00,6.1.1448,"
+           "168";
     QTest::newRow("polar night keeps 99:99:00 under daylight saving")
         << kTromso + QStringList{"--date", "2026-12-20", "--dst", "2026-12-01..2027-01-01"}
         << "2026-12-20,6:46:38,7:05:00,99:99:00,12:17:31,99:99:00,99:99:00,17:17:32,11.7.1448,161";
@@ -163,8 +196,8 @@ void TestVakit::run()
 
 void TestVakit::json()
 {
-    const Run r = vakit(kBerlin + QStringList{"--date", "2026-06-21", "--days", "2", "--dst",
-                                              "none", "--format", "json"});
+    const Run r = calistir(kBerlin + QStringList{"--date", "2026-06-21", "--days", "2", "--dst",
+                                                 "none", "--format", "json"});
     QCOMPARE(r.exitCode, 0);
     const QJsonArray days = QJsonDocument::fromJson(r.out).array();
     QCOMPARE(days.size(), 2);
@@ -207,7 +240,7 @@ void TestVakit::text()
     QFETCH(QStringList, args);
     QFETCH(QStringList, expected);
 
-    const Run r = vakit(args);
+    const Run r = calistir(args);
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.err.isEmpty());
     const QString text = QString::fromUtf8(r.out);
@@ -222,8 +255,6 @@ void TestVakit::badInput_data()
 
     const QStringList lon = {"--lon", "29"};
     const QStringList tz = {"--tz", "2"};
-    QTest::newRow("latitude too high")
-        << QStringList{"--lat", "91"} + lon + tz << "--lat must be between -90 and 90, got 91";
     QTest::newRow("latitude with comma") << QStringList{"--lat", "41,5"} + lon + tz << "'41,5'";
     QTest::newRow("value forgotten") << QStringList{"--lat", "--lon", "29", "--tz", "2"} << "--lat";
     QTest::newRow("unknown option") << kIstanbul + QStringList{"--month", "3"} << "--month";
@@ -238,6 +269,12 @@ void TestVakit::badInput_data()
     QTest::newRow("unknown dst") << kIstanbul + QStringList{"--dst", "summer"} << "--dst";
     QTest::newRow("dst range, backwards")
         << kIstanbul + QStringList{"--dst", "2026-10-25..2026-03-29"} << "--dst";
+    QTest::newRow("before the calendar")
+        << kIstanbul + QStringList{"--date", "1582-10-14"} << "--date";
+    QTest::newRow("beyond four-digit years")
+        << kIstanbul + QStringList{"--date", "10000-01-01"} << "--date";
+    QTest::newRow("a run past 9999")
+        << kIstanbul + QStringList{"--date", "9999-12-30", "--days", "3"} << "9999-12-31";
 }
 
 void TestVakit::badInput()
@@ -245,14 +282,28 @@ void TestVakit::badInput()
     QFETCH(QStringList, args);
     QFETCH(QString, problem);
 
-    const Run r = vakit(args);
+    const Run r = calistir(args);
     QCOMPARE(r.exitCode, 2);
-    QCOMPARE(r.out, QByteArray());
-    const QStringList lines = QString::fromUtf8(r.err).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 2);
-    QVERIFY2(lines[0].startsWith("ravla-vakit: ") && lines[0].contains(problem),
-             qPrintable(lines[0]));
-    QCOMPARE(lines[1], "Try 'ravla-vakit --help'.");
+    QVERIFY2(r.err.contains(problem.toUtf8()) && !r.err.contains('\n'), r.err.constData());
+}
+
+void TestVakit::asAProgram()
+{
+    const QStringList args =
+        kIstanbul + QStringList{"--date", "2026-12-05", "--dst", "none", "--format", "csv"};
+    QProcess p;
+    p.start(QStringLiteral(RAVLA_VAKIT), args);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(p.readAllStandardOutput(), calistir(args).out);
+
+    p.start(QStringLiteral(RAVLA_VAKIT), {"--lat", "91", "--lon", "29", "--tz", "2"});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY(p.readAllStandardOutput().isEmpty());
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+             QStringLiteral("ravla-vakit: --lat must be between -90 and 90, got 91\n"
+                            "Try 'ravla-vakit --help'.\n"));
 }
 
 QTEST_GUILESS_MAIN(TestVakit)

@@ -13,6 +13,7 @@ namespace {
 
 // The Hijri conversion and the engine's Julian day both start with the Gregorian calendar.
 constexpr ravla::CivilDate kFirstSupportedDate{15, 10, 1582};
+constexpr ravla::CivilDate kLastSupportedDate{31, 12, 9999}; // four-digit years in the output
 constexpr int kMaxDays = 36600;
 
 struct UsageError {
@@ -213,8 +214,10 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             haveTz = true;
         } else if (option == "--date") {
             o.date = existingDate(option, value);
-            if (ravla::civilDayNumber(o.date) < ravla::civilDayNumber(kFirstSupportedDate))
-                throw UsageError{"--date must be 1582-10-15 or later, got " + std::string(value)};
+            if (ravla::civilDayNumber(o.date) < ravla::civilDayNumber(kFirstSupportedDate) ||
+                ravla::civilDayNumber(o.date) > ravla::civilDayNumber(kLastSupportedDate))
+                throw UsageError{"--date must be between 1582-10-15 and 9999-12-31, got " +
+                                 std::string(value)};
         } else if (option == "--days") {
             o.days = wholeIn(option, value, 1, kMaxDays);
         } else if (option == "--method") {
@@ -234,6 +237,8 @@ void parseInto(const std::vector<std::string> &args, Options &o)
         }
     }
 
+    if (ravla::civilDayNumber(o.date) + (o.days - 1) > ravla::civilDayNumber(kLastSupportedDate))
+        throw UsageError{"the run must end by 9999-12-31"};
     if (haveMethod && o.custom)
         throw UsageError{"--method and --custom cannot be used together"};
     if (!haveLat)
@@ -259,14 +264,20 @@ std::string parseArguments(const std::vector<std::string> &args, const ravla::Ci
     return {};
 }
 
+std::string methodTitle(int code)
+{
+    std::string name = ravla::methodName(code);
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    return name;
+}
+
 std::string usage()
 {
     std::string methods;
     for (int code = 1; code <= ravla::kMethodCount; ++code) {
-        std::string name = ravla::methodName(code);
-        while (!name.empty() && name.back() == ' ')
-            name.pop_back();
-        methods += "                         " + std::to_string(code) + "  " + name + "\n";
+        methods +=
+            "                         " + std::to_string(code) + "  " + methodTitle(code) + "\n";
     }
     return R"(Usage: ravla-vakit --lat DEG --lon DEG --tz HOURS [options]
 
@@ -280,7 +291,7 @@ Place (required):
                          (-15..15, e.g. 2, 5.5, -3.5, 5.75)
 
 Days:
-  --date YYYY-MM-DD      first day (default: today); 1582-10-15 or later
+  --date YYYY-MM-DD      first day (default: today); 1582-10-15 to 9999-12-31
   --days N               number of days, 1..36600 (default: 1)
 
 Method:

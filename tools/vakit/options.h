@@ -32,4 +32,7 @@ std::string parseArguments(const std::vector<std::string> &args, const ravla::Ci
 
 std::string usage();
 
+// The method's name as the dialogs show it, without its trailing blanks.
+std::string methodTitle(int code);
+
 } // namespace vakit

@@ -9,20 +9,20 @@ namespace vakit {
 namespace {
 
 struct Column {
-    ravla::ScheduleEntry entry;
+    ravla::PrayerIndex entry;
     const char *key;   // csv header and json field
     const char *title; // text table heading
 };
 
 // Imsak first: that is how people read a timetable, the engine keeps it last.
 constexpr Column kColumns[] = {
-    {ravla::EntryImsak, "imsak", "Imsak"},
-    {ravla::EntryFajr, "fajr", "Fajr"},
-    {ravla::EntrySunrise, "sunrise", "Sunrise"},
-    {ravla::EntryDhuhr, "dhuhr", "Dhuhr"},
-    {ravla::EntryAsr, "asr", "Asr"},
-    {ravla::EntryMaghrib, "maghrib", "Maghrib"},
-    {ravla::EntryIsha, "isha", "Isha"},
+    {ravla::Imsak, "imsak", "Imsak"},
+    {ravla::Fajr, "fajr", "Fajr"},
+    {ravla::Sunrise, "sunrise", "Sunrise"},
+    {ravla::Dhuhr, "dhuhr", "Dhuhr"},
+    {ravla::Asr, "asr", "Asr"},
+    {ravla::Maghrib, "maghrib", "Maghrib"},
+    {ravla::Isha, "isha", "Isha"},
 };
 
 constexpr int kTimeWidth = 8; // "24:59:59"; the flag gets its own column after it
@@ -57,9 +57,7 @@ std::string methodText(const Options &o)
     if (o.custom) {
         text = "Custom angles " + number(o.fajrAngle) + "\u00b0/" + number(o.ishaAngle) + "\u00b0";
     } else {
-        text = ravla::methodName(o.method);
-        while (!text.empty() && text.back() == ' ')
-            text.pop_back();
+        text = methodTitle(o.method);
     }
     if (o.hanafi)
         text += ", Hanafi Asr";
@@ -250,9 +248,7 @@ void writeTimetable(const Options &o, std::FILE *out)
         in.date = date;
         HicriMiladiHesap hijri;
         hijri.Hesapla(date.day, date.month, date.year);
-        const std::string hijriText = std::to_string(hijri.gun) + "." + std::to_string(hijri.ay) +
-                                      "." + std::to_string(hijri.yil);
-        writer.day({date, &calculator.compute(in), hijriText});
+        writer.day({date, &calculator.compute(in), hijri.tarihMetni()});
     }
     writer.end();
 }
