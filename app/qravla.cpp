@@ -3,6 +3,7 @@
 #include "ui_qravla.h"
 
 #include "dil.h"
+#include "resimler.h"
 #include "saat.h"
 
 #include <QGuiApplication>
@@ -40,12 +41,6 @@ QLocale arayuzYereli(int dilNo)
 }
 
 } // namespace
-
-// The images are compiled into the static application library; pull them in.
-static void resimleriYukle()
-{
-    Q_INIT_RESOURCE(ravla);
-}
 
 QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavlaClass>())
 {
