@@ -33,8 +33,18 @@ bool dstInForce(const DstRule &rule, const CivilDate &date)
         const long today = civilDayNumber(date);
         return civilDayNumber(rule.start) <= today && today < civilDayNumber(rule.end);
     }
+    case DstRule::Shift:
+        return rule.shiftHours != 0;
     }
     return false;
+}
+
+double dstShift(const DstRule &rule, const CivilDate &date)
+{
+    if (rule.kind == DstRule::Shift)
+        return std::isfinite(rule.shiftHours) && std::fabs(rule.shiftHours) <= 24 ? rule.shiftHours
+                                                                                  : 0;
+    return dstInForce(rule, date) ? 1 : 0;
 }
 
 const DaySchedule &ScheduleCalculator::compute(const ScheduleInputs &in)
@@ -52,10 +62,19 @@ const DaySchedule &ScheduleCalculator::compute(const ScheduleInputs &in)
         s.qibla = 0; // a place that is not a number has no direction either
     s.qiblaDegrees = static_cast<int>(s.qibla);
     s.dstInForce = dstInForce(in.dst, in.date);
-    if (s.dstInForce) {
-        for (PrayerTime &t : s.times)
-            if (t.exists())
-                t.hour += 1; // not wrapped: a late Isha reads 24:xx
+    const long shift = std::lround(dstShift(in.dst, in.date) * 3600);
+    if (shift != 0) {
+        for (PrayerTime &t : s.times) {
+            if (!t.exists())
+                continue;
+            long seconds = t.hour * 3600L + t.minute * 60L + t.second + shift;
+            if (seconds < 0)
+                seconds += 86400; // an early time moved back into the evening before
+            // Not wrapped past midnight: a late Isha reads 24:xx.
+            t.hour = static_cast<int>(seconds / 3600);
+            t.minute = static_cast<int>(seconds / 60 % 60);
+            t.second = static_cast<int>(seconds % 60);
+        }
     }
 
     result_ = s;

@@ -5,11 +5,11 @@
 namespace ravla {
 
 struct DstRule {
-    enum Kind { None, Automatic, Range };
+    enum Kind { None, Automatic, Range, Shift };
     Kind kind = Automatic;
     CivilDate start{0, 0, 0}; // Range: in force from start ...
-    CivilDate end{0, 0,
-                  0}; // ... up to but not including end; a date that does not exist counts as day 0
+    CivilDate end{0, 0, 0}; // ... up to but not including end; a date that does not exist is day 0
+    double shiftHours = 0;  // Shift: the place's own clock change that day (a zone's real rule)
 
     bool operator==(const DstRule &) const = default;
 };
@@ -41,6 +41,8 @@ struct DaySchedule {
 
 PrayerMethod methodFor(const ScheduleInputs &inputs);
 bool dstInForce(const DstRule &rule, const CivilDate &date);
+// Hours the rule moves the clock on that date: 0 or 1, or a zone's own shift.
+double dstShift(const DstRule &rule, const CivilDate &date);
 
 // Computes a day's schedule and keeps it: asking again with the same inputs costs a comparison.
 class ScheduleCalculator

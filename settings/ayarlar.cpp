@@ -59,7 +59,7 @@ bool okuBool(const QSettings &s, const char *key, bool varsayilan)
 
 } // namespace
 
-void Ayarlar::Bagla(double &enlem, double &boylam, int &gmt, QString &ulkeAdi, QString &sehirAdi,
+void Ayarlar::Bagla(double &enlem, double &boylam, double &gmt, QString &ulkeAdi, QString &sehirAdi,
                     int &yazGunBasla, int &yazAyBasla, int &yazYilBasla, int &yazGunBitis,
                     int &yazAyBitis, int &yazYilBitis, bool &yazSaatiOtomatik, int &hesapYontemi,
                     int &ikindiYontemi, double &sabahAci, double &yatsiAci, bool &hanefiMezhep,
@@ -83,6 +83,7 @@ void Ayarlar::Bagla(double &enlem, double &boylam, int &gmt, QString &ulkeAdi, Q
     yatsiAci_ = &yatsiAci;
     hanefiMezhep_ = &hanefiMezhep;
     ozelHesapYontem_ = &ozelHesapYontem;
+    saatDilimi_ = nullptr;
 }
 
 void Ayarlar::Bagla(AyarDegerleri &d)
@@ -91,6 +92,7 @@ void Ayarlar::Bagla(AyarDegerleri &d)
           d.yazYilBasla, d.yazGunBitis, d.yazAyBitis, d.yazYilBitis, d.yazSaatiOtomatik,
           d.hesapYontemi, d.ikindiYontemi, d.sabahAci, d.yatsiAci, d.hanefiMezhep,
           d.ozelHesapYontem);
+    saatDilimi_ = &d.saatDilimi;
 }
 
 void Ayarlar::Oku()
@@ -100,7 +102,7 @@ void Ayarlar::Oku()
     const QSettings s{QLatin1String(kOrganizasyon), QLatin1String(kUygulama)};
     *enlem_ = okuDouble(s, "Enlem", 49.08, -90, 90);
     *boylam_ = okuDouble(s, "Boylam", 9.14, -180, 180);
-    *gmt_ = okuInt(s, "GMT", 1, -15, 15);
+    *gmt_ = okuDouble(s, "GMT", 1, -15, 15); // whole hours in stores of older versions
     *ulkeAdi_ = s.value(QStringLiteral("UlkeAdi"), QString()).toString();
     *sehirAdi_ = s.value(QStringLiteral("SehirAdi"), QString()).toString();
     *yazSaatiOtomatik_ = okuBool(s, "YazSaatiOtomotikHesap", true);
@@ -116,6 +118,8 @@ void Ayarlar::Oku()
     *ozelHesapYontem_ = okuBool(s, "OzelHesapYontem", false);
     *sabahAci_ = okuDouble(s, "SabahAci", 0.0, 0, 90);
     *yatsiAci_ = okuDouble(s, "YatsiAci", 0.0, 0, 90);
+    if (saatDilimi_)
+        *saatDilimi_ = s.value(QStringLiteral("SaatDilimi"), QString()).toString();
 }
 
 void Ayarlar::Kaydet()
@@ -141,4 +145,6 @@ void Ayarlar::Kaydet()
     s.setValue(QStringLiteral("OzelHesapYontem"), *ozelHesapYontem_);
     s.setValue(QStringLiteral("SabahAci"), *sabahAci_);
     s.setValue(QStringLiteral("YatsiAci"), *yatsiAci_);
+    if (saatDilimi_)
+        s.setValue(QStringLiteral("SaatDilimi"), *saatDilimi_);
 }

@@ -10,7 +10,7 @@ inline constexpr char kOrganizasyon[] = "Zorva Yazilim";
 struct AyarDegerleri {
     double enlem = 49.08;
     double boylam = 9.14;
-    int gmt = 1;
+    double gmt = 1; // hours east of UTC; 5.5 for India
     QString ulkeAdi;
     QString sehirAdi;
     bool yazSaatiOtomatik = true;
@@ -26,6 +26,9 @@ struct AyarDegerleri {
     bool ozelHesapYontem = false;
     double sabahAci = 0.0;
     double yatsiAci = 0.0;
+    // The place's IANA zone ("Europe/Istanbul") when it came from the city list: while daylight
+    // saving is automatic, that zone's real rules apply. Empty for a place typed in by hand.
+    QString saatDilimi;
 };
 
 // Copies eighteen variables that belong to someone else between them and the
@@ -36,24 +39,24 @@ public:
     Ayarlar() = default;
     virtual ~Ayarlar() = default;
 
-    void Bagla(double &enlem, double &boylam, int &gmt, QString &ulkeAdi, QString &sehirAdi,
+    void Bagla(double &enlem, double &boylam, double &gmt, QString &ulkeAdi, QString &sehirAdi,
                int &yazGunBasla, int &yazAyBasla, int &yazYilBasla, int &yazGunBitis,
                int &yazAyBitis, int &yazYilBitis, bool &yazSaatiOtomatik, int &hesapYontemi,
                int &ikindiYontemi, double &sabahAci, double &yatsiAci, bool &hanefiMezhep,
                bool &ozelHesapYontem);
-    void Bagla(AyarDegerleri &degerler);
+    void Bagla(AyarDegerleri &degerler); // the eighteen and the keys added since
 
     bool bagli() const { return enlem_ != nullptr; }
     // Loads every key into the bound variables. An absent key, a number that is not finite or
     // lies outside the key's range, and a yes/no key holding anything but true/false/1/0 give
     // the key's default; text that is no number at all reads as zero.
     void Oku();
-    void Kaydet(); // writes all eighteen bound variables
+    void Kaydet(); // writes every bound variable
 
 private:
     double *enlem_ = nullptr;
     double *boylam_ = nullptr;
-    int *gmt_ = nullptr;
+    double *gmt_ = nullptr;
     QString *ulkeAdi_ = nullptr;
     QString *sehirAdi_ = nullptr;
     bool *yazSaatiOtomatik_ = nullptr;
@@ -69,4 +72,5 @@ private:
     bool *ozelHesapYontem_ = nullptr;
     double *sabahAci_ = nullptr;
     double *yatsiAci_ = nullptr;
+    QString *saatDilimi_ = nullptr; // bound only through AyarDegerleri
 };

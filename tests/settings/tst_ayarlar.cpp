@@ -36,7 +36,7 @@ QVariantList alanlar(const AyarDegerleri &d)
             d.sehirAdi,     d.yazSaatiOtomatik, d.yazGunBasla,  d.yazAyBasla,
             d.yazYilBasla,  d.yazGunBitis,      d.yazAyBitis,   d.yazYilBitis,
             d.hesapYontemi, d.ikindiYontemi,    d.hanefiMezhep, d.ozelHesapYontem,
-            d.sabahAci,     d.yatsiAci};
+            d.sabahAci,     d.yatsiAci,         d.saatDilimi};
 }
 
 } // namespace
@@ -68,11 +68,12 @@ void TestAyarlar::okunanlar_data()
     QTest::newRow("latitude beyond the pole") << QByteArray("Enlem=-118.6") << 0 << QVariant(49.08);
     QTest::newRow("longitude huge") << QByteArray("Boylam=-1e300") << 1 << QVariant(9.14);
     QTest::newRow("longitude 180") << QByteArray("Boylam=180") << 1 << QVariant(180.0);
-    QTest::newRow("time zone") << QByteArray("GMT=-9") << 2 << QVariant(-9);
-    QTest::newRow("time zone out of range") << QByteArray("GMT=16") << 2 << QVariant(1);
-    QTest::newRow("time zone overflowing") << QByteArray("GMT=99999999999") << 2 << QVariant(1);
-    QTest::newRow("time zone NaN") << QByteArray("GMT=nan") << 2 << QVariant(1);
-    QTest::newRow("time zone not a number: zero") << QByteArray("GMT=iki") << 2 << QVariant(0);
+    QTest::newRow("time zone") << QByteArray("GMT=-9") << 2 << QVariant(-9.0);
+    QTest::newRow("half-hour time zone") << QByteArray("GMT=5.5") << 2 << QVariant(5.5);
+    QTest::newRow("time zone out of range") << QByteArray("GMT=16") << 2 << QVariant(1.0);
+    QTest::newRow("time zone overflowing") << QByteArray("GMT=99999999999") << 2 << QVariant(1.0);
+    QTest::newRow("time zone NaN") << QByteArray("GMT=nan") << 2 << QVariant(1.0);
+    QTest::newRow("time zone not a number: zero") << QByteArray("GMT=iki") << 2 << QVariant(0.0);
     QTest::newRow("city as rich text stays text")
         << QByteArray("SehirAdi=<img src='/dev/zero'>") << 4 << QVariant("<img src='/dev/zero'>");
     QTest::newRow("manual daylight saving")
@@ -137,7 +138,9 @@ void TestAyarlar::kaydetVeOku()
     a.Bagla(d);
     a.Kaydet();
 
-    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 18);
+    d.saatDilimi = QStringLiteral("Asia/Riyadh");
+    a.Kaydet();
+    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 19);
     QCOMPARE(alanlar(oku()), alanlar(d));
 }
 

@@ -1,0 +1,45 @@
+#include "saatdilimi.h"
+
+#include <QTimeZone>
+
+#include <algorithm>
+
+namespace {
+
+std::optional<QTimeZone> bolge(const QString &ad)
+{
+    if (ad.isEmpty())
+        return std::nullopt;
+    QTimeZone z(ad.toUtf8());
+    if (!z.isValid())
+        return std::nullopt;
+    return z;
+}
+
+double ofset(const QTimeZone &z, const QDate &tarih)
+{
+    return z.offsetFromUtc(QDateTime(tarih, QTime(12, 0), z)) / 3600.0;
+}
+
+} // namespace
+
+bool SaatDilimi::bilinir(const QString &ad)
+{
+    return bolge(ad).has_value();
+}
+
+std::optional<double> SaatDilimi::kayma(const QString &ad, const QDate &tarih, double gmt)
+{
+    const std::optional<QTimeZone> z = bolge(ad);
+    if (!z || !tarih.isValid())
+        return std::nullopt;
+    return ofset(*z, tarih) - gmt;
+}
+
+std::optional<double> SaatDilimi::standartOfset(const QString &ad, int yil)
+{
+    const std::optional<QTimeZone> z = bolge(ad);
+    if (!z)
+        return std::nullopt;
+    return std::min(ofset(*z, QDate(yil, 1, 15)), ofset(*z, QDate(yil, 7, 15)));
+}

@@ -1,0 +1,117 @@
+#include "sehirveritabani.h"
+
+#include "programklasoru.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <limits>
+
+#include <cmath>
+
+namespace {
+
+// More than any real country file holds; a larger file is not a city list.
+constexpr qint64 kEnBuyukDosya = 16 * 1024 * 1024;
+
+// Whole lines, the last one too when no line break ends it; CR LF and a BOM are fine.
+std::optional<QStringList> satirlar(const QString &yol, int enCok)
+{
+    QFile f(yol);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QString metin = QString::fromUtf8(f.read(kEnBuyukDosya));
+    if (metin.startsWith(QChar(0xFEFF)))
+        metin.remove(0, 1);
+    QStringList sonuc = metin.split(QLatin1Char('\n'));
+    if (!sonuc.isEmpty() && sonuc.last().isEmpty())
+        sonuc.removeLast(); // the break that ends the last line starts no new one
+    if (sonuc.size() > enCok)
+        sonuc.erase(sonuc.begin() + enCok, sonuc.end());
+    for (QString &s : sonuc)
+        s = s.trimmed();
+    return sonuc;
+}
+
+QString tr(const char *metin)
+{
+    return QCoreApplication::translate("secenekler", metin);
+}
+
+} // namespace
+
+QString SehirVeritabani::klasor()
+{
+    return ProgramKlasoru::yol() + QStringLiteral("/koordinat/");
+}
+
+std::optional<QStringList> SehirVeritabani::ulkeler(const QString &klasor)
+{
+    return satirlar(klasor + QStringLiteral("liste.dat"), kEnCokUlke);
+}
+
+std::optional<QStringList> SehirVeritabani::sehirSatirlari(const QString &klasor,
+                                                           const QString &ulke)
+{
+    // A line of liste.dat names a file in this folder, never one elsewhere.
+    if (ulke.contains(QLatin1Char('/')) || ulke.contains(QLatin1Char('\\')) ||
+        ulke.contains(QLatin1String("..")))
+        return std::nullopt;
+    return satirlar(klasor + ulke + QStringLiteral(".txt"), std::numeric_limits<int>::max());
+}
+
+QString SehirVeritabani::sehirAdiniAyikla(const QString &satir)
+{
+    const qsizetype ilk = satir.indexOf(QLatin1Char(','));
+    const qsizetype ikinci = ilk < 0 ? -1 : satir.indexOf(QLatin1Char(','), ilk + 1);
+    return ikinci < 0 ? satir : satir.left(ikinci);
+}
+
+SehirVeritabani::Koordinat SehirVeritabani::koordinatlariAyikla(const QString &satir)
+{
+    const QStringList alan = satir.split(QLatin1Char(','));
+    Koordinat k;
+    k.enlemMetni = alan.value(2);
+    k.boylamMetni = alan.value(3);
+    k.gmtMetni = alan.value(4);
+    k.saatDilimi = alan.value(5).trimmed();
+
+    // A place at 0, 0 out of a line that says nothing would be a wrong answer, not a default.
+    struct Sayi {
+        const QString &metin;
+        double &deger;
+        double sinir;
+        const char *ad;
+    };
+    for (const Sayi &s :
+         {Sayi{k.enlemMetni, k.enlem, 90, QT_TRANSLATE_NOOP("secenekler", "Enlem")},
+          Sayi{k.boylamMetni, k.boylam, 180, QT_TRANSLATE_NOOP("secenekler", "Boylam")},
+          Sayi{k.gmtMetni, k.gmt, 15, QT_TRANSLATE_NOOP("secenekler", "Zaman dilimi")}}) {
+        bool sayi = false;
+        s.deger = s.metin.trimmed().toDouble(&sayi);
+        if (!sayi || !std::isfinite(s.deger) || std::fabs(s.deger) > s.sinir) {
+            s.deger = 0;
+            if (k.hata.isEmpty())
+                k.hata = tr("%1 geçersiz: \"%2\"").arg(tr(s.ad), s.metin);
+        }
+    }
+    return k;
+}
+
+QString SehirVeritabani::aramaAnahtari(const QString &metin)
+{
+    const QString ayrik = metin.normalized(QString::NormalizationForm_KD);
+    QString anahtar;
+    anahtar.reserve(ayrik.size());
+    for (const QChar c : ayrik) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue; // the accent of a decomposed letter, and the dot of İ
+        if (c == u'ı')
+            anahtar += u'i';
+        else if (c == u'ß')
+            anahtar += QLatin1String("ss");
+        else
+            anahtar += c.toLower();
+    }
+    return anahtar;
+}

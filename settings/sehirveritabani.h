@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The city database beside the program: `koordinat/liste.dat` lists the countries, one per
+// line, and `koordinat/<country>.txt` each country's places, one per line as
+// "name,province,latitude,longitude,time zone,IANA zone".
+namespace SehirVeritabani {
+
+inline constexpr int kEnCokUlke = 254;
+
+QString klasor(); // the program folder's "koordinat/"
+
+// The trimmed lines of liste.dat, at most 254; empty when the file cannot be opened.
+std::optional<QStringList> ulkeler(const QString &klasor);
+
+// The trimmed lines of a country's file; empty when there is none, and for a name that is no
+// plain file name (holding '/', '\' or "..").
+std::optional<QStringList> sehirSatirlari(const QString &klasor, const QString &ulke);
+
+// The name a line shows: everything before its second comma.
+QString sehirAdiniAyikla(const QString &satir);
+
+// A place line taken apart. `hata` says why the place cannot be chosen (a latitude of 95,
+// a time zone that is no number), in the interface's words; empty when it can.
+struct Koordinat {
+    QString enlemMetni, boylamMetni, gmtMetni, saatDilimi;
+    double enlem = 0, boylam = 0, gmt = 0;
+    QString hata;
+};
+Koordinat koordinatlariAyikla(const QString &satir);
+
+// A name folded for searching: lower case, without accents, dotted and dotless i alike, so that
+// "istanbul", "İSTANBUL" and "Istanbul" find İstanbul and "koln" finds Köln.
+QString aramaAnahtari(const QString &metin);
+
+} // namespace SehirVeritabani
