@@ -86,6 +86,8 @@ private slots:
     void csv();
     void daylightSaving_data();
     void daylightSaving();
+    void zone_data();
+    void zone();
     void run_data();
     void run();
     void json();
@@ -162,6 +164,51 @@ void TestVakit::daylightSaving()
         }
         QCOMPARE(ruled.mid(8), plain.mid(8)); // Hijri date and Qibla do not move
     }
+}
+
+void TestVakit::zone_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("tz"); // the zone's standard offset
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<int>("shift"); // seconds ahead of standard time
+
+    QTest::newRow("Istanbul keeps its time") << "Europe/Istanbul"
+                                             << "3"
+                                             << "2026-07-01" << 0;
+    QTest::newRow("New York before its change") << "America/New_York"
+                                                << "-5"
+                                                << "2026-03-07" << 0;
+    QTest::newRow("New York after it") << "America/New_York"
+                                       << "-5"
+                                       << "2026-03-08" << 3600;
+    QTest::newRow("Adelaide in its summer") << "Australia/Adelaide"
+                                            << "9.5"
+                                            << "2026-01-15" << 3600;
+    QTest::newRow("Kathmandu") << "Asia/Kathmandu"
+                               << "5.75"
+                               << "2026-01-15" << 0;
+}
+
+void TestVakit::zone()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, tz);
+    QFETCH(QString, date);
+    QFETCH(int, shift);
+
+    const QStringList place{"--lat", "30", "--lon", "30", "--date", date};
+    const QStringList plain =
+        csvRows(place + QStringList{"--tz", tz, "--dst", "none"}).value(0).split(',');
+    // --tz may be left out: the zone's standard offset stands in.
+    const QStringList zoned = csvRows(place + QStringList{"--zone", zone}).value(0).split(',');
+    QVERIFY(plain.size() == 10 && zoned.size() == 10);
+    for (int i = 1; i <= 7; ++i)
+        QCOMPARE(seconds(zoned[i]), seconds(plain[i]) + shift);
+    // Without the automatic rule the zone only gives the offset.
+    const QStringList fixed =
+        csvRows(place + QStringList{"--zone", zone, "--dst", "none"}).value(0).split(',');
+    QCOMPARE(fixed, plain);
 }
 
 void TestVakit::run_data()
@@ -269,6 +316,9 @@ void TestVakit::badInput_data()
     QTest::newRow("unknown dst") << kIstanbul + QStringList{"--dst", "summer"} << "--dst";
     QTest::newRow("dst range, backwards")
         << kIstanbul + QStringList{"--dst", "2026-10-25..2026-03-29"} << "--dst";
+    QTest::newRow("unknown zone") << kIstanbul + QStringList{"--zone", "Mars/Olympus"}
+                                  << "Mars/Olympus";
+    QTest::newRow("no time zone at all") << QStringList{"--lat", "41", "--lon", "29"} << "--zone";
     QTest::newRow("before the calendar")
         << kIstanbul + QStringList{"--date", "1582-10-14"} << "--date";
     QTest::newRow("beyond four-digit years")

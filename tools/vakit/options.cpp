@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "saatdilimi.h"
+
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -188,9 +190,9 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             value = arg.substr(eq + 1);
             haveValue = true;
         }
-        static const std::string_view known[] = {"--lat",    "--lon",  "--tz",
-                                                 "--date",   "--days", "--method",
-                                                 "--custom", "--dst",  "--format"};
+        static const std::string_view known[] = {"--lat",    "--lon",    "--tz",     "--date",
+                                                 "--days",   "--method", "--custom", "--dst",
+                                                 "--format", "--zone"};
         bool isKnown = false;
         for (std::string_view k : known)
             isKnown = isKnown || option == k;
@@ -232,6 +234,10 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             o.custom = true;
         } else if (option == "--dst") {
             o.dst = dstRule(value);
+        } else if (option == "--zone") {
+            if (!SaatDilimi::bilinir(QString::fromStdString(std::string(value))))
+                throw UsageError{"--zone: unknown time zone " + quoted(value)};
+            o.zone = value;
         } else {
             o.format = format(value);
         }
@@ -245,8 +251,11 @@ void parseInto(const std::vector<std::string> &args, Options &o)
         throw UsageError{"--lat is required"};
     if (!haveLon)
         throw UsageError{"--lon is required"};
-    if (!haveTz)
-        throw UsageError{"--tz is required"};
+    if (!haveTz && o.zone.empty())
+        throw UsageError{"--tz is required (or --zone)"};
+    if (!haveTz) // the zone's standard offset
+        o.timeZone =
+            SaatDilimi::standartOfset(QString::fromStdString(o.zone), o.date.year).value_or(0);
 }
 
 } // namespace
@@ -289,6 +298,10 @@ Place (required):
   --lon DEG              longitude in degrees, east positive (-180..180)
   --tz HOURS             time zone in hours east of UTC, fractions allowed
                          (-15..15, e.g. 2, 5.5, -3.5, 5.75)
+  --zone NAME            the place's IANA time zone (e.g. Europe/Istanbul,
+                         America/New_York); with --dst auto its own clock
+                         changes apply; --tz may then be left out (the zone's
+                         standard offset)
 
 Days:
   --date YYYY-MM-DD      first day (default: today); 1582-10-15 to 9999-12-31
@@ -304,7 +317,7 @@ Method:
 
 Daylight saving (one hour added to every time):
   --dst auto             from the last Sunday of March up to the last Sunday of
-                         October (default)
+                         October (default); with --zone, the zone's own rules
   --dst none             never
   --dst FIRST..END       from FIRST up to but not including END, both YYYY-MM-DD,
                          e.g. 2026-03-29..2026-10-25

@@ -21,6 +21,7 @@ struct Options {
     double ishaAngle = 0;
     bool hanafi = false;
     ravla::DstRule dst; // Automatic unless told otherwise
+    std::string zone;   // IANA name; with automatic daylight saving its own rules apply
     Format format = Format::Text;
     bool help = false;
 };

@@ -1,6 +1,7 @@
 #include "timetable.h"
 
 #include "hicrimiladihesap.h"
+#include "saatdilimi.h"
 
 #include <charconv>
 
@@ -73,6 +74,8 @@ std::string dstText(const ravla::DstRule &rule)
         return "automatic (last Sunday of March up to the last Sunday of October)";
     case ravla::DstRule::Range:
         return "from " + dateText(rule.start) + " up to but not including " + dateText(rule.end);
+    case ravla::DstRule::Shift:
+        break; // only through a zone, which names itself
     }
     return {};
 }
@@ -91,6 +94,10 @@ public:
     void begin();
     void day(const Day &day);
     void end();
+    bool zoneRules() const
+    {
+        return !options_.zone.empty() && options_.dst.kind == ravla::DstRule::Automatic;
+    }
 
 private:
     void flushIfLarge()
@@ -130,7 +137,8 @@ void Writer::begin()
                    number(options_.longitude) + ", time zone UTC" + sign +
                    number(options_.timeZone) + "\n";
         buffer_ += "Method: " + methodText(options_) + "\n";
-        buffer_ += "Daylight saving: " + dstText(options_.dst) + "\n\n";
+        buffer_ += "Daylight saving: " +
+                   (zoneRules() ? "the rules of " + options_.zone : dstText(options_.dst)) + "\n\n";
         buffer_ += padRight("Date", 10);
         for (const Column &c : kColumns)
             buffer_ += "  " + padLeft(c.title, kTimeWidth) + " ";
@@ -243,9 +251,17 @@ void writeTimetable(const Options &o, std::FILE *out)
     ravla::ScheduleCalculator calculator;
     Writer writer(o, out);
     writer.begin();
+    const bool zoneRules = !o.zone.empty() && o.dst.kind == ravla::DstRule::Automatic;
+    const QString zone = QString::fromStdString(o.zone);
     ravla::CivilDate date = o.date;
     for (int i = 0; i < o.days; ++i, date = nextDay(date)) {
         in.date = date;
+        if (zoneRules)
+            in.dst = {ravla::DstRule::Shift,
+                      {0, 0, 0},
+                      {0, 0, 0},
+                      SaatDilimi::kayma(zone, QDate(date.year, date.month, date.day), o.timeZone)
+                          .value_or(0)};
         HicriMiladiHesap hijri;
         hijri.Hesapla(date.day, date.month, date.year);
         writer.day({date, &calculator.compute(in), hijri.tarihMetni()});
