@@ -5,6 +5,7 @@
 #include "dil.h"
 #include "resimler.h"
 #include "saat.h"
+#include "saatdilimi.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -69,16 +70,21 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     if (dilNo >= 0 && dilNo <= 3)
         ui->DilComboBox->setCurrentIndex(dilNo);
 
+    seceneklerFormu.UlkeListesiniOku();
     ayarlar.Bagla(ayar);
     ayarlar.Oku();
     CumleleriDoldur();
 
-    // These controls come alive with the dialogs, the sound and the tray they belong to.
+    connect(ui->secenektoolButton, &QToolButton::clicked, this, &QRavla::SeceneklerFormuGoster);
+    connect(ui->BilgiToolButton, &QToolButton::clicked, this, &QRavla::BilgiToolButtonTiklandi);
+    // A confirmed page shows in the labels at once, not at the next tick.
+    connect(&seceneklerFormu, &secenekler::ayarlarKaydedildi, this, &QRavla::ZamanAkimi);
+
+    // These controls come alive with the sound and the language switch they belong to.
     for (QWidget *w :
          {static_cast<QWidget *>(ui->OkuToolButton), static_cast<QWidget *>(ui->OkumaToolButton),
-          static_cast<QWidget *>(ui->SesSec), static_cast<QWidget *>(ui->secenektoolButton),
-          static_cast<QWidget *>(ui->KabeAciToolButton), static_cast<QWidget *>(ui->DilComboBox),
-          static_cast<QWidget *>(ui->BilgiToolButton)})
+          static_cast<QWidget *>(ui->SesSec), static_cast<QWidget *>(ui->KabeAciToolButton),
+          static_cast<QWidget *>(ui->DilComboBox)})
         w->setEnabled(false);
 
     camiResmi = QPixmap(QStringLiteral(":/iconlar/resim/cami.png"));
@@ -108,7 +114,7 @@ QString QRavla::saatYazisi(const QTime &saat)
 }
 
 ravla::ScheduleInputs QRavla::girdiler(int gun, int ay, int yil, double enlem, double boylam,
-                                       int gmt) const
+                                       double gmt)
 {
     ravla::ScheduleInputs g;
     g.date = {gun, ay, yil};
@@ -120,14 +126,31 @@ ravla::ScheduleInputs QRavla::girdiler(int gun, int ay, int yil, double enlem, d
     g.fajrAngle = ayar.sabahAci;
     g.ishaAngle = ayar.yatsiAci;
     g.hanafi = ayar.hanefiMezhep;
-    if (ayar.yazSaatiOtomatik) {
-        g.dst.kind = ravla::DstRule::Automatic;
-    } else {
-        g.dst.kind = ravla::DstRule::Range;
-        g.dst.start = {ayar.yazGunBasla, ayar.yazAyBasla, ayar.yazYilBasla};
-        g.dst.end = {ayar.yazGunBitis, ayar.yazAyBitis, ayar.yazYilBitis};
-    }
+    g.dst = yazSaatiKurali(QDate(yil, ay, gun), gmt);
     return g;
+}
+
+// A place from the city list brings its zone, whose own rules then decide (no clock change in
+// Istanbul, American and southern dates elsewhere); a place typed in follows the built-in rule
+// or the user's dates.
+ravla::DstRule QRavla::yazSaatiKurali(const QDate &tarih, double gmt)
+{
+    ravla::DstRule kural;
+    if (!ayar.yazSaatiOtomatik) {
+        kural.kind = ravla::DstRule::Range;
+        kural.start = {ayar.yazGunBasla, ayar.yazAyBasla, ayar.yazYilBasla};
+        kural.end = {ayar.yazGunBitis, ayar.yazAyBitis, ayar.yazYilBitis};
+        return kural;
+    }
+    if (ayar.saatDilimi != kuralBolgesi || tarih != kuralTarihi || gmt != kuralGmt) {
+        kuralBolgesi = ayar.saatDilimi;
+        kuralTarihi = tarih;
+        kuralGmt = gmt;
+        kuralKaymasi = SaatDilimi::kayma(ayar.saatDilimi, tarih, gmt);
+    }
+    kural.kind = kuralKaymasi ? ravla::DstRule::Shift : ravla::DstRule::Automatic;
+    kural.shiftHours = kuralKaymasi.value_or(0);
+    return kural;
 }
 
 void QRavla::ZamanAkimi()
@@ -153,7 +176,7 @@ void QRavla::ZamanAkimi()
     SonrakiVakitGuncelle();
 }
 
-void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, int gmt)
+void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, double gmt)
 {
     const ravla::ScheduleInputs g = girdiler(gun, ay, yil, enlem, boylam, gmt);
     const ravla::DaySchedule &s = bugunHesap.compute(g);
@@ -285,9 +308,23 @@ void QRavla::slotTrayTiklandi(QSystemTrayIcon::ActivationReason reason)
     activateWindow();
 }
 
-// The controls behind these slots are disabled until their dialogs and sound exist.
-void QRavla::SeceneklerFormuGoster() {}
-void QRavla::BilgiToolButtonTiklandi() {}
+void QRavla::SeceneklerFormuGoster()
+{
+    seceneklerFormu.show();
+    seceneklerFormu.raise();
+    seceneklerFormu.AyarlariBagla(ayar);
+}
+
+void QRavla::BilgiToolButtonTiklandi()
+{
+    bilgiFormu.show();
+    bilgiFormu.raise();
+    bilgiFormu.BilgileriGoster(ayar.ulkeAdi, ayar.sehirAdi, ayar.enlem, ayar.boylam,
+                               ayar.hesapYontemi, ayar.hanefiMezhep, ayar.gmt, yazSaatiEtkin,
+                               ayar.ozelHesapYontem);
+}
+
+// The controls behind these slots are disabled until their sound and language switch exist.
 void QRavla::CalSlot() {}
 void QRavla::DurSlot() {}
 void QRavla::DilComboBoxDegisSlot() {}

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ayarlar.h"
+#include "bilgi.h"
 #include "hicrimiladihesap.h"
 #include "schedule.h"
+#include "secenekler.h"
 #include "vakittakibi.h"
 
 #include <QDate>
@@ -11,6 +13,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QTimer;
@@ -60,14 +63,15 @@ public slots:
     void SetDuzey(int duzey);
 
 private:
-    void VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, int gmt);
+    void VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, double gmt);
     void EtiketleriYaz();
     void CumleleriDoldur();
     void SonrakiVakitGuncelle();
     void KalanSureHesapla(qint64 hedef);
     void VakitGeldi(int vakit);
     ravla::ScheduleInputs girdiler(int gun, int ay, int yil, double enlem, double boylam,
-                                   int gmt) const;
+                                   double gmt);
+    ravla::DstRule yazSaatiKurali(const QDate &tarih, double gmt);
 
     int dilNo = 0;
     int gun = 0, ay = 0, yil = 0;
@@ -83,7 +87,9 @@ private:
 
     std::unique_ptr<Ui::QRavlaClass> ui;
     HicriMiladiHesap hicri;
+    secenekler seceneklerFormu;
     Ayarlar ayarlar;
+    bilgi bilgiFormu;
 
     QTimer *saatZamanlayici = nullptr;
     QTimer *akisZamanlayici = nullptr;
@@ -94,6 +100,11 @@ private:
     ravla::ScheduleCalculator bugunHesap, dunHesap;
     unsigned long yazilanNesil = 0; // the schedule generation the labels show
     QDate etiketTarihi;             // the date the date lines show
+    // The place's zone rule is looked up once a day, not every second.
+    QString kuralBolgesi;
+    QDate kuralTarihi;
+    double kuralGmt = 0;
+    std::optional<double> kuralKaymasi;
     VakitTakibi takip;
     qint64 simdiMs = 0; // this tick's local wall-clock time
 };

@@ -1,13 +1,18 @@
 #include "dil.h"
+#include "programklasoru.h"
 #include "qravla.h"
 #include "saat.h"
 #include "testortami.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -61,6 +66,7 @@ private slots:
     void initTestCase()
     {
         Saat::ayarla([] { return anlikZaman; });
+        ProgramKlasoru::ayarla(QStringLiteral(RAVLA_PROGRAM_KLASORU));
     }
     void pencere();
     void saatYazisi_data();
@@ -68,7 +74,12 @@ private slots:
     void gunDegisimi();
     void yazSaati_data();
     void yazSaati();
+    void saatDilimleri_data();
+    void saatDilimleri();
     void gecYatsi();
+    void dialoglar();
+    void bilgiEtiketleri_data();
+    void bilgiEtiketleri();
     void cumleler_data();
     void cumleler();
     void bozukDepo();
@@ -176,6 +187,54 @@ void TestQRavla::yazSaati()
     }
 }
 
+void TestQRavla::saatDilimleri_data()
+{
+    QTest::addColumn<QString>("bolge");
+    QTest::addColumn<double>("gmt");
+    QTest::addColumn<QString>("tarih");
+    QTest::addColumn<int>("kayma"); // minutes the clocks are ahead of standard time that day
+
+    QTest::newRow("Istanbul, summer: no change since 2016")
+        << "Europe/Istanbul" << 3.0 << "2026-07-01" << 0;
+    QTest::newRow("Riyadh, summer") << "Asia/Riyadh" << 3.0 << "2026-07-01" << 0;
+    QTest::newRow("New York, day before March change")
+        << "America/New_York" << -5.0 << "2026-03-07" << 0;
+    QTest::newRow("New York, March change") << "America/New_York" << -5.0 << "2026-03-08" << 60;
+    QTest::newRow("New York, day before November change")
+        << "America/New_York" << -5.0 << "2026-10-31" << 60;
+    QTest::newRow("New York, November change") << "America/New_York" << -5.0 << "2026-11-01" << 0;
+    QTest::newRow("Sydney, southern summer") << "Australia/Sydney" << 10.0 << "2026-01-15" << 60;
+    QTest::newRow("Sydney, southern winter") << "Australia/Sydney" << 10.0 << "2026-07-15" << 0;
+    QTest::newRow("Delhi, half-hour zone") << "Asia/Kolkata" << 5.5 << "2026-07-01" << 0;
+    QTest::newRow("Lord Howe: half an hour") << "Australia/Lord_Howe" << 10.5 << "2026-01-15" << 30;
+    QTest::newRow("typed-in place: the built-in rule") << "" << 1.0 << "2026-07-01" << 60;
+    QTest::newRow("unknown zone: the built-in rule") << "Mars/Olympus" << 1.0 << "2026-07-01" << 60;
+}
+
+void TestQRavla::saatDilimleri()
+{
+    QFETCH(QString, bolge);
+    QFETCH(double, gmt);
+    QFETCH(QString, tarih);
+    QFETCH(int, kayma);
+
+    AyarDegerleri a = istanbul();
+    a.gmt = gmt;
+    kaydet(a); // no daylight saving at all
+    saatKur(tarih + " 12:00:00.000");
+    QRavla standart;
+    a.yazSaatiOtomatik = true;
+    a.saatDilimi = bolge;
+    kaydet(a);
+    QRavla w;
+    QCOMPARE(w.yazSaatiEtkinMi(), kayma != 0);
+    for (int i = 0; i < 7; ++i) {
+        const ravla::PrayerTime &s = standart.vakit(i), &v = w.vakit(i);
+        QCOMPARE((v.hour * 60 + v.minute) - (s.hour * 60 + s.minute), kayma);
+        QCOMPARE(v.second, s.second);
+    }
+}
+
 void TestQRavla::gecYatsi()
 {
     // Berlin at midsummer: Isha (borrowed from a day with night) is 23:01 standard time.
@@ -199,6 +258,91 @@ void TestQRavla::gecYatsi()
     QCOMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 5);
     QCOMPARE(metin(w, "KalanZamanLabel").left(15), QStringLiteral("Sabah namazına "));
+}
+
+// The window's two buttons open the dialogs; a confirmed page shows in the labels at once.
+void TestQRavla::dialoglar()
+{
+    AyarDegerleri a = istanbul();
+    a.gmt = 3;
+    kaydet(a);
+    saatKur("2026-12-05 10:00:00.000");
+    QRavla w;
+    w.show();
+    const QString once = metin(w, "fecirvakitlabel");
+
+    QTest::mouseClick(w.findChild<QToolButton *>("secenektoolButton"), Qt::LeftButton);
+    secenekler *s = nullptr;
+    for (QWidget *p : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<secenekler *>(p); d && d->isVisible())
+            s = d;
+    QVERIFY(s);
+    s->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(2);
+    QCoreApplication::processEvents();
+    QRadioButton *misir = s->findChild<QRadioButton *>("HesapMisirRadioButton");
+    QTest::mouseClick(misir, Qt::LeftButton, {}, QPoint(8, misir->height() / 2));
+    QTest::mouseClick(s->findChild<QPushButton *>("YontemTamamBtn"), Qt::LeftButton);
+    QVERIFY(!s->isVisible());
+    QVERIFY(metin(w, "fecirvakitlabel") < once); // 20 degrees: earlier, without another tick
+
+    QTest::mouseClick(w.findChild<QToolButton *>("BilgiToolButton"), Qt::LeftButton);
+    bilgi *b = nullptr;
+    for (QWidget *p : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<bilgi *>(p); d && d->isVisible())
+            b = d;
+    QVERIFY(b);
+    QCOMPARE(b->findChild<QLabel *>("HesapMetotBilgiLbl")->text(),
+             QStringLiteral("Egyptian General Authority of Survey"));
+    QCOMPARE(b->findChild<QLabel *>("SehirLabelBilgi")->text(), QStringLiteral("Istanbul"));
+    QVERIFY(yakalananMesajlar().isEmpty());
+}
+
+void TestQRavla::bilgiEtiketleri_data()
+{
+    QTest::addColumn<int>("yontem");
+    QTest::addColumn<bool>("ozel");
+    QTest::addColumn<bool>("hanefi");
+    QTest::addColumn<double>("enlem");
+    QTest::addColumn<double>("gmt");
+    QTest::addColumn<bool>("yazSaati");
+    QTest::addColumn<QStringList>("etiketler"); // method, Asr, latitude, zone, daylight saving
+
+    QTest::newRow("Muslim World League")
+        << 5 << false << false << 41.01234567 << 3.0 << false
+        << QStringList{"Muslim World League", "Şafi - Maliki - Hanbeli", "41.0123", "3", "Hayır"};
+    QTest::newRow("custom over any code")
+        << 6 << true << true << 37.0 << -5.0 << true
+        << QStringList{"Özel Yöntem", "Hanefi", "37", "-5", "Evet"};
+    QTest::newRow("code 0") << 0 << false << false << 0.000012 << 5.5 << false
+                            << QStringList{"", "Şafi - Maliki - Hanbeli", "1.2e-05", "5.5",
+                                           "Hayır"};
+    QTest::newRow("ISNA keeps its blank")
+        << 4 << false << false << -3.5 << -3.5 << false
+        << QStringList{"Islamic Society Of North America ", "Şafi - Maliki - Hanbeli", "-3.5",
+                       "-3.5", "Hayır"};
+}
+
+void TestQRavla::bilgiEtiketleri()
+{
+    QFETCH(int, yontem);
+    QFETCH(bool, ozel);
+    QFETCH(bool, hanefi);
+    QFETCH(double, enlem);
+    QFETCH(double, gmt);
+    QFETCH(bool, yazSaati);
+    QFETCH(QStringList, etiketler);
+
+    bilgi b;
+    b.BilgileriGoster(QStringLiteral("<b>Türkiye</b>"), QStringLiteral("İzmir"), enlem, 27.1384,
+                      yontem, hanefi, gmt, yazSaati, ozel);
+    QStringList okunan;
+    for (const char *ad : {"HesapMetotBilgiLbl", "ikindiMetotBilgiLbl", "EnlemLabelBilgi",
+                           "ZamanDilimBilgiLbl", "GunIsikBilgiLbl"})
+        okunan << b.findChild<QLabel *>(ad)->text();
+    QCOMPARE(okunan, etiketler);
+    const QLabel *ulke = b.findChild<QLabel *>("UlkeLabelBilgi");
+    QCOMPARE(ulke->text(), QStringLiteral("<b>Türkiye</b>"));
+    QCOMPARE(ulke->textFormat(), Qt::PlainText);
 }
 
 void TestQRavla::cumleler_data()

@@ -5,10 +5,34 @@
 #include <QTest>
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 using RavlaTestUygulamasi = QApplication;
+
+// Every message box a test meets is answered at once and remembered as "title: text", so
+// that no test ever waits for a click.
+inline QStringList &yakalananMesajlar()
+{
+    static QStringList mesajlar;
+    return mesajlar;
+}
+inline void mesajKutulariniYanitla()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *kutu = qobject_cast<QMessageBox *>(w); kutu && kutu->isVisible()) {
+            yakalananMesajlar() << kutu->windowTitle() + QStringLiteral(": ") + kutu->text();
+            kutu->done(QMessageBox::Ok);
+        }
+    }
+}
+#define RAVLA_MESAJ_YANITLAYICI()                                                                  \
+    QTimer yanitlayici;                                                                            \
+    QObject::connect(&yanitlayici, &QTimer::timeout, &mesajKutulariniYanitla);                     \
+    yanitlayici.start(10);
 #else
 #include <QCoreApplication>
 using RavlaTestUygulamasi = QCoreApplication;
+#define RAVLA_MESAJ_YANITLAYICI()
 #endif
 
 // Every test runs against stores of its own (a fresh XDG_CONFIG_HOME and data home) and an
@@ -27,6 +51,7 @@ using RavlaTestUygulamasi = QCoreApplication;
         f.close();                                                                                 \
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + ekran).toLocal8Bit());               \
         RavlaTestUygulamasi app(argc, argv);                                                       \
+        RAVLA_MESAJ_YANITLAYICI()                                                                  \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -1,0 +1,62 @@
+#include "bilgi.h"
+
+#include "prayertimes.h"
+#include "resimler.h"
+#include "ui_bilgi.h"
+
+namespace {
+
+QString hakkinda()
+{
+    // Built from translatable pieces so that every catalogue can carry it.
+    const QString baslik = QStringLiteral("<h2>%1 %2</h2>")
+                               .arg(QCoreApplication::translate("bilgi", "Ravla Namaz Vakti"),
+                                    QStringLiteral(RAVLA_SURUM));
+    return baslik +
+           QStringLiteral("<p>%1</p><p>%2</p><h3>%3</h3><ul>"
+                          "<li>%4</li><li>%5</li><li>%6</li><li>%7</li></ul>"
+                          "<h3>%8</h3><ul><li>%9</li><li>%10</li></ul>")
+               .arg(QCoreApplication::translate(
+                        "bilgi", "Günün namaz vakitlerini gösterir, vakit girince ezanı okur ve "
+                                 "kıble yönünü gösterir."),
+                    QCoreApplication::translate("bilgi", "Linux ve Windows masaüstleri için."),
+                    QCoreApplication::translate("bilgi", "Veri kaynakları"),
+                    QCoreApplication::translate(
+                        "bilgi", "Güneşin konumu: NREL Güneş Konum Algoritması (SPA), I. Reda ve "
+                                 "A. Andreas, 2004; yayımlanmış bilimsel veri."),
+                    QCoreApplication::translate("bilgi",
+                                                "Şehirler: GeoNames (CC BY 4.0), ülke adları: "
+                                                "i18n-iso-countries (MIT)."),
+                    QCoreApplication::translate(
+                        "bilgi", "Saat dilimleri: IANA saat dilimi veritabanı (kamu malı)."),
+                    QCoreApplication::translate("bilgi",
+                                                "Hicri takvim: 30 yıllık devreli hesap takvimi."),
+                    QCoreApplication::translate("bilgi", "Kullanılan kütüphaneler"),
+                    QCoreApplication::translate("bilgi", "Qt 6 (LGPL-3.0)"),
+                    QCoreApplication::translate("bilgi", "SDL2 ve SDL2_mixer (zlib lisansı)"));
+}
+
+} // namespace
+
+bilgi::bilgi(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::bilgiClass>())
+{
+    resimleriYukle();
+    ui->setupUi(this);
+    ui->textEdit->setHtml(hakkinda());
+}
+
+bilgi::~bilgi() = default;
+
+void bilgi::BilgileriGoster(const QString &ulke, const QString &sehir, double enlem, double boylam,
+                            int yontem, bool hanefi, double gmt, bool yazSaati, bool ozelYontem)
+{
+    ui->UlkeLabelBilgi->setText(ulke);
+    ui->SehirLabelBilgi->setText(sehir);
+    ui->EnlemLabelBilgi->setText(QString::number(enlem, 'g', 6));
+    ui->BoylamLabelBilgi->setText(QString::number(boylam, 'g', 6));
+    ui->HesapMetotBilgiLbl->setText(ozelYontem ? tr("Özel Yöntem")
+                                               : QString::fromUtf8(ravla::methodName(yontem)));
+    ui->ikindiMetotBilgiLbl->setText(hanefi ? tr("Hanefi") : tr("Şafi - Maliki - Hanbeli"));
+    ui->ZamanDilimBilgiLbl->setText(QString::number(gmt)); // 3, -5, 5.5, -3.5
+    ui->GunIsikBilgiLbl->setText(yazSaati ? tr("Evet") : tr("Hayır"));
+}

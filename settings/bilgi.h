@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class bilgiClass;
+}
+
+// The information dialog: the settings in force in words, and the program's about page.
+class bilgi : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit bilgi(QWidget *parent = nullptr);
+    ~bilgi() override;
+
+    // Fills the labels; the main window calls it each time it shows the dialog.
+    void BilgileriGoster(const QString &ulke, const QString &sehir, double enlem, double boylam,
+                         int yontem, bool hanefi, double gmt, bool yazSaati, bool ozelYontem);
+
+private:
+    std::unique_ptr<Ui::bilgiClass> ui;
+};

@@ -1,0 +1,559 @@
+#include "secenekler.h"
+
+#include "resimler.h"
+#include "saat.h"
+#include "sehirveritabani.h"
+#include "ui_secenekler.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QTabBar>
+
+#include <cmath>
+
+namespace {
+
+// The time zones in use: the whole hours and the fractional ones, in order.
+const double kSaatDilimleri[] = {-15, -14, -13,  -12, -11,  -10,   -9.5, -9, -8, -7,   -6,
+                                 -5,  -4,  -3.5, -3,  -2,   -1,    0,    1,  2,  3,    3.5,
+                                 4,   4.5, 5,    5.5, 5.75, 6,     6.5,  7,  8,  8.75, 9,
+                                 9.5, 10,  10.5, 11,  12,   12.75, 13,   14, 15};
+
+constexpr int kIlkYil = 2004;
+
+void gmtListesiDoldur(QComboBox *kutu)
+{
+    for (const double saat : kSaatDilimleri)
+        kutu->addItem(secenekler::gmtMetni(saat), saat);
+    kutu->setCurrentIndex(kutu->findData(0.0));
+}
+
+// Selects the offset in a time-zone list, adding it in its place if the list lacks it.
+void gmtSec(QComboBox *kutu, double saat)
+{
+    int i = 0;
+    while (i < kutu->count() && kutu->itemData(i).toDouble() < saat - 1e-9)
+        ++i;
+    if (i == kutu->count() || std::fabs(kutu->itemData(i).toDouble() - saat) > 1e-9)
+        kutu->insertItem(i, secenekler::gmtMetni(saat), saat);
+    kutu->setCurrentIndex(i);
+}
+
+void yilSec(QComboBox *kutu, int yil)
+{
+    int i = kutu->findText(QString::number(yil));
+    if (i < 0) {
+        i = 0;
+        while (i < kutu->count() && kutu->itemText(i).toInt() < yil)
+            ++i;
+        kutu->insertItem(i, QString::number(yil));
+    }
+    kutu->setCurrentIndex(i);
+}
+
+// A number as typed: ',' or '.' as the decimal point, digits of any script. Empty when the
+// text is no number.
+std::optional<double> sayiOku(const QString &metin)
+{
+    QString ascii;
+    for (const QChar c : metin.trimmed()) {
+        if (c.isDigit())
+            ascii += QChar(u'0' + c.digitValue());
+        else if (c == u',')
+            ascii += u'.';
+        else
+            ascii += c;
+    }
+    bool sayi = false;
+    const double d = ascii.toDouble(&sayi);
+    if (!sayi || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+// An angle as the user's locale writes it, or with '.' as the decimal point.
+std::optional<double> aciOku(const QString &metin)
+{
+    bool sayi = false;
+    const double d = QLocale::system().toDouble(metin, &sayi);
+    if (sayi && std::isfinite(d))
+        return d;
+    return sayiOku(metin);
+}
+
+QString sayiYaz(double d)
+{
+    return QString::number(d, 'g', 10).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+} // namespace
+
+secenekler::secenekler(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::seceneklerClass>())
+{
+    resimleriYukle();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(569, 567);
+    // Four tabs with their 30-pixel icons fill the fixed width: no scroll arrows, tighter tabs.
+    ui->tabWidget->setUsesScrollButtons(false);
+    ui->tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
+
+    ozelTarih = {ui->OzelGunIsikRadioButton, ui->OzelBaslaGuncomboBox, ui->OzelBaslaAycomboBox,
+                 ui->OzelBaslaSeneComboBox,  ui->OzelBitisGuncomboBox, ui->OzelBitisAycomboBox,
+                 ui->OzelBitisSeneComboBox};
+    genelTarih = {ui->GenelAyarIsikRadioButton, ui->GenelAyarBaslaGunCmb, ui->GenelAyarBaslaAyCmb,
+                  ui->GenelAyarBaslaSeneCmb,    ui->GenelAyarBitisGunCmb, ui->GenelAyarBitisAyCmb,
+                  ui->GenelAyarBitisSeneCmb};
+
+    connect(ui->UlkelistWidget, &QListWidget::itemSelectionChanged, this,
+            &secenekler::UlkelistWidgetTiklandi);
+    connect(ui->SehirlistWidget, &QListWidget::itemClicked, this,
+            &secenekler::SehirlistWidgetTiklandi);
+    connect(ui->TamamButton, &QPushButton::clicked, this, &secenekler::UygulaBtnTiklandi);
+    connect(ui->OzelSehirTamamBtn, &QPushButton::clicked, this,
+            &secenekler::OzelSehirTamamBtnTiklandi);
+    connect(ui->OzelEnlemlineEdit, &QLineEdit::textChanged, this,
+            &secenekler::OzelEnlemlineEditSayiGirisKontrol);
+    connect(ui->OzelBoylamlineEdit, &QLineEdit::textChanged, this,
+            &secenekler::OzelBoylamlineEditSayiGirisKontrol);
+    connect(ui->OzelGunIsikRadioButton, &QRadioButton::clicked, this,
+            &secenekler::OzelGunIsikRadioButtonSlotDegisim);
+    connect(ui->OzelGunIsikOtoRadioButton, &QRadioButton::clicked, this,
+            &secenekler::OzelGunIsikOtoRadioButtonSlotDegisim);
+    connect(ui->GenelAyarIsikRadioButton, &QRadioButton::clicked, this,
+            &secenekler::GenelAyarIsikRadioButtonSlotDegisim);
+    connect(ui->GenelAyarIsikOtoRadioButton, &QRadioButton::clicked, this,
+            &secenekler::GenelAyarIsikOtoRadioButtonSlotDegisim);
+    connect(ui->YontemTamamBtn, &QPushButton::clicked, this, &secenekler::YontemTamamBtnTiklandi);
+    for (QRadioButton *r : ui->YontemGroupBox->findChildren<QRadioButton *>())
+        connect(r, &QRadioButton::clicked, this, &secenekler::OzelYontemTUMRadioButtonlarTiklandi);
+    connect(ui->GenelAyarTamamBtn, &QPushButton::clicked, this,
+            &secenekler::GenelAyarTamamBtnTiklandi);
+    connect(ui->UlkeFiltreLineEdit, &QLineEdit::textChanged, this, &secenekler::UlkeFiltreDegisti);
+    connect(ui->SehirFiltreLineEdit, &QLineEdit::textChanged, this,
+            &secenekler::SehirFiltreDegisti);
+
+    ui->TamamButton->setEnabled(false);
+    ui->SehirHataLabel->hide();
+    listeleriDoldur();
+}
+
+secenekler::~secenekler() = default;
+
+void secenekler::listeleriDoldur()
+{
+    const QStringList aylar{tr("Ocak"),  tr("Şubat"),   tr("Mart"),   tr("Nisan"),
+                            tr("Mayıs"), tr("Haziran"), tr("Temmuz"), tr("Ağustos"),
+                            tr("Eylül"), tr("Ekim"),    tr("Kasım"),  tr("Aralık")};
+    QStringList gunler, yillar;
+    for (int g = 1; g <= 31; ++g)
+        gunler << QString::number(g);
+    // Dates can be given up to ten years ahead.
+    for (int y = kIlkYil; y <= Saat::simdi().date().year() + 10; ++y)
+        yillar << QString::number(y);
+    for (const TarihKutulari &k : {ozelTarih, genelTarih}) {
+        k.gunBasla->addItems(gunler);
+        k.gunBitis->addItems(gunler);
+        k.ayBasla->addItems(aylar);
+        k.ayBitis->addItems(aylar);
+        k.yilBasla->addItems(yillar);
+        k.yilBitis->addItems(yillar);
+    }
+    gmtListesiDoldur(ui->OzelGmtComboBox);
+    gmtListesiDoldur(ui->GenelAyrCmb);
+}
+
+QString secenekler::gmtMetni(double saat)
+{
+    const int dakika = static_cast<int>(std::lround(std::fabs(saat) * 60));
+    const QString isaret = saat > 0   ? QStringLiteral("+")
+                           : saat < 0 ? QStringLiteral("-")
+                                      : QString();
+    if (dakika % 60 == 0)
+        return isaret + QString::number(dakika / 60);
+    return isaret +
+           QStringLiteral("%1:%2").arg(dakika / 60).arg(dakika % 60, 2, 10, QLatin1Char('0'));
+}
+
+void secenekler::AyarlariBagla(AyarDegerleri &degerler)
+{
+    ayar = &degerler;
+    ayarlar.Bagla(degerler);
+    ayarlariGoster();
+}
+
+// Pages 2 to 4 show what is in force, so that confirming one of them to change one thing
+// never changes another behind the user's back.
+void secenekler::ayarlariGoster()
+{
+    ui->OzelSehirlineEdit->setText(ayar->sehirAdi);
+    ui->OzelUlkelineEdit->setText(ayar->ulkeAdi);
+    ui->OzelEnlemlineEdit->setText(sayiYaz(ayar->enlem));
+    ui->OzelBoylamlineEdit->setText(sayiYaz(ayar->boylam));
+    gmtSec(ui->OzelGmtComboBox, ayar->gmt);
+    gmtSec(ui->GenelAyrCmb, ayar->gmt);
+    tarihleriGoster(ozelTarih);
+    tarihleriGoster(genelTarih);
+    ui->OzelGunIsikOtoRadioButton->setChecked(ayar->yazSaatiOtomatik);
+    ui->GenelAyarIsikOtoRadioButton->setChecked(ayar->yazSaatiOtomatik);
+
+    QRadioButton *const yontemler[] = {nullptr,
+                                       ui->HesapMisirRadioButton,
+                                       ui->HesapKaraciSafiRadioButton,
+                                       ui->HesapKaraciHanefiRadioButton,
+                                       ui->HesapAmerikaRadioButton,
+                                       ui->HesapMuslimWorldRadioButton,
+                                       ui->HesapUmmulKuraRadioButton,
+                                       ui->HesapSabitYatsiRadioButton};
+    QRadioButton *yontem = ayar->ozelHesapYontem ? ui->HesapOzelYontemRadioButton
+                           : ayar->hesapYontemi >= 1 && ayar->hesapYontemi <= 7
+                               ? yontemler[ayar->hesapYontemi]
+                               : nullptr;
+    if (yontem) {
+        yontem->setChecked(true);
+    } else { // no button for it: none is selected
+        for (QRadioButton *r : ui->YontemGroupBox->findChildren<QRadioButton *>()) {
+            r->setAutoExclusive(false);
+            r->setChecked(false);
+            r->setAutoExclusive(true);
+        }
+    }
+    const bool ozel = ui->HesapOzelYontemRadioButton->isChecked();
+    ui->OzeFecirLineEdit->setEnabled(ozel);
+    ui->OzeYatsiLineEdit->setEnabled(ozel);
+    ui->OzeFecirLineEdit->setText(QLocale::system().toString(ayar->sabahAci));
+    ui->OzeYatsiLineEdit->setText(QLocale::system().toString(ayar->yatsiAci));
+    (ayar->hanefiMezhep ? ui->ikindiHanefiRadioButton : ui->ikindi3MezhepRadioButton)
+        ->setChecked(true);
+}
+
+void secenekler::tarihleriGoster(const TarihKutulari &k)
+{
+    const bool elle = !ayar->yazSaatiOtomatik;
+    k.elle->setChecked(elle);
+    tarihKutulariEtkin(k, elle);
+    if (ayar->yazGunBasla >= 1 && ayar->yazGunBasla <= 31)
+        k.gunBasla->setCurrentIndex(ayar->yazGunBasla - 1);
+    if (ayar->yazAyBasla >= 1 && ayar->yazAyBasla <= 12)
+        k.ayBasla->setCurrentIndex(ayar->yazAyBasla - 1);
+    if (ayar->yazYilBasla > 0)
+        yilSec(k.yilBasla, ayar->yazYilBasla);
+    if (ayar->yazGunBitis >= 1 && ayar->yazGunBitis <= 31)
+        k.gunBitis->setCurrentIndex(ayar->yazGunBitis - 1);
+    if (ayar->yazAyBitis >= 1 && ayar->yazAyBitis <= 12)
+        k.ayBitis->setCurrentIndex(ayar->yazAyBitis - 1);
+    if (ayar->yazYilBitis > 0)
+        yilSec(k.yilBitis, ayar->yazYilBitis);
+}
+
+void secenekler::tarihKutulariEtkin(const TarihKutulari &k, bool etkin)
+{
+    for (QComboBox *c : {k.gunBasla, k.ayBasla, k.yilBasla, k.gunBitis, k.ayBitis, k.yilBitis})
+        c->setEnabled(etkin);
+}
+
+// "Elle" takes the six dates as chosen (a 31 February included); the automatic rule leaves
+// the stored dates alone.
+void secenekler::tarihleriYaz(const TarihKutulari &k)
+{
+    if (!k.elle->isChecked()) {
+        ayar->yazSaatiOtomatik = true;
+        return;
+    }
+    ayar->yazSaatiOtomatik = false;
+    ayar->yazGunBasla = k.gunBasla->currentText().toInt();
+    ayar->yazAyBasla = k.ayBasla->currentIndex() + 1;
+    ayar->yazYilBasla = k.yilBasla->currentText().toInt();
+    ayar->yazGunBitis = k.gunBitis->currentText().toInt();
+    ayar->yazAyBitis = k.ayBitis->currentIndex() + 1;
+    ayar->yazYilBitis = k.yilBitis->currentText().toInt();
+}
+
+void secenekler::kaydetVeKapat()
+{
+    ayarlar.Kaydet();
+    emit ayarlarKaydedildi();
+    close();
+}
+
+void secenekler::uyar(const QString &metin)
+{
+    QMessageBox::information(this, tr("Uyarı"), metin, QMessageBox::Ok);
+}
+
+void secenekler::UlkeListesiniOku()
+{
+    const std::optional<QStringList> ulkeler = SehirVeritabani::ulkeler(SehirVeritabani::klasor());
+    if (!ulkeler) {
+        QMessageBox::critical(this, tr("Uyarı"), tr("Ülkeler listesi bulunamadı"), QMessageBox::Ok);
+        return;
+    }
+    ui->UlkelistWidget->clear();
+    ui->UlkelistWidget->addItems(*ulkeler);
+    UlkeFiltreDegisti(ui->UlkeFiltreLineEdit->text());
+}
+
+void secenekler::UlkelistWidgetTiklandi()
+{
+    const QList<QListWidgetItem *> secili = ui->UlkelistWidget->selectedItems();
+    if (ui->UlkelistWidget->count() == 0 || secili.isEmpty())
+        return;
+    ui->TamamButton->setEnabled(false);
+    sehirSecildi = false;
+    ui->enlemlabel->clear();
+    ui->boylamlabel->clear();
+    ui->gmtlabel->clear();
+    ui->SehirHataLabel->hide();
+    secilenUlke = secili.first()->text();
+    ui->SehirFiltreLineEdit->clear();
+    SehirListesiniOku(secilenUlke);
+}
+
+void secenekler::SehirListesiniOku(const QString &ulke)
+{
+    const std::optional<QStringList> satirlar =
+        SehirVeritabani::sehirSatirlari(SehirVeritabani::klasor(), ulke);
+    sehirSatirlari.clear();
+    ui->SehirlistWidget->clear();
+    if (!satirlar) {
+        QMessageBox::critical(this, tr("Hata"), tr("Koordinat verileri bulunamadı"),
+                              QMessageBox::Ok);
+        return;
+    }
+    QStringList adlar;
+    adlar.reserve(satirlar->size());
+    for (const QString &satir : *satirlar)
+        adlar << SehirAdiniAyikla(satir).trimmed();
+    sehirSatirlari = *satirlar;
+    ui->SehirlistWidget->addItems(adlar);
+}
+
+QString secenekler::SehirAdiniAyikla(const QString &satir)
+{
+    return SehirVeritabani::sehirAdiniAyikla(satir);
+}
+
+void secenekler::SehirlistWidgetTiklandi()
+{
+    const QList<QListWidgetItem *> secili = ui->SehirlistWidget->selectedItems();
+    const int satir = ui->SehirlistWidget->currentRow();
+    if (ui->SehirlistWidget->count() == 0 || secili.isEmpty() || satir < 0 ||
+        satir >= sehirSatirlari.size())
+        return;
+    secilenSatir = sehirSatirlari.at(satir);
+    secilenSehir = secili.first()->text();
+    KoordinatlariAyikla();
+    ui->TamamButton->setEnabled(sehirSecildi);
+}
+
+void secenekler::KoordinatlariAyikla()
+{
+    const SehirVeritabani::Koordinat k = SehirVeritabani::koordinatlariAyikla(secilenSatir);
+    ui->enlemlabel->setText(k.enlemMetni);
+    ui->boylamlabel->setText(k.boylamMetni);
+    ui->gmtlabel->setText(k.gmtMetni);
+    listeEnlem = k.enlem;
+    listeBoylam = k.boylam;
+    listeGmt = k.gmt;
+    listeSaatDilimi = k.saatDilimi;
+    // A line that does not give a real place cannot be chosen; the page says why.
+    ui->SehirHataLabel->setText(k.hata);
+    ui->SehirHataLabel->setVisible(!k.hata.isEmpty());
+    sehirSecildi = k.hata.isEmpty();
+}
+
+void secenekler::UygulaBtnTiklandi()
+{
+    if (sehirSecildi && ayar) {
+        ayar->enlem = listeEnlem;
+        ayar->boylam = listeBoylam;
+        ayar->gmt = listeGmt;
+        ayar->ulkeAdi = secilenUlke;
+        ayar->sehirAdi = secilenSehir;
+        ayar->yazSaatiOtomatik = true;
+        ayar->saatDilimi = listeSaatDilimi;
+        ayarlar.Kaydet();
+        emit ayarlarKaydedildi();
+    }
+    close();
+}
+
+void secenekler::OzelSehirTamamBtnTiklandi()
+{
+    if (!ayar)
+        return;
+    for (const QLineEdit *kutu : {ui->OzelSehirlineEdit, ui->OzelUlkelineEdit,
+                                  ui->OzelEnlemlineEdit, ui->OzelBoylamlineEdit}) {
+        if (kutu->text().isEmpty()) {
+            uyar(tr("Boş geçtiniz"));
+            return;
+        }
+    }
+    const std::optional<double> enlem = sayiOku(ui->OzelEnlemlineEdit->text());
+    if (!enlem || std::fabs(*enlem) > 90) {
+        uyar(tr("Enlem -90 ile 90 arasında olmalı: %1").arg(ui->OzelEnlemlineEdit->text()));
+        return;
+    }
+    const std::optional<double> boylam = sayiOku(ui->OzelBoylamlineEdit->text());
+    if (!boylam || std::fabs(*boylam) > 180) {
+        uyar(tr("Boylam -180 ile 180 arasında olmalı: %1").arg(ui->OzelBoylamlineEdit->text()));
+        return;
+    }
+    ayar->enlem = *enlem;
+    ayar->boylam = *boylam;
+    ayar->gmt = ui->OzelGmtComboBox->currentData().toDouble();
+    ayar->ulkeAdi = ui->OzelUlkelineEdit->text();
+    ayar->sehirAdi = ui->OzelSehirlineEdit->text();
+    ayar->saatDilimi.clear(); // zone and daylight saving are the user's here
+    tarihleriYaz(ozelTarih);
+    kaydetVeKapat();
+}
+
+void secenekler::sayiGirisKontrol(QLineEdit *kutu, const QString &metin)
+{
+    // Digits, a minus and ',' as the decimal point; a '.' typed becomes ','.
+    QString kalan;
+    int imlec = kutu->cursorPosition();
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        const QChar c = metin.at(i);
+        if (c.isDigit() || c == u'-' || c == u',')
+            kalan += c;
+        else if (c == u'.')
+            kalan += u',';
+        else if (i < imlec)
+            --imlec;
+    }
+    if (kalan == metin)
+        return;
+    kutu->setText(kalan);
+    kutu->setCursorPosition(kalan.isEmpty() ? 0 : std::clamp(imlec, 0, int(kalan.size())));
+}
+
+void secenekler::OzelEnlemlineEditSayiGirisKontrol(const QString &metin)
+{
+    sayiGirisKontrol(ui->OzelEnlemlineEdit, metin);
+}
+
+void secenekler::OzelBoylamlineEditSayiGirisKontrol(const QString &metin)
+{
+    sayiGirisKontrol(ui->OzelBoylamlineEdit, metin);
+}
+
+void secenekler::OzelGunIsikRadioButtonSlotDegisim()
+{
+    if (ui->OzelGunIsikRadioButton->isChecked())
+        tarihKutulariEtkin(ozelTarih, true);
+}
+
+void secenekler::OzelGunIsikOtoRadioButtonSlotDegisim()
+{
+    if (ui->OzelGunIsikOtoRadioButton->isChecked())
+        tarihKutulariEtkin(ozelTarih, false);
+}
+
+void secenekler::GenelAyarIsikRadioButtonSlotDegisim()
+{
+    if (ui->GenelAyarIsikRadioButton->isChecked())
+        tarihKutulariEtkin(genelTarih, true);
+}
+
+void secenekler::GenelAyarIsikOtoRadioButtonSlotDegisim()
+{
+    if (ui->GenelAyarIsikOtoRadioButton->isChecked())
+        tarihKutulariEtkin(genelTarih, false);
+}
+
+void secenekler::YontemTamamBtnTiklandi()
+{
+    if (!ayar)
+        return;
+    const std::pair<QRadioButton *, int> kodlar[] = {
+        {ui->HesapMisirRadioButton, 1},        {ui->HesapKaraciSafiRadioButton, 2},
+        {ui->HesapKaraciHanefiRadioButton, 3}, {ui->HesapAmerikaRadioButton, 4},
+        {ui->HesapMuslimWorldRadioButton, 5},  {ui->HesapUmmulKuraRadioButton, 6},
+        {ui->HesapSabitYatsiRadioButton, 7}};
+
+    // Everything is checked before anything changes: a refused page leaves the method in force.
+    if (ui->HesapOzelYontemRadioButton->isChecked()) {
+        const QString fecir = ui->OzeFecirLineEdit->text().trimmed();
+        const QString yatsi = ui->OzeYatsiLineEdit->text().trimmed();
+        if (fecir.isEmpty() || yatsi.isEmpty()) {
+            uyar(tr("Boş geçtiniz"));
+            return;
+        }
+        const std::optional<double> sabahAci = aciOku(fecir);
+        const std::optional<double> yatsiAci = aciOku(yatsi);
+        for (const auto &[aci, metin] : {std::pair{sabahAci, fecir}, std::pair{yatsiAci, yatsi}}) {
+            if (!aci || *aci < 0 || *aci > 90) {
+                uyar(tr("Açı 0 ile 90 arasında olmalı: %1").arg(metin));
+                return;
+            }
+        }
+        ayar->ozelHesapYontem = true;
+        ayar->sabahAci = *sabahAci;
+        ayar->yatsiAci = *yatsiAci;
+    } else {
+        ayar->ozelHesapYontem = false;
+        for (const auto &[dugme, kod] : kodlar)
+            if (dugme->isChecked())
+                ayar->hesapYontemi = kod;
+    }
+    if (ui->ikindi3MezhepRadioButton->isChecked())
+        ayar->hanefiMezhep = false;
+    else if (ui->ikindiHanefiRadioButton->isChecked())
+        ayar->hanefiMezhep = true;
+    kaydetVeKapat();
+}
+
+void secenekler::OzelYontemTUMRadioButtonlarTiklandi()
+{
+    const bool ozel = ui->HesapOzelYontemRadioButton->isChecked();
+    ui->OzeFecirLineEdit->setEnabled(ozel);
+    ui->OzeYatsiLineEdit->setEnabled(ozel);
+    if (ozel)
+        ui->OzeFecirLineEdit->setFocus();
+    (ui->HesapKaraciHanefiRadioButton->isChecked() ? ui->ikindiHanefiRadioButton
+                                                   : ui->ikindi3MezhepRadioButton)
+        ->setChecked(true);
+}
+
+void secenekler::GenelAyarTamamBtnTiklandi()
+{
+    if (!ayar)
+        return;
+    ayar->gmt = ui->GenelAyrCmb->currentData().toDouble();
+    ayar->saatDilimi.clear();
+    tarihleriYaz(genelTarih);
+    kaydetVeKapat();
+}
+
+namespace {
+
+// Hides the rows whose text does not hold the filter, ignoring case and accents.
+void suz(QListWidget *liste, const QString &metin)
+{
+    const QString aranan = SehirVeritabani::aramaAnahtari(metin);
+    for (int i = 0; i < liste->count(); ++i) {
+        QListWidgetItem *satir = liste->item(i);
+        QVariant anahtar = satir->data(Qt::UserRole);
+        if (!anahtar.isValid()) {
+            anahtar = SehirVeritabani::aramaAnahtari(satir->text());
+            satir->setData(Qt::UserRole, anahtar);
+        }
+        satir->setHidden(!anahtar.toString().contains(aranan));
+    }
+}
+
+} // namespace
+
+void secenekler::UlkeFiltreDegisti(const QString &metin)
+{
+    suz(ui->UlkelistWidget, metin);
+}
+
+void secenekler::SehirFiltreDegisti(const QString &metin)
+{
+    suz(ui->SehirlistWidget, metin);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "ayarlar.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+namespace Ui {
+class seceneklerClass;
+}
+
+// The options dialog: a place from the city list or typed in, the calculation method and the
+// Asr rule, the time zone and daylight saving. Each page's "Tamam" writes the main window's
+// settings, saves them all and hides the dialog.
+class secenekler : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit secenekler(QWidget *parent = nullptr);
+    ~secenekler() override;
+
+    // Binds the dialog to the settings in force and shows them on pages 2 to 4.
+    void AyarlariBagla(AyarDegerleri &degerler);
+
+    void UlkeListesiniOku();
+    void SehirListesiniOku(const QString &ulke);
+    static QString SehirAdiniAyikla(const QString &satir);
+    void KoordinatlariAyikla();
+
+    // "+5:30", "-3", "0": how the time-zone lists write an offset.
+    static QString gmtMetni(double saat);
+
+signals:
+    // A page was confirmed: the settings changed and were saved.
+    void ayarlarKaydedildi();
+
+private slots:
+    void UlkelistWidgetTiklandi();
+    void SehirlistWidgetTiklandi();
+    void UygulaBtnTiklandi();
+    void OzelSehirTamamBtnTiklandi();
+    void OzelEnlemlineEditSayiGirisKontrol(const QString &metin);
+    void OzelBoylamlineEditSayiGirisKontrol(const QString &metin);
+    void OzelGunIsikRadioButtonSlotDegisim();
+    void OzelGunIsikOtoRadioButtonSlotDegisim();
+    void GenelAyarIsikRadioButtonSlotDegisim();
+    void GenelAyarIsikOtoRadioButtonSlotDegisim();
+    void YontemTamamBtnTiklandi();
+    void OzelYontemTUMRadioButtonlarTiklandi();
+    void GenelAyarTamamBtnTiklandi();
+    void UlkeFiltreDegisti(const QString &metin);
+    void SehirFiltreDegisti(const QString &metin);
+
+private:
+    struct TarihKutulari {
+        QRadioButton *elle;
+        QComboBox *gunBasla, *ayBasla, *yilBasla, *gunBitis, *ayBitis, *yilBitis;
+    };
+
+    void listeleriDoldur();
+    void ayarlariGoster();
+    void tarihleriGoster(const TarihKutulari &k);
+    void tarihleriYaz(const TarihKutulari &k);
+    void tarihKutulariEtkin(const TarihKutulari &k, bool etkin);
+    void sayiGirisKontrol(QLineEdit *kutu, const QString &metin);
+    void kaydetVeKapat();
+    void uyar(const QString &metin);
+
+    std::unique_ptr<Ui::seceneklerClass> ui;
+    AyarDegerleri *ayar = nullptr;
+    Ayarlar ayarlar;
+    TarihKutulari ozelTarih{}, genelTarih{};
+
+    // The place chosen on the first page, waiting for its "Tamam".
+    QStringList sehirSatirlari;
+    QString secilenSatir;
+    QString secilenUlke;
+    QString secilenSehir;
+    double listeEnlem = 0;
+    double listeBoylam = 0;
+    double listeGmt = 0;
+    QString listeSaatDilimi;
+    bool sehirSecildi = false;
+};
