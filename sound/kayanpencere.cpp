@@ -53,12 +53,15 @@ void KayanPencere::kayarakGoster()
     if (alan.isEmpty())
         return; // no screen to slide onto
 
-    // The layout may still grow the window on its first showing; place it by its final size.
+    // Place it by its final outer size: the layout may still grow it on its first showing, and
+    // the window system's frame (if it draws one) is known once the window exists.
     ensurePolished();
     if (layout())
         layout()->activate();
+    create();
+    const QSize boyut = frameGeometry().size();
 
-    move(alan.x() + alan.width(), alan.y() + alan.height() - height());
+    move(alan.x() + alan.width(), alan.y() + alan.height() - boyut.height());
     show();
     durum = Giriyor;
     zamanlayici->start(kAdim);
@@ -83,9 +86,10 @@ void KayanPencere::displayTimerOnTimer()
 
     const QRect alan = calismaAlani(); // afresh: a panel may have come or gone
     const int sag = alan.x() + alan.width();
+    const int genislik = frameGeometry().width();
     switch (durum) {
     case Giriyor:
-        if (x() <= sag - width()) {
+        if (x() <= sag - genislik) {
             durum = Bekliyor;
             zamanlayici->start(bekleme);
         } else {
@@ -102,7 +106,7 @@ void KayanPencere::displayTimerOnTimer()
             zamanlayici->stop();
             hide();
             // Rest inside the work area, so that the next showing finds the same screen.
-            move(sag - width(), y());
+            move(sag - genislik, y());
         } else {
             move(x() + 1, y());
         }

@@ -25,7 +25,7 @@ public:
     void calismaAlaniKaynagiAyarla(CalismaAlaniKaynagi kaynak);
 
     int durumu() const { return durum; }
-    const QTimer *zamanlayicisi() const { return zamanlayici; }
+    QTimer *zamanlayicisi() const { return zamanlayici; }
     int beklemeSuresi() const { return bekleme; } // ms on screen between sliding in and out
 
 public slots:
