@@ -31,9 +31,10 @@ inline double aciFarki(double a, double b)
 }
 
 struct IbreOlcumu {
-    double aci = -1;    // of the tip, clockwise from north
-    double uzaklik = 0; // of the tip from the centre, in image pixels
-    int sariPiksel = 0; // how many pixels are the needle's pure yellow
+    double aci = -1;     // of the tip, clockwise from north
+    double uzaklik = 0;  // of the tip from the centre, in image pixels
+    int sariPiksel = 0;  // how many pixels are the needle's pure yellow
+    int kenarPiksel = 0; // how many are partly covered by it: its smoothed edges
 };
 
 // Finds the needle by comparing the dial with the same dial whose needle points elsewhere:
@@ -52,6 +53,8 @@ inline IbreOlcumu ibreyiOlc(const QImage &ibreli, const QImage &baska, QPointF m
         for (int x = 0; x < ibreli.width(); ++x) {
             if (sariMi(ibreli.pixel(x, y)))
                 ++o.sariPiksel;
+            if (ibreninMi(x, y) && !sariMi(ibreli.pixel(x, y)))
+                ++o.kenarPiksel;
             if (ibreninMi(x, y))
                 enUzak = std::max(enUzak, std::hypot(fark(x, y).x(), fark(x, y).y()));
         }
