@@ -61,7 +61,8 @@ void KayanPencere::kayarakGoster()
     create();
     const QSize boyut = frameGeometry().size();
 
-    move(alan.x() + alan.width(), alan.y() + alan.height() - boyut.height());
+    konum = QPoint(alan.x() + alan.width(), alan.y() + alan.height() - boyut.height());
+    move(konum);
     show();
     durum = Giriyor;
     zamanlayici->start(kAdim);
@@ -89,11 +90,12 @@ void KayanPencere::displayTimerOnTimer()
     const int genislik = frameGeometry().width();
     switch (durum) {
     case Giriyor:
-        if (x() <= sag - genislik) {
+        if (konum.x() <= sag - genislik) {
             durum = Bekliyor;
             zamanlayici->start(bekleme);
         } else {
-            move(x() - 1, y());
+            konum.rx() -= 1;
+            move(konum);
         }
         break;
     case Bekliyor:
@@ -101,14 +103,16 @@ void KayanPencere::displayTimerOnTimer()
         zamanlayici->start(kAdim);
         break;
     case Cikiyor:
-        if (x() >= sag) {
+        if (konum.x() >= sag) {
             durum = Bos;
             zamanlayici->stop();
             hide();
             // Rest inside the work area, so that the next showing finds the same screen.
-            move(sag - genislik, y());
+            konum.setX(sag - genislik);
+            move(konum);
         } else {
-            move(x() + 1, y());
+            konum.rx() += 1;
+            move(konum);
         }
         break;
     default:

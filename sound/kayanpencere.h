@@ -45,6 +45,9 @@ private:
     int durum = Bos;
     const int bekleme;
     CalismaAlaniKaynagi kaynak;
-    QRect sonAlan;           // the last valid work area, for a moment without a screen
+    QRect sonAlan; // the last valid work area, for a moment without a screen
+    // Where we put the popup. Not read back from the window: the window system reports moves
+    // late, and one that ignores them (or a user's drag) must not keep a slide from ending.
+    QPoint konum;
     QPointer<QScreen> ekran; // the screen one slide runs on
 };

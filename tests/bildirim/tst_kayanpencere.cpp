@@ -82,6 +82,7 @@ private slots:
     void gizliyken_data();
     void gizliyken();
     void ekranYok();
+    void disaridanTasinir();
     void gercekZamanlayici();
 };
 
@@ -351,6 +352,26 @@ void TestKayanPencere::ekranYok()
     const QSize d = p.frameGeometry().size();
     QCOMPARE(fazBitene(p), d.width() + 1);
     QCOMPARE(p.pos(), QPoint(1280 - d.width(), 1024 - d.height()));
+}
+
+void TestKayanPencere::disaridanTasinir()
+{
+    // Something else moves the popup half way out (a late report of the window system, a
+    // drag): the slide goes on from where it was and ends on time.
+    const QRect alan(0, 0, 1280, 1024);
+    AniForm p;
+    p.calismaAlaniKaynagiAyarla([alan] { return alan; });
+    p.MesajGoster(QString(), QString());
+    const QSize d = p.frameGeometry().size();
+    fazBitene(p);
+    p.displayTimerOnTimer(); // the wait is over
+    for (int i = 0; i < 10; ++i)
+        p.displayTimerOnTimer();
+    p.move(5, 5);
+    p.displayTimerOnTimer();
+    QCOMPARE(p.pos(), QPoint(1280 - d.width() + 11, 1024 - d.height()));
+    QCOMPARE(fazBitene(p), d.width() - 11 + 1);
+    QVERIFY(!p.isVisible());
 }
 
 void TestKayanPencere::gercekZamanlayici()
