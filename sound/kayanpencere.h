@@ -26,7 +26,6 @@ public:
 
     int durumu() const { return durum; }
     QTimer *zamanlayicisi() const { return zamanlayici; }
-    int beklemeSuresi() const { return bekleme; } // ms on screen between sliding in and out
 
 public slots:
     void displayTimerOnTimer();
