@@ -1,0 +1,27 @@
+#pragma once
+
+#include "kayanpencere.h"
+
+#include <memory>
+
+namespace Ui {
+class EzanPopupClass;
+}
+
+// Slides in with the text of the adhan while it is called, and a line of message under it.
+class EzanPopup : public KayanPencere
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kBekleme = 14000; // ms
+
+    explicit EzanPopup(QWidget *parent = nullptr);
+    ~EzanPopup() override;
+
+    void MesajGoster(const QString &mesaj);
+    void KayarakKapat(); // the user stopped the adhan: slide out now
+
+private:
+    std::unique_ptr<Ui::EzanPopupClass> ui;
+};
