@@ -7,9 +7,15 @@
 #include "saat.h"
 #include "saatdilimi.h"
 
+#include "kible.h"
+
+#include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMenu>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -75,30 +81,56 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     ayarlar.Oku();
     CumleleriDoldur();
 
+    camiResmi = QPixmap(QStringLiteral(":/iconlar/resim/cami.png"));
+    camikResmi = QPixmap(QStringLiteral(":/iconlar/resim/camik.png"));
+    TrayEylemleriniKur();
+    TrayMenusunuKur();
+    trayIkon->setIcon(camiResmi);
+    trayIkon->setToolTip(windowTitle());
+    connect(trayIkon, &QSystemTrayIcon::activated, this, &QRavla::slotTrayTiklandi);
+    trayIkon->setVisible(true);
+
+    connect(ui->OkuToolButton, &QToolButton::clicked, this, &QRavla::CalSlot);
+    connect(ui->OkumaToolButton, &QToolButton::clicked, this, &QRavla::DurSlot);
+    connect(ui->DilComboBox, &QComboBox::currentIndexChanged, this, &QRavla::DilComboBoxDegisSlot);
+
+    // Without a tray there is no way back to a hidden window: it then stays on screen.
+    if (tepsiVarMi()) {
+        gizlemeZamanlayici = new QTimer(this);
+        connect(gizlemeZamanlayici, &QTimer::timeout, this, &QRavla::FormuGizleVeYokOl);
+        gizlemeZamanlayici->start(1500);
+    }
+
+    kibleFormu = std::make_unique<kible>();
+    connect(ui->KabeAciToolButton, &QToolButton::clicked, this, &QRavla::KabeAciSlot);
+    animasyonZamanlayici = new QTimer(this);
+    connect(animasyonZamanlayici, &QTimer::timeout, this, &QRavla::TrayAnimasyon);
+    connect(ui->SesSlider, &QSlider::valueChanged, this, &QRavla::SetDuzey);
+
     connect(ui->secenektoolButton, &QToolButton::clicked, this, &QRavla::SeceneklerFormuGoster);
     connect(ui->BilgiToolButton, &QToolButton::clicked, this, &QRavla::BilgiToolButtonTiklandi);
     // A confirmed page shows in the labels at once, not at the next tick.
     connect(&seceneklerFormu, &secenekler::ayarlarKaydedildi, this, &QRavla::ZamanAkimi);
 
-    // These controls come alive with the sound and the language switch they belong to.
+    // These controls come alive with the sound they belong to.
     for (QWidget *w :
          {static_cast<QWidget *>(ui->OkuToolButton), static_cast<QWidget *>(ui->OkumaToolButton),
-          static_cast<QWidget *>(ui->SesSec), static_cast<QWidget *>(ui->KabeAciToolButton),
-          static_cast<QWidget *>(ui->DilComboBox)})
+          static_cast<QWidget *>(ui->SesSec)})
         w->setEnabled(false);
-
-    camiResmi = QPixmap(QStringLiteral(":/iconlar/resim/cami.png"));
-    camikResmi = QPixmap(QStringLiteral(":/iconlar/resim/camik.png"));
-    animasyonZamanlayici = new QTimer(this);
-    connect(animasyonZamanlayici, &QTimer::timeout, this, &QRavla::TrayAnimasyon);
-    connect(ui->SesSlider, &QSlider::valueChanged, this, &QRavla::SetDuzey);
 
     ZamanAkimi();
     tikSayaci = 0;
     akisZamanlayici->start(1000);
+    kibleFormu->KibleGoster(kibleDerece, ayar.ulkeAdi);
 }
 
-QRavla::~QRavla() = default;
+std::function<bool()> QRavla::tepsiVarMi = &QSystemTrayIcon::isSystemTrayAvailable;
+
+QRavla::~QRavla()
+{
+    delete trayIkon; // leaves the notification area at once
+    trayIkon = nullptr;
+}
 
 void QRavla::showTime()
 {
@@ -174,6 +206,7 @@ void QRavla::ZamanAkimi()
     yaz(ui->Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
 
     SonrakiVakitGuncelle();
+    GorusSor();
 }
 
 void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, double gmt)
@@ -262,13 +295,19 @@ void QRavla::VakitGeldi(int vakit)
     emit vakitGeldi(vakit);
 }
 
+void QRavla::tepsiResmi(const QPixmap &resim)
+{
+    ui->camilabel->setPixmap(resim);
+    trayIkon->setIcon(resim);
+}
+
 void QRavla::TrayAnimasyon()
 {
     ++animasyonKare;
-    ui->camilabel->setPixmap(animasyonKare % 2 ? camiResmi : camikResmi);
+    tepsiResmi(animasyonKare % 2 ? camiResmi : camikResmi);
     if (animasyonKare > 170) {
         animasyonKare = 0;
-        ui->camilabel->setPixmap(camiResmi);
+        tepsiResmi(camiResmi);
         animasyonZamanlayici->stop();
     }
 }
@@ -278,19 +317,57 @@ void QRavla::SetDuzey(int duzey)
     ui->SesDuzeyLabel->setText(QStringLiteral("% %1").arg(duzey));
 }
 
+void QRavla::TrayEylemleriniKur()
+{
+    static const char *const metinler[4][3] = {
+        {"Gizle", "Göster", "Çıkıs"},
+        {"اخفِ", "أظهر", "أغلق"},
+        {"Ausblenden", "Anzeigen", "Beenden"},
+        {"hide", "display", "Quit"},
+    };
+    const bool bilinen = dilNo >= 0 && dilNo <= 3;
+    const auto metin = [&](int i) {
+        return bilinen ? QString::fromUtf8(metinler[dilNo][i]) : QString();
+    };
+    gizleAction = new QAction(metin(0), this);
+    gosterAction = new QAction(metin(1), this);
+    cikisAction = new QAction(metin(2), this);
+    connect(gizleAction, &QAction::triggered, this, &QRavla::TrayGizle);
+    connect(gosterAction, &QAction::triggered, this, &QRavla::TrayGoster);
+    connect(cikisAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    gosterAction->setEnabled(false);
+}
+
+void QRavla::TrayMenusunuKur()
+{
+    trayMenu = new QMenu(this);
+    trayMenu->addAction(gizleAction);
+    trayMenu->addAction(gosterAction);
+    trayMenu->addSeparator();
+    trayMenu->addAction(cikisAction);
+    trayIkon = new QSystemTrayIcon(this);
+    trayIkon->setContextMenu(trayMenu);
+}
+
 void QRavla::TrayGizle()
 {
     hide();
+    gizleAction->setEnabled(false);
+    gosterAction->setEnabled(true);
 }
 
 void QRavla::TrayGoster()
 {
     showNormal();
+    gizleAction->setEnabled(true);
+    gosterAction->setEnabled(false);
 }
 
 void QRavla::FormuGizleVeYokOl()
 {
     TrayGizle();
+    gizlemeZamanlayici->deleteLater(); // fires once only
+    gizlemeZamanlayici = nullptr;
 }
 
 void QRavla::slotTrayTiklandi(QSystemTrayIcon::ActivationReason reason)
@@ -301,11 +378,73 @@ void QRavla::slotTrayTiklandi(QSystemTrayIcon::ActivationReason reason)
         TrayGizle();
         return;
     }
+    const bool buyuk = isMaximized();
     show();
     if (isMinimized())
-        isMaximized() ? showMaximized() : showNormal();
+        buyuk ? showMaximized() : showNormal();
     raise();
     activateWindow();
+    gizleAction->setEnabled(true);
+    gosterAction->setEnabled(false);
+}
+
+void QRavla::closeEvent(QCloseEvent *olay)
+{
+    if (trayIkon && trayIkon->isVisible() && tepsiVarMi()) {
+        gizleAction->setEnabled(false);
+        gosterAction->setEnabled(true);
+        hide();
+        olay->ignore();
+        return;
+    }
+    // No tray to live in: closing the window ends the program.
+    olay->accept();
+    QCoreApplication::quit();
+}
+
+void QRavla::DilComboBoxDegisSlot()
+{
+    struct Secim {
+        const char *kod, *no, *baslik, *mesaj;
+    };
+    static const Secim diller[4] = {
+        {"tr_TR", "0", "Bilgi", "Değişiklikler program yeniden başladığızı zaman etkin olacaktır!"},
+        {"ar_AR", "1", "المعلومات",
+         "! يجب عليك إعادة تشغيل البرنامج ليتم تنفيذ التعديلات التي طلبتها"},
+        {"de_DE", "2", "Information", "Änderung wird erst nach Neustart des Programms wirksam!"},
+        {"en_EN", "3", "information", "Please restart Ravla for all the changes to take effect!"},
+    };
+    const int i = ui->DilComboBox->currentIndex();
+    if (i < 0 || i > 3)
+        return;
+    QSettings depo{QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama)};
+    depo.setValue(QStringLiteral("Yerel Dil"), QString::fromLatin1(diller[i].kod));
+    depo.setValue(QStringLiteral("Dil No"), QString::fromLatin1(diller[i].no));
+    aniForm.MesajGoster(QString::fromUtf8(diller[i].baslik), QString::fromUtf8(diller[i].mesaj));
+}
+
+// Once, about 95 seconds after start, on the 7th and the 25th: does the user like the program?
+void QRavla::GorusSor()
+{
+    static const char *const metinler[4][2] = {
+        {"Ravla programını beğendinizmi?", "yorumlarınızı bu mail adresine gönderin"},
+        {"هل أعجبك هذا البرنامج ؟", "ارسال رأيك الى هذا العنوان"},
+        {"Wie hat Ihnen Ravla gefallen?", "Schicken Sie Ihre Meinung an diese EMail Adresse"},
+        {"How do you like Ravla program?", "Send your comments to this address"},
+    };
+    ++tikSayaci;
+    const int bugun = Saat::simdi().date().day();
+    if (tikSayaci != 95 || (bugun != 7 && bugun != 25) || dilNo < 0 || dilNo > 3)
+        return;
+    aniForm.MesajGoster(QString::fromUtf8(metinler[dilNo][0]),
+                        QString::fromUtf8(metinler[dilNo][1]));
+}
+
+void QRavla::KabeAciSlot()
+{
+    kibleFormu->KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
+    kibleFormu->show();
+    kibleFormu->raise();
 }
 
 void QRavla::SeceneklerFormuGoster()
@@ -324,9 +463,7 @@ void QRavla::BilgiToolButtonTiklandi()
                                ayar.ozelHesapYontem);
 }
 
-// The controls behind these slots are disabled until their sound and language switch exist.
+// The controls behind these slots are disabled until their sound exists.
 void QRavla::CalSlot() {}
 void QRavla::DurSlot() {}
-void QRavla::DilComboBoxDegisSlot() {}
 void QRavla::SesSecSlot() {}
-void QRavla::KabeAciSlot() {}

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "aniform.h"
 #include "ayarlar.h"
 #include "bilgi.h"
+#include "ezanpopup.h"
 #include "hicrimiladihesap.h"
 #include "schedule.h"
 #include "secenekler.h"
@@ -12,11 +14,15 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTimer;
+class kible;
 namespace Ui {
 class QRavlaClass;
 }
@@ -40,10 +46,18 @@ public:
     static QString saatYazisi(const QTime &saat); // "hh:mm", the colon blinking
     int animasyonKaresi() const { return animasyonKare; }
     QTimer *animasyonZamanlayicisi() const { return animasyonZamanlayici; }
+    QSystemTrayIcon *trayIkonu() const { return trayIkon; }
+    AniForm &bildirim() { return aniForm; }
+
+    // Whether the desktop has a system tray; tests stand in for it.
+    static std::function<bool()> tepsiVarMi;
 
 signals:
     // A prayer's time has come (1 Fajr, 2 Dhuhr, 3 Asr, 4 Maghrib, 5 Isha).
     void vakitGeldi(int vakit);
+
+protected:
+    void closeEvent(QCloseEvent *olay) override;
 
 public slots:
     void showTime();
@@ -69,6 +83,10 @@ private:
     void SonrakiVakitGuncelle();
     void KalanSureHesapla(qint64 hedef);
     void VakitGeldi(int vakit);
+    void GorusSor();
+    void TrayEylemleriniKur();
+    void TrayMenusunuKur();
+    void tepsiResmi(const QPixmap &resim);
     ravla::ScheduleInputs girdiler(int gun, int ay, int yil, double enlem, double boylam,
                                    double gmt);
     ravla::DstRule yazSaatiKurali(const QDate &tarih, double gmt);
@@ -87,13 +105,22 @@ private:
 
     std::unique_ptr<Ui::QRavlaClass> ui;
     HicriMiladiHesap hicri;
+    AniForm aniForm;
+    EzanPopup ezanPopup;
     secenekler seceneklerFormu;
     Ayarlar ayarlar;
     bilgi bilgiFormu;
 
     QTimer *saatZamanlayici = nullptr;
     QTimer *akisZamanlayici = nullptr;
+    QTimer *gizlemeZamanlayici = nullptr;
     QTimer *animasyonZamanlayici = nullptr;
+    QAction *gizleAction = nullptr;
+    QAction *gosterAction = nullptr;
+    QAction *cikisAction = nullptr;
+    QMenu *trayMenu = nullptr;
+    QSystemTrayIcon *trayIkon = nullptr;
+    std::unique_ptr<kible> kibleFormu;
     int animasyonKare = 0;
     QPixmap camiResmi, camikResmi;
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+// One running copy per user: a second start hands over to the first (which shows its
+// window) and ends. A lock file decides who is first; the kernel releases it with a process
+// that crashed, and a stale lock or socket left behind does not block the next start.
+class TekKopya : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `ad` names the lock and the socket; the default is per user.
+    explicit TekKopya(const QString &ad = varsayilanAd(), QObject *parent = nullptr);
+    ~TekKopya() override;
+
+    // True for the first copy, which then listens; false after telling the first copy to show.
+    bool ilkKopya();
+
+    static QString varsayilanAd();
+
+signals:
+    void gosterIstendi(); // a second start asked the first to show its window
+
+private:
+    QString ad;
+    std::unique_ptr<QLockFile> kilit;
+    QLocalServer *sunucu = nullptr;
+};
