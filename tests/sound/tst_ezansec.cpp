@@ -166,6 +166,7 @@ private slots:
     void ezanCal();
     void kullaniciKlasoru_data();
     void kullaniciKlasoru();
+    void cihazYok();
 
 private:
     QString ezan(const QString &ad) const { return program + QStringLiteral("/ezan/") + ad; }
@@ -598,6 +599,26 @@ void TestEzanSec::kullaniciKlasoru()
     QCOMPARE(e.ezanDosyasi(2), QStringLiteral("ses2.wav"));
     e.EzanCal(2, 100);
     QCOMPARE(kayit->sonrakiTepe(kayit->kareSayisi()), kullanici ? 2500 : 2000);
+}
+
+// No audio output: the dialog works as ever and nothing sounds.
+void TestEzanSec::cihazYok()
+{
+    qputenv("SDL_AUDIODRIVER", "boyle-bir-surucu-yok");
+    QVERIFY(yaz(ayarYolu(), kBesSes));
+    EzanSec e;
+    QVERIFY(!e.sesAraci()->cihazVarMi());
+    e.show();
+    e.EzanCal(1, 50);
+    e.sesAraci()->DuzeyAyarla(100);
+    dugme(e, 2)->click();
+    QVERIFY(e.testCaliyorMu());
+    dugme(e, 2)->click();
+    QVERIFY(!e.testCaliyorMu());
+    e.EzanDur();
+    QVERIFY(!e.sesAraci()->sesVarMi());
+    basmaDugmesi(e, "KaydetPushButton")->click();
+    QVERIFY(!e.isVisible());
 }
 
 RAVLA_TEST_MAIN(TestEzanSec)
