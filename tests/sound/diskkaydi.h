@@ -26,7 +26,7 @@ constexpr qint64 kPencere = 20 * kDonem; // frames a level is judged on
 // Points SDL at a file of its own. Takes effect when the next device is opened. The driver
 // writes a period every gecikmeMs milliseconds: faster than real time keeps the tests short,
 // and nothing below depends on the pace.
-inline void kur(const QString &dosya, int gecikmeMs = 5)
+inline void kur(const QString &dosya, int gecikmeMs = 8)
 {
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dosya));
@@ -90,14 +90,14 @@ public:
         return -1;
     }
 
-    // The loudest sample of the last kPencere frames once the output has gone well past an
-    // action taken when the file held `simdi` frames.
-    int sonrakiTepe(qint64 simdi) const
+    // The loudest sample of kPencere frames surely mixed after an action: call it right after
+    // the action returns. Frames in the file by then, and up to kGecikme more, may be older.
+    int sonrakiTepe() const
     {
-        const qint64 son = simdi + kGecikme + kPencere;
-        if (!bekle(son))
+        const qint64 bas = kareSayisi() + kGecikme;
+        if (!bekle(bas + kPencere))
             return -1;
-        return tepe(son - kPencere, son);
+        return tepe(bas, bas + kPencere);
     }
 
 private:
