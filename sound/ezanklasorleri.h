@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Where the adhan recordings and their preference file ayarlar.dat are. A program folder that
+// can be written to (a build folder, a portable copy) holds everything. An installed program's
+// folder cannot be: then ayarlar.dat and the user's own recordings live in the user's data
+// folder, whose ezan/ is searched before the program's.
+struct EzanKlasorleri {
+    QStringList ezanKlasorleri; // in the order a name is looked up
+    QString ayarDosyasi;        // ayarlar.dat
+    bool kullaniciKlasoru = false;
+
+    static EzanKlasorleri bul();
+
+    // The file a bare name from the list or from ayarlar.dat plays: in the first folder that
+    // has it, else where the program's folder would have it. Empty for a name that is not a
+    // bare file name (a path, "..", control characters): such a name plays nothing.
+    QString dosyaYolu(const QString &ad) const;
+    static bool yalinAdMi(const QString &ad);
+
+    // Tests decide whether a folder counts as writable; an empty function restores the real
+    // check (whether a file can be created in it, as the save will do).
+    static void yazilabilirlikAyarla(std::function<bool(const QString &klasor)> sinama);
+};

@@ -1,0 +1,272 @@
+#include "ezansec.h"
+
+#include "ui_ezansec.h"
+
+#include "resimler.h"
+#include "sesarac.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList &varsayilanlar()
+{
+    static const QStringList v = {QStringLiteral("Fecir.ogg"), QStringLiteral("Aksa.ogg"),
+                                  QStringLiteral("Aksa.ogg"), QStringLiteral("Aksa.ogg"),
+                                  QStringLiteral("Aksa.ogg")};
+    return v;
+}
+
+// Five names take a few hundred bytes. A damaged or foreign file (10 MB of one line, say) is
+// read no further than this.
+constexpr qint64 kOkumaSiniri = 64 * 1024;
+constexpr int kEnCokSatir = 6; // a sixth line and more are read past, never used
+
+// The first lines of ayarlar.dat, line ends stripped. UTF-8, or what a byte-order mark says
+// (a file saved by an editor as UTF-16 still reads).
+QStringList satirlariOku(QFile &f)
+{
+    const QByteArray bas = f.read(kOkumaSiniri);
+    const bool tamami = f.atEnd();
+    QStringDecoder cozucu(QStringConverter::encodingForData(bas).value_or(QStringConverter::Utf8));
+    const QString metin = cozucu.decode(bas);
+
+    QStringList satirlar;
+    qsizetype basla = 0;
+    while (satirlar.size() < kEnCokSatir) {
+        const qsizetype son = metin.indexOf(QLatin1Char('\n'), basla);
+        // A line cut off by the limit is not a line; the last one of a whole file is.
+        if (son < 0 && (!tamami || basla >= metin.size()))
+            break;
+        QString satir = metin.mid(basla, son < 0 ? -1 : son - basla);
+        if (satir.endsWith(QLatin1Char('\r')))
+            satir.chop(1);
+        satirlar << satir;
+        if (son < 0)
+            break;
+        basla = son + 1;
+    }
+    return satirlar;
+}
+
+// Replaces the file as a whole: a crash or a full disk in the middle leaves the previous one.
+bool yaz(const QString &dosya, const QStringList &satirlar)
+{
+    QDir().mkpath(QFileInfo(dosya).absolutePath());
+    QSaveFile f(dosya);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QByteArray veri;
+    for (const QString &s : satirlar)
+        veri += s.toUtf8() + '\n';
+    f.write(veri);
+    return f.commit();
+}
+
+QIcon simge(const QString &yol)
+{
+    QIcon i;
+    i.addPixmap(QPixmap(yol), QIcon::Normal, QIcon::Off);
+    return i;
+}
+
+bool adSirasi(const QString &a, const QString &b)
+{
+    const int r = QString::compare(a, b, Qt::CaseInsensitive);
+    return r != 0 ? r < 0 : a < b;
+}
+
+} // namespace
+
+EzanSec::EzanSec(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::EzanSecClass>()), klasorler(EzanKlasorleri::bul())
+{
+    resimleriYukle();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(size());
+
+    if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
+        const QRect masaustu = ekran->geometry();
+        move((masaustu.width() - width()) / 2, (masaustu.height() - height()) / 2);
+    }
+
+    ses = std::make_unique<SesArac>();
+
+    connect(ui->KaydetPushButton, &QPushButton::clicked, this, &EzanSec::KaydetSlot);
+    connect(ui->SabahOkuToolButton, &QToolButton::clicked, this, &EzanSec::TestSabahOkuToolButton);
+    connect(ui->OgleOkuToolButton, &QToolButton::clicked, this, &EzanSec::TestOgleOkuToolButton);
+    connect(ui->IkindiOkuToolButton, &QToolButton::clicked, this,
+            &EzanSec::TestIkindiOkuToolButton);
+    connect(ui->AksamOkuToolButton, &QToolButton::clicked, this, &EzanSec::TestAksamOkuToolButton);
+    connect(ui->YatsiOkuToolButton, &QToolButton::clicked, this, &EzanSec::TestYatsiOkuToolButton);
+    connect(ui->IptalPushButton, &QPushButton::clicked, this, &EzanSec::IptalSlot);
+
+    for (int i = 0; i < 5; ++i)
+        ezanDosyalari[i] = varsayilanlar().at(i);
+
+    // Where the program's folder cannot be written, the user's own folder is where recordings
+    // go: it is there from the first start on.
+    if (klasorler.kullaniciKlasoru)
+        QDir().mkpath(klasorler.ezanKlasorleri.first());
+
+    EzanDosyalariniListele();
+    EzanAyariniOku();
+    testCaliyor = false;
+}
+
+EzanSec::~EzanSec() = default;
+
+QComboBox *EzanSec::kutu(int vakit) const
+{
+    QComboBox *const kutular[5] = {ui->SabahComboBox, ui->OgleComboBox, ui->IkindiComboBox,
+                                   ui->AksamComboBox, ui->YatsiComboBox};
+    return kutular[vakit - 1];
+}
+
+QString EzanSec::ezanDosyasi(int vakit) const
+{
+    return vakit >= 1 && vakit <= 5 ? ezanDosyalari[vakit - 1] : QString();
+}
+
+void EzanSec::EzanCal(int vakit, int duzey)
+{
+    const QString ad =
+        vakit >= 1 && vakit <= 5 ? ezanDosyalari[vakit - 1] : QStringLiteral("Mekke.ogg");
+    ses->Cal(ad, 50);
+    ses->DuzeyAyarla(duzey);
+}
+
+void EzanSec::EzanDur()
+{
+    ses->Dur();
+}
+
+void EzanSec::EzanDosyalariniListele()
+{
+    // The user's file and the program's of the same name are one entry: the user's plays.
+    QStringList adlar;
+    QSet<QString> gorulen;
+    for (const QString &klasor : std::as_const(klasorler.ezanKlasorleri)) {
+        const QStringList liste =
+            QDir(klasor).entryList({QStringLiteral("*")}, QDir::Files | QDir::NoSymLinks);
+        for (const QString &ad : liste) {
+            // A name with a line break could not be saved in ayarlar.dat, nor played.
+            if (!EzanKlasorleri::yalinAdMi(ad) || gorulen.contains(ad))
+                continue;
+            gorulen.insert(ad);
+            adlar << ad;
+        }
+    }
+    std::sort(adlar.begin(), adlar.end(), adSirasi);
+    for (int vakit = 1; vakit <= 5; ++vakit)
+        kutu(vakit)->addItems(adlar);
+}
+
+void EzanSec::EzanAyariniOku()
+{
+    const QFileInfo bilgi(klasorler.ayarDosyasi);
+    if (!bilgi.exists()) {
+        yaz(klasorler.ayarDosyasi, varsayilanlar());
+        return;
+    }
+    // A directory or a FIFO in its place would fail or block the start.
+    if (!bilgi.isFile())
+        return;
+    QFile f(klasorler.ayarDosyasi);
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    const QStringList satirlar = satirlariOku(f);
+    f.close();
+
+    if (satirlar.size() < 5) {
+        yaz(klasorler.ayarDosyasi, varsayilanlar());
+        return;
+    }
+    for (int vakit = 1; vakit <= 5; ++vakit) {
+        const QString &ad = satirlar.at(vakit - 1);
+        kutu(vakit)->setCurrentIndex(
+            kutu(vakit)->findText(ad, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        ezanDosyalari[vakit - 1] = ad;
+    }
+}
+
+void EzanSec::KaydetSlot()
+{
+    QStringList secilen;
+    for (int vakit = 1; vakit <= 5; ++vakit)
+        secilen << kutu(vakit)->currentText();
+    if (!yaz(klasorler.ayarDosyasi, secilen)) {
+        QMessageBox::information(nullptr, QStringLiteral("baslik"), QStringLiteral("hata"),
+                                 QMessageBox::Ok);
+        return;
+    }
+    for (int i = 0; i < 5; ++i)
+        ezanDosyalari[i] = secilen.at(i);
+    close();
+}
+
+void EzanSec::testCal(QToolButton *dugme, const QComboBox *kutu)
+{
+    // While a test plays, any test button only stops it.
+    if (testCaliyor) {
+        TestDugmeleriniSifirla();
+        return;
+    }
+    dugme->setIcon(simge(QStringLiteral(":/iconlar/resim/dur.png")));
+    ses->Cal(kutu->currentText(), 50);
+    testCaliyor = true;
+}
+
+void EzanSec::TestSabahOkuToolButton()
+{
+    testCal(ui->SabahOkuToolButton, ui->SabahComboBox);
+}
+
+void EzanSec::TestOgleOkuToolButton()
+{
+    testCal(ui->OgleOkuToolButton, ui->OgleComboBox);
+}
+
+void EzanSec::TestIkindiOkuToolButton()
+{
+    testCal(ui->IkindiOkuToolButton, ui->IkindiComboBox);
+}
+
+void EzanSec::TestAksamOkuToolButton()
+{
+    testCal(ui->AksamOkuToolButton, ui->AksamComboBox);
+}
+
+void EzanSec::TestYatsiOkuToolButton()
+{
+    testCal(ui->YatsiOkuToolButton, ui->YatsiComboBox);
+}
+
+void EzanSec::TestDugmeleriniSifirla()
+{
+    const QIcon cal = simge(QStringLiteral(":/iconlar/resim/cal.png"));
+    for (QToolButton *d : {ui->SabahOkuToolButton, ui->OgleOkuToolButton, ui->IkindiOkuToolButton,
+                           ui->AksamOkuToolButton, ui->YatsiOkuToolButton})
+        d->setIcon(cal);
+    if (testCaliyor) {
+        testCaliyor = false;
+        ses->Dur();
+    }
+}
+
+void EzanSec::IptalSlot()
+{
+    TestDugmeleriniSifirla();
+    close();
+}

@@ -1,0 +1,36 @@
+#include "sesarac.h"
+
+#include "sescihazi.h"
+
+#include <QFile>
+
+SesArac::SesArac() : cihaz(SesCihazi::olustur()), klasorler(EzanKlasorleri::bul()) {}
+
+// Releasing the device closes the audio output once no other SesArac uses it.
+SesArac::~SesArac() = default;
+
+void SesArac::Cal(const QString &dosyaAdi, double duzey)
+{
+    if (!cihaz)
+        return;
+    cihaz->hepsiniDurdur();
+    sonSes.reset();
+    const QString yol = klasorler.dosyaYolu(dosyaAdi);
+    if (yol.isEmpty())
+        return;
+    // The file system's own encoding, so that "Öğle Ezanı.ogg" or a folder under a user name
+    // with ş in it is found.
+    sonSes = cihaz->cal(QFile::encodeName(yol).constData(), static_cast<float>(duzey / 100.0));
+}
+
+void SesArac::Dur()
+{
+    if (cihaz)
+        cihaz->hepsiniDurdur();
+}
+
+void SesArac::DuzeyAyarla(int duzey)
+{
+    if (sonSes)
+        sonSes->duzeyAyarla(static_cast<float>(duzey / 100.0));
+}
