@@ -7,7 +7,9 @@
 #include "saat.h"
 #include "saatdilimi.h"
 
+#include "ezansec.h"
 #include "kible.h"
+#include "sesarac.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -101,6 +103,8 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
         gizlemeZamanlayici->start(1500);
     }
 
+    ezanSec = std::make_unique<EzanSec>();
+    connect(ui->SesSec, &QToolButton::clicked, this, &QRavla::SesSecSlot);
     kibleFormu = std::make_unique<kible>();
     connect(ui->KabeAciToolButton, &QToolButton::clicked, this, &QRavla::KabeAciSlot);
     animasyonZamanlayici = new QTimer(this);
@@ -111,12 +115,6 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     connect(ui->BilgiToolButton, &QToolButton::clicked, this, &QRavla::BilgiToolButtonTiklandi);
     // A confirmed page shows in the labels at once, not at the next tick.
     connect(&seceneklerFormu, &secenekler::ayarlarKaydedildi, this, &QRavla::ZamanAkimi);
-
-    // These controls come alive with the sound they belong to.
-    for (QWidget *w :
-         {static_cast<QWidget *>(ui->OkuToolButton), static_cast<QWidget *>(ui->OkumaToolButton),
-          static_cast<QWidget *>(ui->SesSec)})
-        w->setEnabled(false);
 
     ZamanAkimi();
     tikSayaci = 0;
@@ -290,9 +288,66 @@ void QRavla::KalanSureHesapla(qint64 hedef)
     kalanDakika = kalan.dakika;
 }
 
+namespace {
+
+// The popup's line, by language: at a prayer's time, and when the user plays the adhan.
+QString ezanMesaji(int dilNo, bool vakitGeldi)
+{
+    static const char *const mesajlar[4][2] = {
+        {"Namaz Vakti", "Ezan Okunuyor"},
+        {"حان وقت صلاة", "الأذان يدعى"},
+        {"Zeit zum Beten", "Der Gebetsruf wird ausgerufen"},
+        {"It is time for prayer", "Adhan is called"},
+    };
+    return dilNo >= 0 && dilNo <= 3 ? QString::fromUtf8(mesajlar[dilNo][vakitGeldi ? 0 : 1])
+                                    : QString();
+}
+
+} // namespace
+
 void QRavla::VakitGeldi(int vakit)
 {
+    ezanSec->EzanCal(vakit, ui->SesSlider->value());
+    ezanPopup.MesajGoster(ezanMesaji(dilNo, true));
     emit vakitGeldi(vakit);
+}
+
+int QRavla::SimdikiVakit() const
+{
+    const QTime simdi = Saat::simdi().time();
+    // An entry that is no clock time of the day (99:99, or 24:40 under daylight saving)
+    // never holds its rule; the next one decides.
+    const auto once = [&](int i) {
+        const ravla::PrayerTime &v = vakitler[i];
+        return v.hour >= 0 && v.hour <= 23 && simdi < QTime(v.hour, v.minute);
+    };
+    if (once(ravla::Sunrise))
+        return 1;
+    if (once(ravla::Asr))
+        return 2;
+    if (once(ravla::Maghrib))
+        return 3;
+    if (once(ravla::Isha))
+        return 4;
+    return simdi < QTime(23, 59) ? 5 : 0;
+}
+
+void QRavla::CalSlot()
+{
+    ezanSec->EzanCal(SimdikiVakit(), ui->SesSlider->value());
+    ezanPopup.MesajGoster(ezanMesaji(dilNo, false));
+}
+
+void QRavla::DurSlot()
+{
+    ezanSec->EzanDur();
+    ezanPopup.KayarakKapat();
+}
+
+void QRavla::SesSecSlot()
+{
+    ezanSec->show();
+    ezanSec->raise();
 }
 
 void QRavla::tepsiResmi(const QPixmap &resim)
@@ -315,6 +370,7 @@ void QRavla::TrayAnimasyon()
 void QRavla::SetDuzey(int duzey)
 {
     ui->SesDuzeyLabel->setText(QStringLiteral("% %1").arg(duzey));
+    ezanSec->sesAraci()->DuzeyAyarla(duzey);
 }
 
 void QRavla::TrayEylemleriniKur()
@@ -462,8 +518,3 @@ void QRavla::BilgiToolButtonTiklandi()
                                ayar.hesapYontemi, ayar.hanefiMezhep, ayar.gmt, yazSaatiEtkin,
                                ayar.ozelHesapYontem);
 }
-
-// The controls behind these slots are disabled until their sound exists.
-void QRavla::CalSlot() {}
-void QRavla::DurSlot() {}
-void QRavla::SesSecSlot() {}

@@ -22,6 +22,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
+class EzanSec;
 class kible;
 namespace Ui {
 class QRavlaClass;
@@ -48,6 +49,9 @@ public:
     QTimer *animasyonZamanlayicisi() const { return animasyonZamanlayici; }
     QSystemTrayIcon *trayIkonu() const { return trayIkon; }
     AniForm &bildirim() { return aniForm; }
+    EzanPopup &ezanBildirimi() { return ezanPopup; }
+    EzanSec &ezanSecimi() { return *ezanSec; }
+    int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
 
     // Whether the desktop has a system tray; tests stand in for it.
     static std::function<bool()> tepsiVarMi;
@@ -120,6 +124,7 @@ private:
     QAction *cikisAction = nullptr;
     QMenu *trayMenu = nullptr;
     QSystemTrayIcon *trayIkon = nullptr;
+    std::unique_ptr<EzanSec> ezanSec;
     std::unique_ptr<kible> kibleFormu;
     int animasyonKare = 0;
     QPixmap camiResmi, camikResmi;
