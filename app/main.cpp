@@ -1,15 +1,24 @@
 #include "dil.h"
 #include "qravla.h"
+#include "resimler.h"
 #include "tekkopya.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
+// Which way the interface reads is the catalogue's to say: "RTL" in Arabic.
+[[maybe_unused]] static const char *const kYon =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 int main(int argc, char *argv[])
 {
     QApplication uygulama(argc, argv);
+    resimleriYukle();
+    uygulama.setWindowIcon(QIcon(QStringLiteral(":/iconlar/resim/ravla.png")));
+    uygulama.setDesktopFileName(QStringLiteral("ravla")); // the window belongs to ravla.desktop
     TekKopya tekKopya;
     if (!tekKopya.ilkKopya())
         return 0; // the running copy shows its window

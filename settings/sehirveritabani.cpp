@@ -33,11 +33,6 @@ std::optional<QStringList> satirlar(const QString &yol, int enCok)
     return sonuc;
 }
 
-QString tr(const char *metin)
-{
-    return QCoreApplication::translate("secenekler", metin);
-}
-
 } // namespace
 
 QString SehirVeritabani::klasor()
@@ -92,7 +87,8 @@ SehirVeritabani::Koordinat SehirVeritabani::koordinatlariAyikla(const QString &s
         if (!sayi || !std::isfinite(s.deger) || std::fabs(s.deger) > s.sinir) {
             s.deger = 0;
             if (k.hata.isEmpty())
-                k.hata = tr("%1 geçersiz: \"%2\"").arg(tr(s.ad), s.metin);
+                k.hata = QCoreApplication::translate("secenekler", "%1 geçersiz: \"%2\"")
+                             .arg(QCoreApplication::translate("secenekler", s.ad), s.metin);
         }
     }
     return k;

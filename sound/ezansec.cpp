@@ -207,7 +207,7 @@ void EzanSec::KaydetSlot()
     for (int vakit = 1; vakit <= 5; ++vakit)
         secilen << kutu(vakit)->currentText();
     if (!yaz(klasorler.ayarDosyasi, secilen)) {
-        QMessageBox::information(nullptr, QStringLiteral("baslik"), QStringLiteral("hata"),
+        QMessageBox::information(nullptr, tr("baslik"), tr("hata"),
                                  QMessageBox::Ok);
         return;
     }

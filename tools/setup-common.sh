@@ -1,8 +1,11 @@
 # Shared by build-and-run.sh and build-and-test.sh: installs what is missing, then builds.
 # shellcheck shell=bash
 
+# What building and running the program needs.
 RAVLA_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
-                qt6-tools-dev-tools libsdl2-mixer-dev libbenchmark-dev tzdata fonts-dejavu-core)
+                qt6-tools-dev-tools libsdl2-mixer-dev tzdata fonts-dejavu-core)
+# What the tests and benchmarks need besides.
+RAVLA_TEST_PACKAGES=(libbenchmark-dev desktop-file-utils)
 
 ravla_install_missing() {
     local missing=()

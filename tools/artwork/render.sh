@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the hand-written SVG artwork in resources/art/ to the PNG files
-# in resources/iconlar/resim/ that the program loads.
+# in resources/iconlar/resim/ that the program loads, and the application icon
+# (resources/desktop/ravla.svg) to the sizes the desktop's icon theme wants.
 #
 # Needs: rsvg-convert (Debian package librsvg2-bin). No fonts are needed:
 # the only lettering (the name in tepe.svg) is stored as outlines.
@@ -70,3 +71,16 @@ while read -r name w h; do
     printf '%-14s %4sx%-4s %7s bytes\n' "$name.png" "$w" "$h" "$(wc -c <"$png")"
 done <<<"$sizes"
 echo "render.sh: rendered $count images into $out"
+
+# The application icon: the window's own (compiled in) and the desktop's hicolor sizes.
+icon="$root/resources/desktop/ravla.svg"
+rsvg-convert --width 64 --height 64 --format png --output "$out/ravla.png" "$icon"
+mkdir -p "$root/resources/desktop/icons"
+for s in 16 22 24 32 48 64 128 256; do
+    rsvg-convert --width "$s" --height "$s" --format png \
+        --output "$root/resources/desktop/icons/$s.png" "$icon"
+    if [ "$have_optipng" = 1 ]; then
+        optipng -quiet -o5 -strip all -- "$root/resources/desktop/icons/$s.png"
+    fi
+done
+echo "render.sh: rendered the application icon"
