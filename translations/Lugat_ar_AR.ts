@@ -5,529 +5,529 @@
     <name>EzanSec</name>
     <message>
         <source>baslik</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>hata</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ اختيار الأذان.</translation>
     </message>
 </context>
 <context>
     <name>EzanSecClass</name>
     <message>
         <source>Ezan Seç</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الأذان</translation>
     </message>
     <message>
         <source>Sabah Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>أذان الفجر</translation>
     </message>
     <message>
         <source>Öğle Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>أذان الظهر</translation>
     </message>
     <message>
         <source>İkindi Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>أذان العصر</translation>
     </message>
     <message>
         <source>Akşam Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>أذان المغرب</translation>
     </message>
     <message>
         <source>Yatsı Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>أذان العشاء</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>تجربة</translation>
     </message>
     <message>
         <source>Kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>İptal</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>KibleAciCizim</name>
     <message>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعة تناظرية</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>QRavla</name>
     <message>
         <source>Ravla Namaz Vakti</source>
-        <translation type="unfinished"></translation>
+        <translation>رافلا لمواقيت الصلاة</translation>
     </message>
 </context>
 <context>
     <name>QRavlaClass</name>
     <message>
         <source>Ses</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Oku</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل الأذان</translation>
     </message>
     <message>
         <source>Dur</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Ezan Seç</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الأذان</translation>
     </message>
     <message>
         <source>Ses Düzeyi</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت</translation>
     </message>
     <message>
         <source>Seçenekler</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات</translation>
     </message>
     <message>
         <source>Kıble Yönü</source>
-        <translation type="unfinished"></translation>
+        <translation>اتجاه القبلة</translation>
     </message>
     <message>
         <source>Vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>مواقيت الصلاة</translation>
     </message>
     <message>
         <source>Cami</source>
-        <translation type="unfinished"></translation>
+        <translation>المسجد</translation>
     </message>
     <message>
         <source>İmsak</source>
-        <translation type="unfinished"></translation>
+        <translation>الإمساك</translation>
     </message>
     <message>
         <source>Fecir</source>
-        <translation type="unfinished"></translation>
+        <translation>الفجر</translation>
     </message>
     <message>
         <source>Güneş</source>
-        <translation type="unfinished"></translation>
+        <translation>الشروق</translation>
     </message>
     <message>
         <source>Öğle</source>
-        <translation type="unfinished"></translation>
+        <translation>الظهر</translation>
     </message>
     <message>
         <source>İkindi</source>
-        <translation type="unfinished"></translation>
+        <translation>العصر</translation>
     </message>
     <message>
         <source>Akşam</source>
-        <translation type="unfinished"></translation>
+        <translation>المغرب</translation>
     </message>
     <message>
         <source>Yatsı</source>
-        <translation type="unfinished"></translation>
+        <translation>العشاء</translation>
     </message>
     <message>
         <source>Daha fazla bilgi</source>
-        <translation type="unfinished"></translation>
+        <translation>مزيد من المعلومات</translation>
     </message>
 </context>
 <context>
     <name>bilgi</name>
     <message>
         <source>Ravla Namaz Vakti</source>
-        <translation type="unfinished"></translation>
+        <translation>رافلا لمواقيت الصلاة</translation>
     </message>
     <message>
         <source>Günün namaz vakitlerini gösterir, vakit girince ezanı okur ve kıble yönünü gösterir.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض مواقيت الصلاة لليوم، ويشغّل الأذان عند دخول وقت كل صلاة، ويبيّن اتجاه القبلة.</translation>
     </message>
     <message>
         <source>Linux ve Windows masaüstleri için.</source>
-        <translation type="unfinished"></translation>
+        <translation>لأسطح المكتب في لينكس وويندوز.</translation>
     </message>
     <message>
         <source>Veri kaynakları</source>
-        <translation type="unfinished"></translation>
+        <translation>مصادر البيانات</translation>
     </message>
     <message>
         <source>Güneşin konumu: NREL Güneş Konum Algoritması (SPA), I. Reda ve A. Andreas, 2004; yayımlanmış bilimsel veri.</source>
-        <translation type="unfinished"></translation>
+        <translation>موقع الشمس: خوارزمية موقع الشمس من NREL (SPA)، I. Reda و A. Andreas، 2004؛ بيانات علمية منشورة.</translation>
     </message>
     <message>
         <source>Şehirler: GeoNames (CC BY 4.0), ülke adları: i18n-iso-countries (MIT).</source>
-        <translation type="unfinished"></translation>
+        <translation>المدن: GeoNames (CC BY 4.0)، أسماء الدول: i18n-iso-countries (MIT).</translation>
     </message>
     <message>
         <source>Saat dilimleri: IANA saat dilimi veritabanı (kamu malı).</source>
-        <translation type="unfinished"></translation>
+        <translation>المناطق الزمنية: قاعدة بيانات المناطق الزمنية IANA (ملكية عامة).</translation>
     </message>
     <message>
         <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation type="unfinished"></translation>
+        <translation>التقويم الهجري: التقويم الحسابي بدورة مدتها 30 سنة.</translation>
     </message>
     <message>
         <source>Kullanılan kütüphaneler</source>
-        <translation type="unfinished"></translation>
+        <translation>المكتبات المستخدمة</translation>
     </message>
     <message>
         <source>Qt 6 (LGPL-3.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt 6 (LGPL-3.0)</translation>
     </message>
     <message>
         <source>SDL2 ve SDL2_mixer (zlib lisansı)</source>
-        <translation type="unfinished"></translation>
+        <translation>SDL2 و SDL2_mixer (رخصة zlib)</translation>
     </message>
     <message>
         <source>Özel Yöntem</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة مخصصة</translation>
     </message>
     <message>
         <source>Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>الحنفي</translation>
     </message>
     <message>
         <source>Şafi - Maliki - Hanbeli</source>
-        <translation type="unfinished"></translation>
+        <translation>الشافعي - المالكي - الحنبلي</translation>
     </message>
     <message>
         <source>Evet</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>Hayır</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
 </context>
 <context>
     <name>bilgiClass</name>
     <message>
         <source>Tüm Bilgiler</source>
-        <translation type="unfinished"></translation>
+        <translation>جميع المعلومات</translation>
     </message>
     <message>
         <source>Hesaplama Bilgileri</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات الحساب</translation>
     </message>
     <message>
         <source>Konum</source>
-        <translation type="unfinished"></translation>
+        <translation>الموقع</translation>
     </message>
     <message>
         <source>Ülke:</source>
-        <translation type="unfinished"></translation>
+        <translation>الدولة:</translation>
     </message>
     <message>
         <source>Şehir:</source>
-        <translation type="unfinished"></translation>
+        <translation>المدينة:</translation>
     </message>
     <message>
         <source>Enlem:</source>
-        <translation type="unfinished"></translation>
+        <translation>خط العرض:</translation>
     </message>
     <message>
         <source>Boylam:</source>
-        <translation type="unfinished"></translation>
+        <translation>خط الطول:</translation>
     </message>
     <message>
         <source>Metot</source>
-        <translation type="unfinished"></translation>
+        <translation>الطريقة</translation>
     </message>
     <message>
         <source>Hesaplama metodu:</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة الحساب:</translation>
     </message>
     <message>
         <source>İkindi hesaplama metodu:</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة حساب العصر:</translation>
     </message>
     <message>
         <source>Zaman dilimi:</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية:</translation>
     </message>
     <message>
         <source>Gün ışıgından yararlanma:</source>
-        <translation type="unfinished"></translation>
+        <translation>التوقيت الصيفي:</translation>
     </message>
     <message>
         <source>Program Hakkında</source>
-        <translation type="unfinished"></translation>
+        <translation>حول البرنامج</translation>
     </message>
 </context>
 <context>
     <name>kibleClass</name>
     <message>
         <source>Kıble</source>
-        <translation type="unfinished"></translation>
+        <translation>القبلة</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Tamam</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>secenekler</name>
     <message>
         <source>Ocak</source>
-        <translation type="unfinished"></translation>
+        <translation>يناير</translation>
     </message>
     <message>
         <source>Şubat</source>
-        <translation type="unfinished"></translation>
+        <translation>فبراير</translation>
     </message>
     <message>
         <source>Mart</source>
-        <translation type="unfinished"></translation>
+        <translation>مارس</translation>
     </message>
     <message>
         <source>Nisan</source>
-        <translation type="unfinished"></translation>
+        <translation>أبريل</translation>
     </message>
     <message>
         <source>Mayıs</source>
-        <translation type="unfinished"></translation>
+        <translation>مايو</translation>
     </message>
     <message>
         <source>Haziran</source>
-        <translation type="unfinished"></translation>
+        <translation>يونيو</translation>
     </message>
     <message>
         <source>Temmuz</source>
-        <translation type="unfinished"></translation>
+        <translation>يوليو</translation>
     </message>
     <message>
         <source>Ağustos</source>
-        <translation type="unfinished"></translation>
+        <translation>أغسطس</translation>
     </message>
     <message>
         <source>Eylül</source>
-        <translation type="unfinished"></translation>
+        <translation>سبتمبر</translation>
     </message>
     <message>
         <source>Ekim</source>
-        <translation type="unfinished"></translation>
+        <translation>أكتوبر</translation>
     </message>
     <message>
         <source>Kasım</source>
-        <translation type="unfinished"></translation>
+        <translation>نوفمبر</translation>
     </message>
     <message>
         <source>Aralık</source>
-        <translation type="unfinished"></translation>
+        <translation>ديسمبر</translation>
     </message>
     <message>
         <source>Uyarı</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيه</translation>
     </message>
     <message>
         <source>Ülkeler listesi bulunamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على قائمة الدول</translation>
     </message>
     <message>
         <source>Hata</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>Koordinat verileri bulunamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على بيانات الإحداثيات</translation>
     </message>
     <message>
         <source>Boş geçtiniz</source>
-        <translation type="unfinished"></translation>
+        <translation>لقد تركت حقلًا فارغًا</translation>
     </message>
     <message>
         <source>Enlem -90 ile 90 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون خط العرض بين ‎-90 و 90: %1</translation>
     </message>
     <message>
         <source>Boylam -180 ile 180 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن يكون خط الطول بين ‎-180 و 180: %1</translation>
     </message>
     <message>
         <source>Açı 0 ile 90 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون الزاوية بين 0 و 90: %1</translation>
     </message>
     <message>
         <source>Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>خط العرض</translation>
     </message>
     <message>
         <source>Boylam</source>
-        <translation type="unfinished"></translation>
+        <translation>خط الطول</translation>
     </message>
     <message>
         <source>Zaman dilimi</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية</translation>
     </message>
     <message>
         <source>%1 geçersiz: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة %1 غير صالحة: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>seceneklerClass</name>
     <message>
         <source>Ayarlar Penceresi</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>Yeni Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>مدينة جديدة</translation>
     </message>
     <message>
         <source>Ülke</source>
-        <translation type="unfinished"></translation>
+        <translation>الدولة</translation>
     </message>
     <message>
         <source>Ara</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>المدينة</translation>
     </message>
     <message>
         <source>Enlem:</source>
-        <translation type="unfinished"></translation>
+        <translation>خط العرض:</translation>
     </message>
     <message>
         <source>Boylam:</source>
-        <translation type="unfinished"></translation>
+        <translation>خط الطول:</translation>
     </message>
     <message>
         <source>Zaman Dilimi:</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية:</translation>
     </message>
     <message>
         <source>color: #b00000</source>
-        <translation type="unfinished"></translation>
+        <translation>color: #b00000</translation>
     </message>
     <message>
         <source>Tamam</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Özel Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>مدينة مخصصة</translation>
     </message>
     <message>
         <source>Yer - Konum Bilgisi</source>
-        <translation type="unfinished"></translation>
+        <translation>المكان - معلومات الموقع</translation>
     </message>
     <message>
         <source>Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>خط العرض</translation>
     </message>
     <message>
         <source>Boylam</source>
-        <translation type="unfinished"></translation>
+        <translation>خط الطول</translation>
     </message>
     <message>
         <source>Zaman Dilimi</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية</translation>
     </message>
     <message>
         <source>Yaz Saati Ayarları</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات التوقيت الصيفي</translation>
     </message>
     <message>
         <source>Otomotik</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>Elle</source>
-        <translation type="unfinished"></translation>
+        <translation>يدوي</translation>
     </message>
     <message>
         <source>Başlangıç Tarihi</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ البدء</translation>
     </message>
     <message>
         <source>Bitiş Tarihi</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ الانتهاء</translation>
     </message>
     <message>
         <source>Hesaplama Yöntemi</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة الحساب</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>الهيئة المصرية العامة للمساحة</translation>
     </message>
     <message>
         <source>University Of Islamic Sciences, Karachi - Safi</source>
-        <translation type="unfinished"></translation>
+        <translation>جامعة العلوم الإسلامية بكراتشي - شافعي</translation>
     </message>
     <message>
         <source>University Of Islamic Sciences, Karachi - Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>جامعة العلوم الإسلامية بكراتشي - حنفي</translation>
     </message>
     <message>
         <source>Islamic Society Of North America </source>
-        <translation type="unfinished"></translation>
+        <translation>الجمعية الإسلامية لأمريكا الشمالية</translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>رابطة العالم الإسلامي</translation>
     </message>
     <message>
         <source>Fixed Ishaa</source>
-        <translation type="unfinished"></translation>
+        <translation>عشاء ثابت</translation>
     </message>
     <message>
         <source>Umm Al-Qura University</source>
-        <translation type="unfinished"></translation>
+        <translation>جامعة أم القرى</translation>
     </message>
     <message>
         <source>Özel Metod</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة مخصصة</translation>
     </message>
     <message>
         <source>Fecir</source>
-        <translation type="unfinished"></translation>
+        <translation>الفجر</translation>
     </message>
     <message>
         <source>Yatsı</source>
-        <translation type="unfinished"></translation>
+        <translation>العشاء</translation>
     </message>
     <message>
         <source>İkindi Hesaplama Yöntemi</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة حساب العصر</translation>
     </message>
     <message>
         <source>Standart (Şafi - Maliki - Hanbeli )</source>
-        <translation type="unfinished"></translation>
+        <translation>قياسي (الشافعي - المالكي - الحنبلي)</translation>
     </message>
     <message>
         <source>Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>الحنفي</translation>
     </message>
     <message>
         <source>Genel Ayarlar</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات العامة</translation>
     </message>
     <message>
         <source>Zaman Dilimi Ayarı</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد المنطقة الزمنية</translation>
     </message>
 </context>
 </TS>

@@ -5,529 +5,529 @@
     <name>EzanSec</name>
     <message>
         <source>baslik</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>hata</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl des Gebetsrufs konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>EzanSecClass</name>
     <message>
         <source>Ezan Seç</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebetsruf wählen</translation>
     </message>
     <message>
         <source>Sabah Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Fadschr</translation>
     </message>
     <message>
         <source>Öğle Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Dhuhr</translation>
     </message>
     <message>
         <source>İkindi Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr</translation>
     </message>
     <message>
         <source>Akşam Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghrib</translation>
     </message>
     <message>
         <source>Yatsı Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Ischa</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>Probehören</translation>
     </message>
     <message>
         <source>Kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>İptal</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>KibleAciCizim</name>
     <message>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoguhr</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>QRavla</name>
     <message>
         <source>Ravla Namaz Vakti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravla Gebetszeiten</translation>
     </message>
 </context>
 <context>
     <name>QRavlaClass</name>
     <message>
         <source>Ses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Oku</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebetsruf abspielen</translation>
     </message>
     <message>
         <source>Dur</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Ezan Seç</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebetsruf wählen</translation>
     </message>
     <message>
         <source>Ses Düzeyi</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Seçenekler</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Kıble Yönü</source>
-        <translation type="unfinished"></translation>
+        <translation>Qibla-Richtung</translation>
     </message>
     <message>
         <source>Vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebetszeiten</translation>
     </message>
     <message>
         <source>Cami</source>
-        <translation type="unfinished"></translation>
+        <translation>Moschee</translation>
     </message>
     <message>
         <source>İmsak</source>
-        <translation type="unfinished"></translation>
+        <translation>Imsak</translation>
     </message>
     <message>
         <source>Fecir</source>
-        <translation type="unfinished"></translation>
+        <translation>Fadschr</translation>
     </message>
     <message>
         <source>Güneş</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Öğle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dhuhr</translation>
     </message>
     <message>
         <source>İkindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr</translation>
     </message>
     <message>
         <source>Akşam</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghrib</translation>
     </message>
     <message>
         <source>Yatsı</source>
-        <translation type="unfinished"></translation>
+        <translation>Ischa</translation>
     </message>
     <message>
         <source>Daha fazla bilgi</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen</translation>
     </message>
 </context>
 <context>
     <name>bilgi</name>
     <message>
         <source>Ravla Namaz Vakti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravla Gebetszeiten</translation>
     </message>
     <message>
         <source>Günün namaz vakitlerini gösterir, vakit girince ezanı okur ve kıble yönünü gösterir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Gebetszeiten des Tages an, spielt zu Beginn jeder Gebetszeit den Gebetsruf ab und zeigt die Qibla-Richtung.</translation>
     </message>
     <message>
         <source>Linux ve Windows masaüstleri için.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Linux- und Windows-Desktops.</translation>
     </message>
     <message>
         <source>Veri kaynakları</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquellen</translation>
     </message>
     <message>
         <source>Güneşin konumu: NREL Güneş Konum Algoritması (SPA), I. Reda ve A. Andreas, 2004; yayımlanmış bilimsel veri.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenstand: NREL-Sonnenstandsalgorithmus (SPA), I. Reda und A. Andreas, 2004; veröffentlichte wissenschaftliche Daten.</translation>
     </message>
     <message>
         <source>Şehirler: GeoNames (CC BY 4.0), ülke adları: i18n-iso-countries (MIT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Städte: GeoNames (CC BY 4.0), Ländernamen: i18n-iso-countries (MIT).</translation>
     </message>
     <message>
         <source>Saat dilimleri: IANA saat dilimi veritabanı (kamu malı).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen: IANA-Zeitzonendatenbank (gemeinfrei).</translation>
     </message>
     <message>
         <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidschri-Kalender: arithmetischer Kalender mit 30-jährigem Zyklus.</translation>
     </message>
     <message>
         <source>Kullanılan kütüphaneler</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendete Bibliotheken</translation>
     </message>
     <message>
         <source>Qt 6 (LGPL-3.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt 6 (LGPL-3.0)</translation>
     </message>
     <message>
         <source>SDL2 ve SDL2_mixer (zlib lisansı)</source>
-        <translation type="unfinished"></translation>
+        <translation>SDL2 und SDL2_mixer (zlib-Lizenz)</translation>
     </message>
     <message>
         <source>Özel Yöntem</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Methode</translation>
     </message>
     <message>
         <source>Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanafitisch</translation>
     </message>
     <message>
         <source>Şafi - Maliki - Hanbeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Schafiitisch - malikitisch - hanbalitisch</translation>
     </message>
     <message>
         <source>Evet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Hayır</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>bilgiClass</name>
     <message>
         <source>Tüm Bilgiler</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Informationen</translation>
     </message>
     <message>
         <source>Hesaplama Bilgileri</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsdetails</translation>
     </message>
     <message>
         <source>Konum</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Ülke:</source>
-        <translation type="unfinished"></translation>
+        <translation>Land:</translation>
     </message>
     <message>
         <source>Şehir:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadt:</translation>
     </message>
     <message>
         <source>Enlem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad:</translation>
     </message>
     <message>
         <source>Boylam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad:</translation>
     </message>
     <message>
         <source>Metot</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode</translation>
     </message>
     <message>
         <source>Hesaplama metodu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsmethode:</translation>
     </message>
     <message>
         <source>İkindi hesaplama metodu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr-Berechnungsmethode:</translation>
     </message>
     <message>
         <source>Zaman dilimi:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone:</translation>
     </message>
     <message>
         <source>Gün ışıgından yararlanma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit:</translation>
     </message>
     <message>
         <source>Program Hakkında</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Programm</translation>
     </message>
 </context>
 <context>
     <name>kibleClass</name>
     <message>
         <source>Kıble</source>
-        <translation type="unfinished"></translation>
+        <translation>Qibla</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Tamam</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>secenekler</name>
     <message>
         <source>Ocak</source>
-        <translation type="unfinished"></translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>Şubat</source>
-        <translation type="unfinished"></translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>Mart</source>
-        <translation type="unfinished"></translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>Nisan</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>Mayıs</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>Haziran</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>Temmuz</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>Ağustos</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>Eylül</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>Ekim</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>Kasım</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>Aralık</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezember</translation>
     </message>
     <message>
         <source>Uyarı</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Ülkeler listesi bulunamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länderliste wurde nicht gefunden</translation>
     </message>
     <message>
         <source>Hata</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Koordinat verileri bulunamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Koordinatendaten wurden nicht gefunden</translation>
     </message>
     <message>
         <source>Boş geçtiniz</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben ein Feld leer gelassen</translation>
     </message>
     <message>
         <source>Enlem -90 ile 90 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Breitengrad muss zwischen -90 und 90 liegen: %1</translation>
     </message>
     <message>
         <source>Boylam -180 ile 180 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Längengrad muss zwischen -180 und 180 liegen: %1</translation>
     </message>
     <message>
         <source>Açı 0 ile 90 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Winkel muss zwischen 0 und 90 liegen: %1</translation>
     </message>
     <message>
         <source>Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad</translation>
     </message>
     <message>
         <source>Boylam</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad</translation>
     </message>
     <message>
         <source>Zaman dilimi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>%1 geçersiz: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ungültig: „%2“</translation>
     </message>
 </context>
 <context>
     <name>seceneklerClass</name>
     <message>
         <source>Ayarlar Penceresi</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Yeni Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Stadt</translation>
     </message>
     <message>
         <source>Ülke</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>Ara</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadt</translation>
     </message>
     <message>
         <source>Enlem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad:</translation>
     </message>
     <message>
         <source>Boylam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad:</translation>
     </message>
     <message>
         <source>Zaman Dilimi:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone:</translation>
     </message>
     <message>
         <source>color: #b00000</source>
-        <translation type="unfinished"></translation>
+        <translation>color: #b00000</translation>
     </message>
     <message>
         <source>Tamam</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Özel Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Stadt</translation>
     </message>
     <message>
         <source>Yer - Konum Bilgisi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort - Standortangaben</translation>
     </message>
     <message>
         <source>Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad</translation>
     </message>
     <message>
         <source>Boylam</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad</translation>
     </message>
     <message>
         <source>Zaman Dilimi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Yaz Saati Ayarları</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit-Einstellungen</translation>
     </message>
     <message>
         <source>Otomotik</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Elle</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Başlangıç Tarihi</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum</translation>
     </message>
     <message>
         <source>Bitiş Tarihi</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum</translation>
     </message>
     <message>
         <source>Hesaplama Yöntemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsmethode</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Egyptian General Authority of Survey</translation>
     </message>
     <message>
         <source>University Of Islamic Sciences, Karachi - Safi</source>
-        <translation type="unfinished"></translation>
+        <translation>University Of Islamic Sciences, Karachi - Safi</translation>
     </message>
     <message>
         <source>University Of Islamic Sciences, Karachi - Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>University Of Islamic Sciences, Karachi - Hanefi</translation>
     </message>
     <message>
         <source>Islamic Society Of North America </source>
-        <translation type="unfinished"></translation>
+        <translation>Islamic Society Of North America </translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>Muslim World League</translation>
     </message>
     <message>
         <source>Fixed Ishaa</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed Ishaa</translation>
     </message>
     <message>
         <source>Umm Al-Qura University</source>
-        <translation type="unfinished"></translation>
+        <translation>Umm Al-Qura University</translation>
     </message>
     <message>
         <source>Özel Metod</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Methode</translation>
     </message>
     <message>
         <source>Fecir</source>
-        <translation type="unfinished"></translation>
+        <translation>Fadschr</translation>
     </message>
     <message>
         <source>Yatsı</source>
-        <translation type="unfinished"></translation>
+        <translation>Ischa</translation>
     </message>
     <message>
         <source>İkindi Hesaplama Yöntemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr-Berechnungsmethode</translation>
     </message>
     <message>
         <source>Standart (Şafi - Maliki - Hanbeli )</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (schafiitisch - malikitisch - hanbalitisch)</translation>
     </message>
     <message>
         <source>Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanafitisch</translation>
     </message>
     <message>
         <source>Genel Ayarlar</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>Zaman Dilimi Ayarı</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzoneneinstellung</translation>
     </message>
 </context>
 </TS>

@@ -5,529 +5,529 @@
     <name>EzanSec</name>
     <message>
         <source>baslik</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>hata</source>
-        <translation type="unfinished"></translation>
+        <translation>The adhan choice could not be saved.</translation>
     </message>
 </context>
 <context>
     <name>EzanSecClass</name>
     <message>
         <source>Ezan Seç</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Adhan</translation>
     </message>
     <message>
         <source>Sabah Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Fajr</translation>
     </message>
     <message>
         <source>Öğle Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Dhuhr</translation>
     </message>
     <message>
         <source>İkindi Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr</translation>
     </message>
     <message>
         <source>Akşam Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghrib</translation>
     </message>
     <message>
         <source>Yatsı Ezanı</source>
-        <translation type="unfinished"></translation>
+        <translation>Isha</translation>
     </message>
     <message>
         <source>test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>İptal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>KibleAciCizim</name>
     <message>
         <source>Analog Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog Clock</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>QRavla</name>
     <message>
         <source>Ravla Namaz Vakti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravla Prayer Times</translation>
     </message>
 </context>
 <context>
     <name>QRavlaClass</name>
     <message>
         <source>Ses</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>Oku</source>
-        <translation type="unfinished"></translation>
+        <translation>Play the adhan</translation>
     </message>
     <message>
         <source>Dur</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Ezan Seç</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose adhan</translation>
     </message>
     <message>
         <source>Ses Düzeyi</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Seçenekler</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Kıble Yönü</source>
-        <translation type="unfinished"></translation>
+        <translation>Qibla direction</translation>
     </message>
     <message>
         <source>Vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>Prayer Times</translation>
     </message>
     <message>
         <source>Cami</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosque</translation>
     </message>
     <message>
         <source>İmsak</source>
-        <translation type="unfinished"></translation>
+        <translation>Imsak</translation>
     </message>
     <message>
         <source>Fecir</source>
-        <translation type="unfinished"></translation>
+        <translation>Fajr</translation>
     </message>
     <message>
         <source>Güneş</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunrise</translation>
     </message>
     <message>
         <source>Öğle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dhuhr</translation>
     </message>
     <message>
         <source>İkindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr</translation>
     </message>
     <message>
         <source>Akşam</source>
-        <translation type="unfinished"></translation>
+        <translation>Maghrib</translation>
     </message>
     <message>
         <source>Yatsı</source>
-        <translation type="unfinished"></translation>
+        <translation>Isha</translation>
     </message>
     <message>
         <source>Daha fazla bilgi</source>
-        <translation type="unfinished"></translation>
+        <translation>More information</translation>
     </message>
 </context>
 <context>
     <name>bilgi</name>
     <message>
         <source>Ravla Namaz Vakti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravla Prayer Times</translation>
     </message>
     <message>
         <source>Günün namaz vakitlerini gösterir, vakit girince ezanı okur ve kıble yönünü gösterir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the day&apos;s prayer times, plays the adhan when each prayer time begins, and shows the Qibla direction.</translation>
     </message>
     <message>
         <source>Linux ve Windows masaüstleri için.</source>
-        <translation type="unfinished"></translation>
+        <translation>For Linux and Windows desktops.</translation>
     </message>
     <message>
         <source>Veri kaynakları</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sources</translation>
     </message>
     <message>
         <source>Güneşin konumu: NREL Güneş Konum Algoritması (SPA), I. Reda ve A. Andreas, 2004; yayımlanmış bilimsel veri.</source>
-        <translation type="unfinished"></translation>
+        <translation>Position of the sun: NREL Solar Position Algorithm (SPA), I. Reda and A. Andreas, 2004; published scientific data.</translation>
     </message>
     <message>
         <source>Şehirler: GeoNames (CC BY 4.0), ülke adları: i18n-iso-countries (MIT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cities: GeoNames (CC BY 4.0), country names: i18n-iso-countries (MIT).</translation>
     </message>
     <message>
         <source>Saat dilimleri: IANA saat dilimi veritabanı (kamu malı).</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zones: IANA time zone database (public domain).</translation>
     </message>
     <message>
         <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hijri calendar: the arithmetical calendar with a 30-year cycle.</translation>
     </message>
     <message>
         <source>Kullanılan kütüphaneler</source>
-        <translation type="unfinished"></translation>
+        <translation>Libraries used</translation>
     </message>
     <message>
         <source>Qt 6 (LGPL-3.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt 6 (LGPL-3.0)</translation>
     </message>
     <message>
         <source>SDL2 ve SDL2_mixer (zlib lisansı)</source>
-        <translation type="unfinished"></translation>
+        <translation>SDL2 and SDL2_mixer (zlib license)</translation>
     </message>
     <message>
         <source>Özel Yöntem</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom method</translation>
     </message>
     <message>
         <source>Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanafi</translation>
     </message>
     <message>
         <source>Şafi - Maliki - Hanbeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Shafi&apos;i - Maliki - Hanbali</translation>
     </message>
     <message>
         <source>Evet</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Hayır</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>bilgiClass</name>
     <message>
         <source>Tüm Bilgiler</source>
-        <translation type="unfinished"></translation>
+        <translation>All Information</translation>
     </message>
     <message>
         <source>Hesaplama Bilgileri</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation Details</translation>
     </message>
     <message>
         <source>Konum</source>
-        <translation type="unfinished"></translation>
+        <translation>Location</translation>
     </message>
     <message>
         <source>Ülke:</source>
-        <translation type="unfinished"></translation>
+        <translation>Country:</translation>
     </message>
     <message>
         <source>Şehir:</source>
-        <translation type="unfinished"></translation>
+        <translation>City:</translation>
     </message>
     <message>
         <source>Enlem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude:</translation>
     </message>
     <message>
         <source>Boylam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude:</translation>
     </message>
     <message>
         <source>Metot</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>Hesaplama metodu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation method:</translation>
     </message>
     <message>
         <source>İkindi hesaplama metodu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr calculation method:</translation>
     </message>
     <message>
         <source>Zaman dilimi:</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone:</translation>
     </message>
     <message>
         <source>Gün ışıgından yararlanma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Daylight saving time:</translation>
     </message>
     <message>
         <source>Program Hakkında</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
 </context>
 <context>
     <name>kibleClass</name>
     <message>
         <source>Kıble</source>
-        <translation type="unfinished"></translation>
+        <translation>Qibla</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Tamam</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>secenekler</name>
     <message>
         <source>Ocak</source>
-        <translation type="unfinished"></translation>
+        <translation>January</translation>
     </message>
     <message>
         <source>Şubat</source>
-        <translation type="unfinished"></translation>
+        <translation>February</translation>
     </message>
     <message>
         <source>Mart</source>
-        <translation type="unfinished"></translation>
+        <translation>March</translation>
     </message>
     <message>
         <source>Nisan</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>Mayıs</source>
-        <translation type="unfinished"></translation>
+        <translation>May</translation>
     </message>
     <message>
         <source>Haziran</source>
-        <translation type="unfinished"></translation>
+        <translation>June</translation>
     </message>
     <message>
         <source>Temmuz</source>
-        <translation type="unfinished"></translation>
+        <translation>July</translation>
     </message>
     <message>
         <source>Ağustos</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>Eylül</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>Ekim</source>
-        <translation type="unfinished"></translation>
+        <translation>October</translation>
     </message>
     <message>
         <source>Kasım</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>Aralık</source>
-        <translation type="unfinished"></translation>
+        <translation>December</translation>
     </message>
     <message>
         <source>Uyarı</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Ülkeler listesi bulunamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>The list of countries was not found</translation>
     </message>
     <message>
         <source>Hata</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Koordinat verileri bulunamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>The coordinate data was not found</translation>
     </message>
     <message>
         <source>Boş geçtiniz</source>
-        <translation type="unfinished"></translation>
+        <translation>You left a field empty</translation>
     </message>
     <message>
         <source>Enlem -90 ile 90 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude must be between -90 and 90: %1</translation>
     </message>
     <message>
         <source>Boylam -180 ile 180 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude must be between -180 and 180: %1</translation>
     </message>
     <message>
         <source>Açı 0 ile 90 arasında olmalı: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The angle must be between 0 and 90: %1</translation>
     </message>
     <message>
         <source>Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Boylam</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Zaman dilimi</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone</translation>
     </message>
     <message>
         <source>%1 geçersiz: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is invalid: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>seceneklerClass</name>
     <message>
         <source>Ayarlar Penceresi</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Yeni Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>New City</translation>
     </message>
     <message>
         <source>Ülke</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <source>Ara</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>City</translation>
     </message>
     <message>
         <source>Enlem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude:</translation>
     </message>
     <message>
         <source>Boylam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude:</translation>
     </message>
     <message>
         <source>Zaman Dilimi:</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone:</translation>
     </message>
     <message>
         <source>color: #b00000</source>
-        <translation type="unfinished"></translation>
+        <translation>color: #b00000</translation>
     </message>
     <message>
         <source>Tamam</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Özel Şehir</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom City</translation>
     </message>
     <message>
         <source>Yer - Konum Bilgisi</source>
-        <translation type="unfinished"></translation>
+        <translation>Place - Location Details</translation>
     </message>
     <message>
         <source>Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Boylam</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Zaman Dilimi</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone</translation>
     </message>
     <message>
         <source>Yaz Saati Ayarları</source>
-        <translation type="unfinished"></translation>
+        <translation>Daylight Saving Time Settings</translation>
     </message>
     <message>
         <source>Otomotik</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>Elle</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Başlangıç Tarihi</source>
-        <translation type="unfinished"></translation>
+        <translation>Start date</translation>
     </message>
     <message>
         <source>Bitiş Tarihi</source>
-        <translation type="unfinished"></translation>
+        <translation>End date</translation>
     </message>
     <message>
         <source>Hesaplama Yöntemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculation Method</translation>
     </message>
     <message>
         <source>Egyptian General Authority of Survey</source>
-        <translation type="unfinished"></translation>
+        <translation>Egyptian General Authority of Survey</translation>
     </message>
     <message>
         <source>University Of Islamic Sciences, Karachi - Safi</source>
-        <translation type="unfinished"></translation>
+        <translation>University Of Islamic Sciences, Karachi - Safi</translation>
     </message>
     <message>
         <source>University Of Islamic Sciences, Karachi - Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>University Of Islamic Sciences, Karachi - Hanefi</translation>
     </message>
     <message>
         <source>Islamic Society Of North America </source>
-        <translation type="unfinished"></translation>
+        <translation>Islamic Society Of North America </translation>
     </message>
     <message>
         <source>Muslim World League</source>
-        <translation type="unfinished"></translation>
+        <translation>Muslim World League</translation>
     </message>
     <message>
         <source>Fixed Ishaa</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed Ishaa</translation>
     </message>
     <message>
         <source>Umm Al-Qura University</source>
-        <translation type="unfinished"></translation>
+        <translation>Umm Al-Qura University</translation>
     </message>
     <message>
         <source>Özel Metod</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom Method</translation>
     </message>
     <message>
         <source>Fecir</source>
-        <translation type="unfinished"></translation>
+        <translation>Fajr</translation>
     </message>
     <message>
         <source>Yatsı</source>
-        <translation type="unfinished"></translation>
+        <translation>Isha</translation>
     </message>
     <message>
         <source>İkindi Hesaplama Yöntemi</source>
-        <translation type="unfinished"></translation>
+        <translation>Asr Calculation Method</translation>
     </message>
     <message>
         <source>Standart (Şafi - Maliki - Hanbeli )</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (Shafi&apos;i - Maliki - Hanbali)</translation>
     </message>
     <message>
         <source>Hanefi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanafi</translation>
     </message>
     <message>
         <source>Genel Ayarlar</source>
-        <translation type="unfinished"></translation>
+        <translation>General Settings</translation>
     </message>
     <message>
         <source>Zaman Dilimi Ayarı</source>
-        <translation type="unfinished"></translation>
+        <translation>Time Zone Setting</translation>
     </message>
 </context>
 </TS>
