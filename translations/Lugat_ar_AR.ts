@@ -418,10 +418,6 @@
         <translation>المنطقة الزمنية:</translation>
     </message>
     <message>
-        <source>color: #b00000</source>
-        <translation>color: #b00000</translation>
-    </message>
-    <message>
         <source>Tamam</source>
         <translation>موافق</translation>
     </message>
