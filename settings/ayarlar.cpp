@@ -11,10 +11,11 @@ namespace {
 
 const char *const kUygulama = "Ravla Ayarlar";
 
+} // namespace
+
 // A hand-edited or damaged store must not reach the engine with "nan" or a latitude of 400.
-double okuDouble(const QSettings &s, const char *key, double varsayilan, double alt, double ust)
+double AyarDonusumu::sayi(const QVariant &v, double varsayilan, double alt, double ust)
 {
-    const QVariant v = s.value(QLatin1String(key));
     if (!v.isValid())
         return varsayilan;
     bool ok = false;
@@ -26,10 +27,8 @@ double okuDouble(const QSettings &s, const char *key, double varsayilan, double 
     return d >= alt && d <= ust ? d : varsayilan;
 }
 
-int okuInt(const QSettings &s, const char *key, int varsayilan,
-           int alt = std::numeric_limits<int>::min(), int ust = std::numeric_limits<int>::max())
+int AyarDonusumu::tamSayi(const QVariant &v, int varsayilan, int alt, int ust)
 {
-    const QVariant v = s.value(QLatin1String(key));
     if (!v.isValid())
         return varsayilan;
     bool ok = false;
@@ -44,9 +43,8 @@ int okuInt(const QSettings &s, const char *key, int varsayilan,
     return 0;
 }
 
-bool okuBool(const QSettings &s, const char *key, bool varsayilan)
+bool AyarDonusumu::evetHayir(const QVariant &v, bool varsayilan)
 {
-    const QVariant v = s.value(QLatin1String(key));
     if (v.typeId() == QMetaType::Bool)
         return v.toBool();
     const QString metin = v.toString().trimmed().toLower();
@@ -55,6 +53,24 @@ bool okuBool(const QSettings &s, const char *key, bool varsayilan)
     if (metin == QLatin1String("false") || metin == QLatin1String("0"))
         return false;
     return varsayilan; // also "evet", and an absent key
+}
+
+namespace {
+
+double okuDouble(const QSettings &s, const char *key, double varsayilan, double alt, double ust)
+{
+    return AyarDonusumu::sayi(s.value(QLatin1String(key)), varsayilan, alt, ust);
+}
+
+int okuInt(const QSettings &s, const char *key, int varsayilan,
+           int alt = std::numeric_limits<int>::min(), int ust = std::numeric_limits<int>::max())
+{
+    return AyarDonusumu::tamSayi(s.value(QLatin1String(key)), varsayilan, alt, ust);
+}
+
+bool okuBool(const QSettings &s, const char *key, bool varsayilan)
+{
+    return AyarDonusumu::evetHayir(s.value(QLatin1String(key)), varsayilan);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 // Both of the program's settings stores (this one and the language store) carry this name.
 inline constexpr char kOrganizasyon[] = "Zorva Yazilim";
@@ -30,6 +31,15 @@ struct AyarDegerleri {
     // saving is automatic, that zone's real rules apply. Empty for a place typed in by hand.
     QString saatDilimi;
 };
+
+// A stored value read as its key's type. An absent value, a number that is not finite or lies
+// outside [alt, ust], and a yes/no value holding anything but true/false/1/0 give the default;
+// text that is no number at all reads as zero.
+namespace AyarDonusumu {
+double sayi(const QVariant &deger, double varsayilan, double alt, double ust);
+int tamSayi(const QVariant &deger, int varsayilan, int alt, int ust);
+bool evetHayir(const QVariant &deger, bool varsayilan);
+} // namespace AyarDonusumu
 
 // Copies eighteen variables that belong to someone else between them and the
 // per-user settings store ("Zorva Yazilim", "Ravla Ayarlar").

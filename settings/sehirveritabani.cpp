@@ -14,13 +14,19 @@ namespace {
 // More than any real country file holds; a larger file is not a city list.
 constexpr qint64 kEnBuyukDosya = 16 * 1024 * 1024;
 
-// Whole lines, the last one too when no line break ends it; CR LF and a BOM are fine.
 std::optional<QStringList> satirlar(const QString &yol, int enCok)
 {
     QFile f(yol);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QString metin = QString::fromUtf8(f.read(kEnBuyukDosya));
+    return SehirVeritabani::satirlariAyikla(f.read(kEnBuyukDosya), enCok);
+}
+
+} // namespace
+
+QStringList SehirVeritabani::satirlariAyikla(const QByteArray &icerik, int enCok)
+{
+    QString metin = QString::fromUtf8(icerik);
     if (metin.startsWith(QChar(0xFEFF)))
         metin.remove(0, 1);
     QStringList sonuc = metin.split(QLatin1Char('\n'));
@@ -32,8 +38,6 @@ std::optional<QStringList> satirlar(const QString &yol, int enCok)
         s = s.trimmed();
     return sonuc;
 }
-
-} // namespace
 
 QString SehirVeritabani::klasor()
 {

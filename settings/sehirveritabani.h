@@ -14,6 +14,10 @@ inline constexpr int kEnCokUlke = 254;
 
 QString klasor(); // the program folder's "koordinat/"
 
+// A file's whole lines, trimmed, at most enCok: the last one too when no line break ends it, a
+// long one as one entry; CR LF and a BOM are fine.
+QStringList satirlariAyikla(const QByteArray &icerik, int enCok);
+
 // The trimmed lines of liste.dat, at most 254; empty when the file cannot be opened.
 std::optional<QStringList> ulkeler(const QString &klasor);
 

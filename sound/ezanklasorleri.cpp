@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 namespace {
@@ -74,4 +75,28 @@ QString EzanKlasorleri::dosyaYolu(const QString &ad) const
 void EzanKlasorleri::yazilabilirlikAyarla(std::function<bool(const QString &)> s)
 {
     sinama() = std::move(s);
+}
+
+QStringList EzanKlasorleri::ayarSatirlari(const QByteArray &bas, bool tamami)
+{
+    constexpr int kEnCokSatir = 6; // a sixth line and more are read past, never used
+    QStringDecoder cozucu(QStringConverter::encodingForData(bas).value_or(QStringConverter::Utf8));
+    const QString metin = cozucu.decode(bas);
+
+    QStringList satirlar;
+    qsizetype basla = 0;
+    while (satirlar.size() < kEnCokSatir) {
+        const qsizetype son = metin.indexOf(QLatin1Char('\n'), basla);
+        // A line cut off by the limit is not a line; the last one of a whole file is.
+        if (son < 0 && (!tamami || basla >= metin.size()))
+            break;
+        QString satir = metin.mid(basla, son < 0 ? -1 : son - basla);
+        if (satir.endsWith(QLatin1Char('\r')))
+            satir.chop(1);
+        satirlar << satir;
+        if (son < 0)
+            break;
+        basla = son + 1;
+    }
+    return satirlar;
 }

@@ -22,6 +22,11 @@ struct EzanKlasorleri {
     QString dosyaYolu(const QString &ad) const;
     static bool yalinAdMi(const QString &ad);
 
+    // The first lines of ayarlar.dat's bytes (at most six), line ends stripped. UTF-8, or what a
+    // byte-order mark says (a file an editor saved as UTF-16 still reads). `tamami`: the bytes
+    // are the whole file, so a last line without a break counts; else a cut line does not.
+    static QStringList ayarSatirlari(const QByteArray &bas, bool tamami);
+
     // Tests decide whether a folder counts as writable; an empty function restores the real
     // check (whether a file can be created in it, as the save will do).
     static void yazilabilirlikAyarla(std::function<bool(const QString &klasor)> sinama);

@@ -30,33 +30,11 @@ const QStringList &varsayilanlar()
 // Five names take a few hundred bytes. A damaged or foreign file (10 MB of one line, say) is
 // read no further than this.
 constexpr qint64 kOkumaSiniri = 64 * 1024;
-constexpr int kEnCokSatir = 6; // a sixth line and more are read past, never used
 
-// The first lines of ayarlar.dat, line ends stripped. UTF-8, or what a byte-order mark says
-// (a file saved by an editor as UTF-16 still reads).
 QStringList satirlariOku(QFile &f)
 {
     const QByteArray bas = f.read(kOkumaSiniri);
-    const bool tamami = f.atEnd();
-    QStringDecoder cozucu(QStringConverter::encodingForData(bas).value_or(QStringConverter::Utf8));
-    const QString metin = cozucu.decode(bas);
-
-    QStringList satirlar;
-    qsizetype basla = 0;
-    while (satirlar.size() < kEnCokSatir) {
-        const qsizetype son = metin.indexOf(QLatin1Char('\n'), basla);
-        // A line cut off by the limit is not a line; the last one of a whole file is.
-        if (son < 0 && (!tamami || basla >= metin.size()))
-            break;
-        QString satir = metin.mid(basla, son < 0 ? -1 : son - basla);
-        if (satir.endsWith(QLatin1Char('\r')))
-            satir.chop(1);
-        satirlar << satir;
-        if (son < 0)
-            break;
-        basla = son + 1;
-    }
-    return satirlar;
+    return EzanKlasorleri::ayarSatirlari(bas, f.atEnd());
 }
 
 // Replaces the file as a whole: a crash or a full disk in the middle leaves the previous one.

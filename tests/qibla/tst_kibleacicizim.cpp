@@ -18,7 +18,7 @@ QImage ciz(QWidget &w, qreal oran = 1)
 // Measures the needle set to the given angle against one turned half a circle away.
 IbreOlcumu olc(KibleAciCizim &w, int aci, QPointF merkez, qreal oran = 1)
 {
-    w.AciAyarla(aci + 180);
+    w.AciAyarla(aci % 360 + 180);
     const QImage baska = ciz(w, oran);
     w.AciAyarla(aci);
     return ibreyiOlc(ciz(w, oran), baska, merkez);
