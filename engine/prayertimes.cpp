@@ -121,7 +121,7 @@ void methodDefaults(int code, PrayerMethod &m)
         adjust = 0;
     m.maghribAngle = 0;
     m.ramadanIshaInterval = 0;
-    m.twilightAtEvent = true;
+    m.twilightAtEvent = false;
     m.asrAtEvent = false;
     m.riseSetByHourAngle = false;
     for (double &shift : m.shiftSeconds)
@@ -155,8 +155,8 @@ void methodDefaults(int code, PrayerMethod &m)
     m.asrFactor = 1;
     m.imsakAngle = n.imsakAngle;
     m.maghribAngle = n.maghribAngle;
-    // Every national method finds Fajr and Isha where the Sun really is at that moment: the
-    // midnight declination is off by up to a few hundredths of a degree by then.
+    // Every national method finds Fajr and Isha where the Sun really is at that moment: by
+    // evening the midnight declination puts the Sun up to 0.2 deg off the angle.
     m.twilightAtEvent = true;
     m.asrAtEvent = n.asrAtEvent;
     m.riseSetByHourAngle = n.riseSetByHourAngle;
@@ -500,10 +500,6 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
         times[Maghrib] = hm == kNoTime ? kNoTime : dhuhr + hm;
         if (method.twilightAtEvent)
             times[Maghrib] = twilightAt(place, day, method.maghribAngle, Set, times[Maghrib]);
-        if (times[Maghrib] == kNoTime && sunset != kNoTime) {
-            times[Maghrib] = sunset; // the Sun never sinks that far: the sunset stands in
-            extreme[Maghrib] = 1;
-        }
     }
 
     // (For İmsak the search can only change Fajr, so only a missing Fajr starts it.)
@@ -522,11 +518,15 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
             }
         }
         if (!imsakOnly && sunset != kNoTime && sunriseAfter != kNoTime) {
-            const double bound =
-                sunset + nightPortion(rule, method.ishaAngle) * (sunriseAfter - sunset);
-            if (times[Isha] == kNoTime || times[Isha] > bound) {
-                times[Isha] = bound;
-                extreme[Isha] = 1;
+            // A Maghrib by an angle is bounded like Isha (and Isha never comes before it).
+            for (const int i : {Maghrib, Isha}) {
+                const double angle = i == Isha ? method.ishaAngle : method.maghribAngle;
+                const double bound = sunset + nightPortion(rule, angle) * (sunriseAfter - sunset);
+                if ((i == Isha || angle > 0) && (times[i] == kNoTime || times[i] > bound)) {
+                    const bool afterMaghrib = i == Isha && times[Maghrib] != kNoTime;
+                    times[i] = afterMaghrib ? std::max(bound, times[Maghrib]) : bound;
+                    extreme[i] = 1;
+                }
             }
         }
         // No night to divide (the Sun stays up): as the nearest-day rule does.
@@ -540,6 +540,18 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
         }
         if (times[Isha] == kNoTime) {
             times[Isha] = good.transit + good.isha;
+            extreme[Isha] = 1;
+        }
+    }
+
+    if (!imsakOnly && method.maghribAngle > 0) {
+        if (times[Maghrib] == kNoTime && sunset != kNoTime) {
+            times[Maghrib] = sunset; // the Sun never sinks that far: the sunset stands in
+            extreme[Maghrib] = 1;
+        }
+        // A borrowed Isha may fall before a late Maghrib by its angle: not before it.
+        if (times[Maghrib] != kNoTime && times[Isha] != kNoTime && times[Isha] < times[Maghrib]) {
+            times[Isha] = times[Maghrib];
             extreme[Isha] = 1;
         }
     }

@@ -172,6 +172,64 @@ private slots:
             QCOMPARE(gap(d.t[Maghrib], d.t[Isha]), 90 * 60);
     }
 
+    // The first seven methods give what they gave before the national ones came, to the second
+    // (Istanbul in December, Berlin in June, Jakarta in March).
+    void firstSevenUnchanged_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("1") << 1
+                           << QStringList{
+                                  "5:24:00 7:13:18 11:54:32 14:17:40 16:35:35 18:14:11 5:15:52",
+                                  "0:26:35* 3:43:14 12:08:11 16:33:07 20:33:07 22:41:32* 0:16:35*",
+                                  "4:39:27 5:56:47 12:00:07 15:10:14 18:03:22 19:12:43 4:33:25"};
+        QTest::newRow("2") << 2
+                           << QStringList{
+                                  "5:34:54 7:13:18 11:54:32 14:17:40 16:35:35 18:14:11 5:26:43",
+                                  "0:27:57* 3:43:14 12:08:11 16:33:07 20:33:07 23:37:33* 0:17:57*",
+                                  "4:47:30 5:56:47 12:00:07 15:10:14 18:03:22 19:12:43 4:41:28"};
+        QTest::newRow("3") << 3
+                           << QStringList{
+                                  "5:34:54 7:13:18 11:54:32 14:55:10 16:35:35 18:14:11 5:26:43",
+                                  "0:27:57* 3:43:14 12:08:11 17:48:10 20:33:07 23:37:33* 0:17:57*",
+                                  "4:47:30 5:56:47 12:00:07 16:17:53 18:03:22 19:12:43 4:41:28"};
+        QTest::newRow("4") << 4
+                           << QStringList{
+                                  "5:51:24 7:13:18 11:54:32 14:17:40 16:35:35 17:57:41 5:43:07",
+                                  "0:20:29* 3:43:14 12:08:11 16:33:07 20:33:07 23:48:54* 0:10:29*",
+                                  "4:59:35 5:56:47 12:00:07 15:10:14 18:03:22 19:00:38 4:53:33"};
+        QTest::newRow("5") << 5
+                           << QStringList{
+                                  "5:34:54 7:13:18 11:54:32 14:17:40 16:35:35 18:08:43 5:26:43",
+                                  "0:27:57* 3:43:14 12:08:11 16:33:07 20:33:07 23:01:55* 0:17:57*",
+                                  "4:47:30 5:56:47 12:00:07 15:10:14 18:03:22 19:08:41 4:41:28"};
+        QTest::newRow("6") << 6
+                           << QStringList{
+                                  "5:29:26 7:13:18 11:54:32 14:17:40 16:35:35 18:05:35 5:21:17",
+                                  "0:24:32* 3:43:14 12:08:11 16:33:07 20:33:07 22:03:07 0:14:32*",
+                                  "4:43:29 5:56:47 12:00:07 15:10:14 18:03:22 19:33:22 4:37:26"};
+        QTest::newRow("7") << 7
+                           << QStringList{
+                                  "5:26:43 7:13:18 11:54:32 14:17:40 16:35:35 18:05:35 5:18:34",
+                                  "0:24:55* 3:43:14 12:08:11 16:33:07 20:33:07 22:03:07 0:14:55*",
+                                  "4:41:28 5:56:47 12:00:07 15:10:14 18:03:22 19:33:22 4:35:25"};
+    }
+    void firstSevenUnchanged()
+    {
+        QFETCH(int, code);
+        QFETCH(QStringList, expected);
+        const std::pair<Place, CivilDate> days[] = {
+            {istanbul, {5, 12, 2026}}, {berlin, {21, 6, 2026}}, {jakarta, {20, 3, 2026}}};
+        for (int k = 0; k < 3; ++k) {
+            const Day d = solve(days[k].first, method(code), days[k].second);
+            QStringList got;
+            for (const PrayerTime &t : d.t)
+                got << QString::asprintf("%d:%02d:%02d%s", t.hour, t.minute, t.second,
+                                         t.isExtreme ? "*" : "");
+            QCOMPARE(got.join(' '), expected[k]);
+        }
+    }
+
     // Without a true night Fajr and Isha come from the nearest day with one, İmsak ten minutes
     // before that Fajr; where no day has one they stay 99:99. Nothing of an earlier day leaks.
     void highLatitudes_data()
