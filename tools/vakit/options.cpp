@@ -401,9 +401,10 @@ day; with daylight saving a late time can read 24:MM:SS or more. A * after a tim
 (text and csv) marks an estimate by the --high-lat rule: the Sun does not reach
 the twilight angle that night (or, with middle, seventh and angle, reaches it
 too late), so the time is taken from the nearest day on which it does, or from
-the portion of the night (Imsak: ten minutes before such a Fajr; a marked
-Maghrib of method 18 is the sunset). Hijri dates are day.month.year; the Qibla
-is in whole degrees clockwise from north.
+the portion of the night (Imsak: ten minutes before such a Fajr, with method 8
+that Fajr; a marked Maghrib of method 18 is the sunset or the rule's bound).
+Hijri dates are day.month.year; the Qibla is in whole degrees clockwise from
+north.
 
 JSON objects have the fields date (YYYY-MM-DD), imsak, fajr, sunrise, dhuhr, asr,
 maghrib, isha (times as strings, without *), imsakExtreme, fajrExtreme,

@@ -80,6 +80,14 @@ std::string offsetsText(const Options &o)
     return text;
 }
 
+// Diyanet's İmsak is its Fajr, not a steeper angle.
+bool imsakIsFajr(const Options &o)
+{
+    ravla::PrayerMethod m;
+    ravla::methodDefaults(o.custom ? 0 : o.method, m);
+    return m.imsakAngle == 0;
+}
+
 const char *ruleText(ravla::HighLatitudeRule rule)
 {
     switch (rule) {
@@ -240,20 +248,24 @@ void Writer::end()
     case Format::Text:
         if (anyFlag_ || anyMissing_)
             buffer_ += "\n";
-        if (anyFlag_ && options_.highLatitude == ravla::HighLatitudeRule::Nearest)
-            buffer_ += "* estimated: the Sun does not reach the twilight angle that night, so the "
-                       "time is taken from the nearest day on which it does (Imsak: ten minutes "
-                       "before that Fajr).\n";
-        else if (anyFlag_)
-            buffer_ += std::string("* estimated: the Sun does not reach the twilight angle that "
-                                   "night, or only late, so the time is bounded by the ") +
-                       ruleText(options_.highLatitude) +
-                       " from sunrise or sunset; where the Sun does not set, taken from the "
-                       "nearest day that has the twilight (Imsak: ten minutes before that "
-                       "Fajr).\n";
+        if (anyFlag_) {
+            const std::string imsak =
+                imsakIsFajr(options_) ? "Imsak: that Fajr" : "Imsak: ten minutes before that Fajr";
+            if (options_.highLatitude == ravla::HighLatitudeRule::Nearest)
+                buffer_ += "* estimated: the Sun does not reach the twilight angle that night, so "
+                           "the time is taken from the nearest day on which it does (" +
+                           imsak + ").\n";
+            else
+                buffer_ += std::string("* estimated: the Sun does not reach the twilight angle "
+                                       "that night, or only late, so the time is bounded by the ") +
+                           ruleText(options_.highLatitude) +
+                           " from sunrise or sunset; where the Sun does not set, taken from the "
+                           "nearest day that has the twilight (" +
+                           imsak + ").\n";
+        }
         if (anyMaghribFlag_)
-            buffer_ += "A marked Maghrib is the sunset: the Sun does not sink to the method's "
-                       "Maghrib angle that night.\n";
+            buffer_ += "A marked Maghrib: the Sun does not sink to the method's Maghrib angle that "
+                       "night (or only late), so it is the sunset (or the rule's bound).\n";
         if (anyMissing_)
             buffer_ += "99:99:00: the time does not occur on that day.\n";
         break;
