@@ -18,13 +18,13 @@ const char *HicriMiladiHesap::ayAdiOf(int ay)
     return ay >= 1 && ay <= 12 ? names[ay - 1] : "";
 }
 
-void HicriMiladiHesap::Hesapla(int d, int m, int y)
+void HicriMiladiHesap::Hesapla(int d, int m, int y, int duzeltme)
 {
     const int a = (m - 14) / 12;
     double jd = tamKisim(1461.0 * (y + 4800 + a) / 4.0) +
                 tamKisim(367.0 * (m - 2 - 12 * a) / 12.0) -
                 tamKisim(3.0 * tamKisim((y + 4900 + a) / 100.0) / 4.0) + d - 32075;
-    jd += 1; // the calendar is shown one day ahead
+    jd += 1 + duzeltme; // the calendar is shown one day ahead, and moved by the user's days
     double l = jd - 1948440 + 10632;
     const double n = tamKisim((l - 1) / 10631.0);
     l = l - 10631 * n + 354;

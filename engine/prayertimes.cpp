@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace ravla {
 
@@ -41,9 +42,72 @@ const char *methodName(int code)
         "Muslim World League",
         "Umm Al-Qura University",
         "Fixed Ishaa",
+        "Diyanet İşleri Başkanlığı",
+        "Umm al-Qura (today)",
+        "Dubai (Awqaf)",
+        "Kuwait",
+        "Qatar (Calendar House)",
+        "Singapore (MUIS)",
+        "Malaysia (JAKIM)",
+        "Indonesia (Kemenag)",
+        "Egypt (General Authority of Survey, today)",
+        "Morocco (Habous)",
+        "Institute of Geophysics, University of Tehran",
+        "UOIF (France)",
+        "Spiritual Administration of Muslims of Russia",
     };
+    static_assert(std::size(names) == kMethodCount + 1);
     return code >= 1 && code <= kMethodCount ? names[code] : "";
 }
+
+namespace {
+
+// A national authority's method as its published timetables show it.
+struct NationalMethod {
+    double fajr, isha;
+    int ishaInterval, ramadanIshaInterval; // minutes after Maghrib, 0: by the angle
+    double imsakAngle;                     // added to Fajr's; 0: İmsak is Fajr
+    double maghribAngle;                   // 0: Maghrib at sunset
+    bool asrAtEvent, riseSetByHourAngle;
+    // Seconds added before truncation: Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak.
+    double shift[7];
+};
+
+// Codes 8 to 20. The angles are the authorities' own. The seconds are fitted to their published
+// tables (the most rows to the minute, rounded to 5 s): safety minutes plus rounding, where +30 s
+// is rounding to the nearest minute and +60 s rounding up.
+const NationalMethod kNational[] = {
+    // 8 Diyanet: temkin sunrise -7, Dhuhr +5, Asr +4, Maghrib +7, to the nearest minute (its
+    // tables run 6 s later still); Asr, sunrise and sunset with one declination for the day.
+    {18, 17, 0, 0, 0, 0, false, true, {36, -384, 336, 276, 456, 36, 36}},
+    // 9 Umm al-Qura: rounded up, sunrise down.
+    {18.5, 0, 90, 120, 1.5, 0, true, false, {60, 0, 60, 60, 60, 60, 60}},
+    // 10 Dubai: sunrise -3, Dhuhr +3, Asr +1, Maghrib +4 minutes, roughly to the nearest.
+    {18.2, 18.2, 0, 0, 1.5, 0, false, false, {30, -180, 200, 80, 255, 45, 30}},
+    // 11 Kuwait: to the nearest minute, 6 s later.
+    {18, 17.5, 0, 0, 1.5, 0, true, false, {36, 36, 36, 36, 36, 36, 36}},
+    // 12 Qatar: Maghrib +2 to the nearest minute, Isha 90 minutes after that.
+    {18, 0, 90, 0, 1.5, 0, true, false, {0, 30, 30, 30, 150, 150, 0}},
+    // 13 MUIS: rounded up, Dhuhr a minute more.
+    {20, 18, 0, 0, 1.5, 0, true, false, {60, 60, 120, 60, 60, 60, 60}},
+    // 14 JAKIM: rounded up (sunrise down), Dhuhr a minute more.
+    {18, 18, 0, 0, 1.5, 0, true, false, {60, 0, 120, 60, 60, 60, 60}},
+    // 15 Kemenag: ihtiyat of 2 to 3 minutes each, rounded up (sunrise down).
+    {20, 18, 0, 0, 1.5, 0, false, false, {180, -165, 240, 175, 225, 180, 180}},
+    // 16 Egypt: to the nearest minute, 15 s early.
+    {19.5, 17.5, 0, 0, 1.5, 0, true, false, {15, 15, 15, 15, 15, 15, 15}},
+    // 17 Morocco: sunrise -3, Dhuhr +5, Maghrib +5 minutes, to the nearest.
+    {19, 17, 0, 0, 1.5, 0, true, false, {5, -160, 335, 35, 290, 35, 5}},
+    // 18 Tehran: Maghrib when the Sun is 4.5 deg down.
+    {17.7, 14, 0, 0, 1.5, 4.5, true, false, {}},
+    // 19 UOIF
+    {12, 12, 0, 0, 1.5, 0, true, false, {}},
+    // 20 Russia
+    {16, 15, 0, 0, 1.5, 0, true, false, {}},
+};
+static_assert(std::size(kNational) == kMethodCount - 7);
+
+} // namespace
 
 void methodDefaults(int code, PrayerMethod &m)
 {
@@ -51,10 +115,17 @@ void methodDefaults(int code, PrayerMethod &m)
     m.fajrInterval = 0;
     m.imsakInterval = 0;
     m.nearestLatitude = 48.5;
-    m.highLatitudeRule = 5;
+    m.highLatitudeRule = HighLatitudeRule::Nearest;
     m.adjustOn = 0;
     for (double &adjust : m.minuteAdjust)
         adjust = 0;
+    m.maghribAngle = 0;
+    m.ramadanIshaInterval = 0;
+    m.twilightAtEvent = false;
+    m.asrAtEvent = false;
+    m.riseSetByHourAngle = false;
+    for (double &shift : m.shiftSeconds)
+        shift = 0;
 
     struct Row {
         double fajr, isha;
@@ -69,10 +140,27 @@ void methodDefaults(int code, PrayerMethod &m)
         m.ishaInterval = 0;
         return;
     }
-    m.fajrAngle = rows[code].fajr;
-    m.ishaAngle = rows[code].isha;
-    m.ishaInterval = rows[code].ishaInterval;
-    m.asrFactor = rows[code].asrFactor;
+    if (code < static_cast<int>(std::size(rows))) {
+        m.fajrAngle = rows[code].fajr;
+        m.ishaAngle = rows[code].isha;
+        m.ishaInterval = rows[code].ishaInterval;
+        m.asrFactor = rows[code].asrFactor;
+        return;
+    }
+    const NationalMethod &n = kNational[code - std::size(rows)];
+    m.fajrAngle = n.fajr;
+    m.ishaAngle = n.isha;
+    m.ishaInterval = n.ishaInterval;
+    m.ramadanIshaInterval = n.ramadanIshaInterval;
+    m.asrFactor = 1;
+    m.imsakAngle = n.imsakAngle;
+    m.maghribAngle = n.maghribAngle;
+    // Every national method finds Fajr and Isha where the Sun really is at that moment: by
+    // evening the midnight declination puts the Sun up to 0.2 deg off the angle.
+    m.twilightAtEvent = true;
+    m.asrAtEvent = n.asrAtEvent;
+    m.riseSetByHourAngle = n.riseSetByHourAngle;
+    std::copy(std::begin(n.shift), std::end(n.shift), m.shiftSeconds);
 }
 
 double depressionHourAngle(double latitude, double declinationRad, double angle)
@@ -190,6 +278,73 @@ double riseOrSet(const Location &place, const TopocentricDay &day, int which)
     return bisectCrossing(place, day, target, which);
 }
 
+namespace {
+
+// When the Sun is `angle` below the horizon in the morning (Rise) or evening (Set), on the Sun as
+// it moves through the day rather than with the day's midnight declination. `estimate` is the
+// answer by that declination, or kNoTime; Newton steps from it settle within a few steps.
+double twilightAt(const Location &place, const TopocentricDay &day, double angle, int which,
+                  double estimate)
+{
+    const double target = -angle;
+    if (estimate != kNoTime) {
+        const double cosPhi = std::cos(rad(place.latitude));
+        double m = estimate / 24.0;
+        for (int i = 0; i < 4 && std::isfinite(m); ++i) {
+            const SunAt sun = interpolatedSun(place, day, m);
+            m += (sun.altitude - target) * std::cos(rad(sun.altitude)) /
+                 (360.0 * std::cos(sun.declination) * cosPhi * std::sin(rad(sun.hourAngle)));
+        }
+        if (std::isfinite(m) && std::fabs(interpolatedSun(place, day, m).altitude - target) < 1e-4)
+            return m * 24.0;
+    }
+    // Near the lower transit the steps may not settle, and the Sun may just reach an angle
+    // that the midnight declination says it misses.
+    return bisectCrossing(place, day, target, which);
+}
+
+// Asr hour angle with the declination of the Asr moment itself (a few steps).
+double asrAt(const Location &place, const TopocentricDay &day, double transit, int asrFactor)
+{
+    double h = asrHourAngle(place.latitude, rad(day.declination[1]), asrFactor);
+    for (int i = 0; i < 3 && h != kNoTime; ++i) {
+        const double m = (transit + h) / 24.0;
+        const double delta =
+            interpolate(day.declination[0], day.declination[1], day.declination[2], m);
+        h = asrHourAngle(place.latitude, rad(delta), asrFactor);
+    }
+    return h;
+}
+
+// Sunrise or sunset as the method reckons it.
+double sunriseOrSunset(const Location &place, const PrayerMethod &method, const TopocentricDay &day,
+                       double transit, int which)
+{
+    if (!method.riseSetByHourAngle)
+        return riseOrSet(place, day, which);
+    const double h = depressionHourAngle(place.latitude, rad(day.declination[1]), 0.8333);
+    if (h == kNoTime)
+        return kNoTime;
+    return which == PrayerEngine::Rise ? transit - h : transit + h;
+}
+
+double nightPortion(HighLatitudeRule rule, double angle)
+{
+    switch (rule) {
+    case HighLatitudeRule::MiddleOfNight:
+        return 0.5;
+    case HighLatitudeRule::OneSeventh:
+        return 1.0 / 7.0;
+    case HighLatitudeRule::TwilightAngle:
+        return angle / 60.0;
+    case HighLatitudeRule::Nearest:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
 void toClockTime(double t, const Location &place, const PrayerMethod &method, PrayerTime &out,
                  int prayerIndex)
 {
@@ -201,6 +356,8 @@ void toClockTime(double t, const Location &place, const PrayerMethod &method, Pr
     }
     if (method.adjustOn == 1)
         t += method.minuteAdjust[prayerIndex == Imsak ? Fajr : prayerIndex] / 60.0;
+    if (prayerIndex >= 0 && prayerIndex <= Imsak)
+        t += method.shiftSeconds[prayerIndex] / 3600.0;
     if (t < 0)
         t = std::fmod(t, 24.0) + 24.0; // a time just before midnight of the day before
     const double minutes = (t - std::floor(t)) * 60.0;
@@ -311,30 +468,72 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
     const TopocentricDay &day = topocentric(jd, place);
     const double delta = rad(day.declination[1]);
 
-    // İmsak needs only the Fajr of its steeper angle: skip the rest of the day.
+    // İmsak needs only the Fajr of its steeper angle: skip the rest of the day (a portion of
+    // the night still needs the sunrise).
     const bool imsakOnly = mode == ImsakOnly;
+    const HighLatitudeRule rule = method.highLatitudeRule;
+    const bool byPortion = rule != HighLatitudeRule::Nearest;
     const double hf = depressionHourAngle(place.latitude, delta, method.fajrAngle);
     const double dhuhr = solarTransit(place.longitude, day);
-    double sunrise = 0, ha = 0, maghrib = 0, hi = 0;
+    double sunrise = 0, ha = 0, sunset = 0, hi = 0;
+    if (!imsakOnly || byPortion)
+        sunrise = sunriseOrSunset(place, method, day, dhuhr, Rise);
     if (!imsakOnly) {
-        sunrise = riseOrSet(place, day, Rise);
-        ha = asrHourAngle(place.latitude, delta, method.asrFactor);
-        maghrib = riseOrSet(place, day, Set);
+        ha = method.asrAtEvent ? asrAt(place, day, dhuhr, method.asrFactor)
+                               : asrHourAngle(place.latitude, delta, method.asrFactor);
+        sunset = sunriseOrSunset(place, method, day, dhuhr, Set);
         hi = depressionHourAngle(place.latitude, delta, method.ishaAngle);
     }
 
     double times[6] = {
         hf == kNoTime ? kNoTime : dhuhr - hf, sunrise, dhuhr,
-        ha == kNoTime ? kNoTime : dhuhr + ha, maghrib, hi == kNoTime ? kNoTime : dhuhr + hi,
+        ha == kNoTime ? kNoTime : dhuhr + ha, sunset,  hi == kNoTime ? kNoTime : dhuhr + hi,
     };
     int extreme[6] = {};
+    if (method.twilightAtEvent) {
+        times[Fajr] = twilightAt(place, day, method.fajrAngle, Rise, times[Fajr]);
+        if (!imsakOnly && method.ishaInterval == 0)
+            times[Isha] = twilightAt(place, day, method.ishaAngle, Set, times[Isha]);
+    }
+    if (!imsakOnly && method.maghribAngle > 0) {
+        const double hm = depressionHourAngle(place.latitude, delta, method.maghribAngle);
+        times[Maghrib] = hm == kNoTime ? kNoTime : dhuhr + hm;
+        if (method.twilightAtEvent)
+            times[Maghrib] = twilightAt(place, day, method.maghribAngle, Set, times[Maghrib]);
+    }
 
     // (For İmsak the search can only change Fajr, so only a missing Fajr starts it.)
-    const bool incomplete =
-        hf == kNoTime || sunrise == kNoTime || maghrib == kNoTime || hi == kNoTime;
+    const bool incomplete = times[Fajr] == kNoTime || sunrise == kNoTime || sunset == kNoTime ||
+                            (!imsakOnly && times[Isha] == kNoTime);
+    bool borrow = incomplete && rule == HighLatitudeRule::Nearest;
+    if (byPortion) {
+        double sunsetBefore = kNoTime, sunriseAfter = kNoTime;
+        neighbouringNights(place, method, jd, sunsetBefore, sunriseAfter);
+        if (sunrise != kNoTime && sunsetBefore != kNoTime) {
+            const double bound =
+                sunrise - nightPortion(rule, method.fajrAngle) * (sunrise - sunsetBefore);
+            if (times[Fajr] == kNoTime || times[Fajr] < bound) {
+                times[Fajr] = bound;
+                extreme[Fajr] = 1;
+            }
+        }
+        if (!imsakOnly && sunset != kNoTime && sunriseAfter != kNoTime) {
+            // A Maghrib by an angle is bounded like Isha (and Isha never comes before it).
+            for (const int i : {Maghrib, Isha}) {
+                const double angle = i == Isha ? method.ishaAngle : method.maghribAngle;
+                const double bound = sunset + nightPortion(rule, angle) * (sunriseAfter - sunset);
+                if ((i == Isha || angle > 0) && (times[i] == kNoTime || times[i] > bound)) {
+                    const bool afterMaghrib = i == Isha && times[Maghrib] != kNoTime;
+                    times[i] = afterMaghrib ? std::max(bound, times[Maghrib]) : bound;
+                    extreme[i] = 1;
+                }
+            }
+        }
+        // No night to divide (the Sun stays up): as the nearest-day rule does.
+        borrow = times[Fajr] == kNoTime || (!imsakOnly && times[Isha] == kNoTime);
+    }
     Twilight good;
-    if (incomplete && method.highLatitudeRule == 5 &&
-        nearestCompleteDay(place, method, daysInYear, jd, good)) {
+    if (borrow && nearestCompleteDay(place, method, daysInYear, jd, good)) {
         if (times[Fajr] == kNoTime) {
             times[Fajr] = good.transit - good.fajr;
             extreme[Fajr] = 1;
@@ -345,8 +544,21 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
         }
     }
 
+    if (!imsakOnly && method.maghribAngle > 0) {
+        if (times[Maghrib] == kNoTime && sunset != kNoTime) {
+            times[Maghrib] = sunset; // the Sun never sinks that far: the sunset stands in
+            extreme[Maghrib] = 1;
+        }
+        // A borrowed Isha may fall before a late Maghrib by its angle: not before it.
+        if (times[Maghrib] != kNoTime && times[Isha] != kNoTime && times[Isha] < times[Maghrib]) {
+            times[Isha] = times[Maghrib];
+            extreme[Isha] = 1;
+        }
+    }
+
     if (method.ishaInterval != 0) {
-        times[Isha] = maghrib == kNoTime ? kNoTime : maghrib + method.ishaInterval / 60.0;
+        times[Isha] =
+            times[Maghrib] == kNoTime ? kNoTime : times[Maghrib] + method.ishaInterval / 60.0;
         extreme[Isha] = 0; // a fixed time after Maghrib is no estimate
     }
 
@@ -354,6 +566,19 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
         out[i].isExtreme = extreme[i];
         toClockTime(times[i], place, method, out[i], imsakOnly ? static_cast<int>(Imsak) : i);
     }
+}
+
+void PrayerEngine::neighbouringNights(const Location &place, const PrayerMethod &method, double jd,
+                                      double &sunsetBefore, double &sunriseAfter)
+{
+    const TopocentricDay before = topocentricDay(before_, jd - 1, place);
+    const TopocentricDay after = topocentricDay(after_, jd + 1, place);
+    const double set =
+        sunriseOrSunset(place, method, before, solarTransit(place.longitude, before), Set);
+    const double rise =
+        sunriseOrSunset(place, method, after, solarTransit(place.longitude, after), Rise);
+    sunsetBefore = set == kNoTime ? kNoTime : set - 24.0;
+    sunriseAfter = rise == kNoTime ? kNoTime : rise + 24.0;
 }
 
 void PrayerEngine::prayerTimesForDay(const Location &place, const PrayerMethod &method,
@@ -386,6 +611,8 @@ PrayerTime PrayerEngine::imsakForDay(const Location &place, const PrayerMethod &
     steeper.fajrAngle += steeper.imsakAngle;
     PrayerTime imsak;
     solveDay(place, steeper, info.daysInYear, info.julianDay, &imsak, ImsakOnly);
+    if (method.imsakAngle == 0)
+        return imsak; // İmsak is Fajr, estimated or not
     if (imsak.isExtreme == 1 || !imsak.exists()) {
         // No real İmsak tonight: ten minutes before the (possibly borrowed) Fajr.
         PrayerMethod adjusted = method;

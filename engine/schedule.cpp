@@ -1,5 +1,7 @@
 #include "schedule.h"
 
+#include "hicrimiladihesap.h"
+
 #include <cmath>
 
 namespace ravla {
@@ -16,7 +18,36 @@ PrayerMethod methodFor(const ScheduleInputs &in)
     }
     method.asrFactor = in.hanafi ? 2 : 1;
     method.rounding = 0;
+    switch (in.highLatitudeRule) { // a number that names no rule keeps the default
+    case HighLatitudeRule::Nearest:
+    case HighLatitudeRule::MiddleOfNight:
+    case HighLatitudeRule::OneSeventh:
+    case HighLatitudeRule::TwilightAngle:
+        method.highLatitudeRule = in.highLatitudeRule;
+        break;
+    }
+    if (method.ramadanIshaInterval != 0 && inRamadan(in.date, hijriCorrection(in)))
+        method.ishaInterval = method.ramadanIshaInterval;
+    for (int i = 0; i < 7; ++i) {
+        if (in.offsets[i] >= -kMaxOffsetMinutes && in.offsets[i] <= kMaxOffsetMinutes)
+            method.shiftSeconds[i] += in.offsets[i] * 60.0;
+    }
     return method;
+}
+
+int hijriCorrection(const ScheduleInputs &in)
+{
+    const int n = in.hijriOffset;
+    return n >= -kMaxHijriOffset && n <= kMaxHijriOffset ? n : 0;
+}
+
+bool inRamadan(const CivilDate &date, int hijriOffset)
+{
+    if (civilDayNumber(date) == 0)
+        return false;
+    HicriMiladiHesap hijri;
+    hijri.Hesapla(date.day, date.month, date.year, hijriOffset);
+    return hijri.ay == 9;
 }
 
 bool dstInForce(const DstRule &rule, const CivilDate &date)

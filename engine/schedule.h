@@ -26,6 +26,11 @@ struct ScheduleInputs {
     double ishaAngle = 0;
     bool hanafi = false;
     DstRule dst;
+    // The user's own minutes on top of the method's, in PrayerIndex order: Fajr, sunrise,
+    // Dhuhr, Asr, Maghrib, Isha, İmsak. Each -30..30; anything else counts as 0.
+    int offsets[7] = {};
+    HighLatitudeRule highLatitudeRule = HighLatitudeRule::Nearest;
+    int hijriOffset = 0; // days, -2..2 (else 0): decides Ramadan for the methods that ask
 
     bool operator==(const ScheduleInputs &) const = default;
 };
@@ -40,6 +45,12 @@ struct DaySchedule {
 };
 
 PrayerMethod methodFor(const ScheduleInputs &inputs);
+inline constexpr int kMaxOffsetMinutes = 30;
+inline constexpr int kMaxHijriOffset = 2;
+// The user's Hijri correction as used: out of range counts as none.
+int hijriCorrection(const ScheduleInputs &inputs);
+// Whether the date falls in Ramadan by the program's Hijri calendar, moved by `hijriOffset` days.
+bool inRamadan(const CivilDate &date, int hijriOffset);
 bool dstInForce(const DstRule &rule, const CivilDate &date);
 // Hours the rule moves the clock on that date: 0 or 1, or a zone's own shift.
 double dstShift(const DstRule &rule, const CivilDate &date);

@@ -80,6 +80,36 @@ BENCHMARK_CAPTURE(BM_YearOfDays, 90N_MWL, Location{0.0, 90.0, 0, 0, 0, 1010, 10}
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_YearOfDays, 41N_custom_90_90, istanbul, 90, 90)->Unit(benchmark::kMillisecond);
 
+// (b') The same with a national method, whose Fajr and Isha are solved at their own moment,
+// and with a portion-of-the-night rule, which also needs the neighbouring days' sunrise and sunset.
+void BM_YearOfDaysMethod(benchmark::State &state, Location place, int code, HighLatitudeRule rule)
+{
+    namespace chr = std::chrono;
+    PrayerMethod m = method(code);
+    m.highLatitudeRule = rule;
+    std::vector<CivilDate> dates;
+    for (chr::sys_days d{chr::year{2026} / 1 / 1}; d <= chr::sys_days{chr::year{2026} / 12 / 31};
+         d += chr::days{1}) {
+        const chr::year_month_day ymd{d};
+        dates.push_back({int(unsigned(ymd.day())), int(unsigned(ymd.month())), int(ymd.year())});
+    }
+    for (auto _ : state) {
+        PrayerEngine engine;
+        for (const CivilDate &date : dates)
+            solveDay(engine, place, m, date);
+    }
+    state.counters["per_day"] = benchmark::Counter(static_cast<double>(dates.size()),
+                                                   benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
+}
+BENCHMARK_CAPTURE(BM_YearOfDaysMethod, 41N_Diyanet, istanbul, 8, HighLatitudeRule::Nearest)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_YearOfDaysMethod, 41N_Morocco, istanbul, 17, HighLatitudeRule::Nearest)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_YearOfDaysMethod, 65N_MWL_angle, Location{25.0, 65.0, 2, 0, 0, 1010, 10}, 5,
+                  HighLatitudeRule::TwilightAngle)
+    ->Unit(benchmark::kMillisecond);
+
 // (c) No true night at 65 N, on an engine that has seen no other day: one whole search.
 void BM_HighLatitudeDay(benchmark::State &state)
 {

@@ -43,6 +43,40 @@ private slots:
         QCOMPARE(text(h), expected);
     }
 
+    // The user's correction moves the Hijri date by whole days across the ends of months and
+    // years of both calendars (1 Ramadan 1447 is 17 February 2026, 1 Muharram 1448 16 June 2026,
+    // and Dhu al-Hijja 1447 has 30 days).
+    void correction_data()
+    {
+        QTest::addColumn<int>("gun");
+        QTest::addColumn<int>("ay");
+        QTest::addColumn<int>("yil");
+        QTest::addColumn<int>("duzeltme");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("into Ramadan") << 16 << 2 << 2026 << 1 << "1.9.1447 رمضان";
+        QTest::newRow("two days into Ramadan") << 15 << 2 << 2026 << 2 << "1.9.1447 رمضان";
+        QTest::newRow("back into Shaban") << 17 << 2 << 2026 << -1 << "29.8.1447 شعبان";
+        QTest::newRow("two days back") << 18 << 2 << 2026 << -2 << "29.8.1447 شعبان";
+        QTest::newRow("past the 30th") << 18 << 3 << 2026 << 1 << "1.10.1447 شوّال";
+        QTest::newRow("into the new year") << 15 << 6 << 2026 << 1 << "1.1.1448 محرم";
+        QTest::newRow("two days into it") << 14 << 6 << 2026 << 2 << "1.1.1448 محرم";
+        QTest::newRow("back into the old year") << 16 << 6 << 2026 << -1 << "30.12.1447 ذو الحجة";
+        QTest::newRow("two days back into it") << 17 << 6 << 2026 << -2 << "30.12.1447 ذو الحجة";
+        QTest::newRow("over New Year's Eve") << 31 << 12 << 2026 << 2 << "24.7.1448 رجب";
+        QTest::newRow("back over New Year") << 1 << 1 << 2027 << -1 << "22.7.1448 رجب";
+    }
+    void correction()
+    {
+        QFETCH(int, gun);
+        QFETCH(int, ay);
+        QFETCH(int, yil);
+        QFETCH(int, duzeltme);
+        QFETCH(QString, expected);
+        HicriMiladiHesap h;
+        h.Hesapla(gun, ay, yil, duzeltme);
+        QCOMPARE(text(h), expected);
+    }
+
     void wholePart_data()
     {
         QTest::addColumn<double>("x");

@@ -95,6 +95,20 @@ double altitudeAt(const Place &place, const CivilDate &date, double hours)
            kDegToRad;
 }
 
+// When, between two moments (hours of the date's clock), the Sun's geometric altitude passes
+// `target`, found by halving; NaN when it stays on one side.
+double crossing(const Place &place, const CivilDate &date, double target, double from, double to)
+{
+    const bool rising = altitudeAt(place, date, from) < target;
+    if (rising == (altitudeAt(place, date, to) < target))
+        return std::numeric_limits<double>::quiet_NaN();
+    for (int i = 0; i < 50; ++i) {
+        const double mid = (from + to) / 2;
+        ((altitudeAt(place, date, mid) < target) == rising ? from : to) = mid;
+    }
+    return (from + to) / 2;
+}
+
 // Every date of a year, in order.
 std::vector<CivilDate> year(int y)
 {
@@ -113,6 +127,7 @@ std::vector<CivilDate> year(int y)
 Q_DECLARE_METATYPE(Place)
 Q_DECLARE_METATYPE(ravla::CivilDate)
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(ravla::HighLatitudeRule)
 
 class TestPrayerTimes : public QObject
 {
@@ -155,6 +170,64 @@ private slots:
         QCOMPARE(got.join(' '), expected);
         if (code >= 6)
             QCOMPARE(gap(d.t[Maghrib], d.t[Isha]), 90 * 60);
+    }
+
+    // The first seven methods give what they gave before the national ones came, to the second
+    // (Istanbul in December, Berlin in June, Jakarta in March).
+    void firstSevenUnchanged_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("1") << 1
+                           << QStringList{
+                                  "5:24:00 7:13:18 11:54:32 14:17:40 16:35:35 18:14:11 5:15:52",
+                                  "0:26:35* 3:43:14 12:08:11 16:33:07 20:33:07 22:41:32* 0:16:35*",
+                                  "4:39:27 5:56:47 12:00:07 15:10:14 18:03:22 19:12:43 4:33:25"};
+        QTest::newRow("2") << 2
+                           << QStringList{
+                                  "5:34:54 7:13:18 11:54:32 14:17:40 16:35:35 18:14:11 5:26:43",
+                                  "0:27:57* 3:43:14 12:08:11 16:33:07 20:33:07 23:37:33* 0:17:57*",
+                                  "4:47:30 5:56:47 12:00:07 15:10:14 18:03:22 19:12:43 4:41:28"};
+        QTest::newRow("3") << 3
+                           << QStringList{
+                                  "5:34:54 7:13:18 11:54:32 14:55:10 16:35:35 18:14:11 5:26:43",
+                                  "0:27:57* 3:43:14 12:08:11 17:48:10 20:33:07 23:37:33* 0:17:57*",
+                                  "4:47:30 5:56:47 12:00:07 16:17:53 18:03:22 19:12:43 4:41:28"};
+        QTest::newRow("4") << 4
+                           << QStringList{
+                                  "5:51:24 7:13:18 11:54:32 14:17:40 16:35:35 17:57:41 5:43:07",
+                                  "0:20:29* 3:43:14 12:08:11 16:33:07 20:33:07 23:48:54* 0:10:29*",
+                                  "4:59:35 5:56:47 12:00:07 15:10:14 18:03:22 19:00:38 4:53:33"};
+        QTest::newRow("5") << 5
+                           << QStringList{
+                                  "5:34:54 7:13:18 11:54:32 14:17:40 16:35:35 18:08:43 5:26:43",
+                                  "0:27:57* 3:43:14 12:08:11 16:33:07 20:33:07 23:01:55* 0:17:57*",
+                                  "4:47:30 5:56:47 12:00:07 15:10:14 18:03:22 19:08:41 4:41:28"};
+        QTest::newRow("6") << 6
+                           << QStringList{
+                                  "5:29:26 7:13:18 11:54:32 14:17:40 16:35:35 18:05:35 5:21:17",
+                                  "0:24:32* 3:43:14 12:08:11 16:33:07 20:33:07 22:03:07 0:14:32*",
+                                  "4:43:29 5:56:47 12:00:07 15:10:14 18:03:22 19:33:22 4:37:26"};
+        QTest::newRow("7") << 7
+                           << QStringList{
+                                  "5:26:43 7:13:18 11:54:32 14:17:40 16:35:35 18:05:35 5:18:34",
+                                  "0:24:55* 3:43:14 12:08:11 16:33:07 20:33:07 22:03:07 0:14:55*",
+                                  "4:41:28 5:56:47 12:00:07 15:10:14 18:03:22 19:33:22 4:35:25"};
+    }
+    void firstSevenUnchanged()
+    {
+        QFETCH(int, code);
+        QFETCH(QStringList, expected);
+        const std::pair<Place, CivilDate> days[] = {
+            {istanbul, {5, 12, 2026}}, {berlin, {21, 6, 2026}}, {jakarta, {20, 3, 2026}}};
+        for (int k = 0; k < 3; ++k) {
+            const Day d = solve(days[k].first, method(code), days[k].second);
+            QStringList got;
+            for (const PrayerTime &t : d.t)
+                got << QString::asprintf("%d:%02d:%02d%s", t.hour, t.minute, t.second,
+                                         t.isExtreme ? "*" : "");
+            QCOMPARE(got.join(' '), expected[k]);
+        }
     }
 
     // Without a true night Fajr and Isha come from the nearest day with one, İmsak ten minutes
@@ -207,6 +280,78 @@ private slots:
             QCOMPARE(d.t[Imsak].isExtreme, 1);
             QCOMPARE(gap(d.t[Imsak], d.t[Fajr]), 600);
         }
+    }
+
+    // The portion rules, from their definition: the night runs from sunset to the next sunrise;
+    // Fajr is no earlier than the portion of the night before sunrise, Isha no later than the
+    // portion after sunset (a half, a seventh, or the angle / 60), and a time taken from the rule
+    // is marked. Both where the Sun never reaches the angle and where it does, too late.
+    void nightPortions_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<HighLatitudeRule>("rule");
+        QTest::addColumn<double>("portion"); // of the night; 0: the angle / 60
+        for (const double latitude : {55.0, 60.0, 65.0}) {
+            const QByteArray n = QByteArray::number(latitude) + " N, ";
+            QTest::newRow(n + "middle") << latitude << HighLatitudeRule::MiddleOfNight << 0.5;
+            QTest::newRow(n + "seventh") << latitude << HighLatitudeRule::OneSeventh << 1.0 / 7;
+            QTest::newRow(n + "angle") << latitude << HighLatitudeRule::TwilightAngle << 0.0;
+        }
+    }
+    void nightPortions()
+    {
+        QFETCH(double, latitude);
+        QFETCH(HighLatitudeRule, rule);
+        QFETCH(double, portion);
+        const Place place{latitude, 30, 2}; // the Sun culminates near 12:00
+        const double rise = -0.817;         // the Sun's centre at sunrise, refraction taken out
+        int bounded = 0;
+        for (const int code : {5, 19}) { // 18/17 deg, and 12/12 deg that 55 N reaches early in June
+            PrayerMethod m = method(code);
+            m.highLatitudeRule = rule;
+            for (const CivilDate &date : {CivilDate{5, 6, 2026}, CivilDate{21, 6, 2026}}) {
+                const Day d = solve(place, m, date);
+                const double sunsetBefore = crossing(place, date, rise, -12, 0);
+                const double sunrise = crossing(place, date, rise, 0, 12);
+                const double sunset = crossing(place, date, rise, 12, 24);
+                const double sunriseAfter = crossing(place, date, rise, 24, 36);
+                const auto expect = [&](int i, double angle) {
+                    const double share = portion > 0 ? portion : angle / 60;
+                    const double bound = i == Fajr ? sunrise - share * (sunrise - sunsetBefore)
+                                                   : sunset + share * (sunriseAfter - sunset);
+                    const double real = i == Fajr ? crossing(place, date, -angle, 0, 12)
+                                                  : crossing(place, date, -angle, 12, 24);
+                    const bool useBound =
+                        std::isnan(real) || (i == Fajr ? real < bound : real > bound);
+                    const double want = useBound ? bound : real;
+                    const int diff = ((seconds(d.t[i]) - int(std::lround(want * 3600))) % 86400 +
+                                      86400 + 43200) %
+                                         86400 -
+                                     43200;
+                    QVERIFY2(std::abs(diff) <= 20 && d.t[i].isExtreme == int(useBound),
+                             qPrintable(QString::asprintf(
+                                 "code %d, %d June, %s: %s, %d s off", code, date.day,
+                                 i == Fajr ? "Fajr" : "Isha", qPrintable(text(d.t[i])), diff)));
+                    bounded += useBound;
+                };
+                expect(Fajr, m.fajrAngle);
+                expect(Isha, m.ishaAngle);
+                // İmsak follows a marked Fajr by the program's ten minutes.
+                if (d.t[Fajr].isExtreme) {
+                    QCOMPARE(gap(d.t[Imsak], d.t[Fajr]), 600);
+                    QCOMPARE(d.t[Imsak].isExtreme, 1);
+                }
+            }
+        }
+        QVERIFY(bounded >= 4);
+
+        // Under the midnight sun there is no night to divide: the nearest day's twilight again.
+        PrayerMethod m = method(5);
+        const Day nearest = solve(Place{70, 25, 1}, m, {21, 6, 2026});
+        m.highLatitudeRule = rule;
+        const Day ruled = solve(Place{70, 25, 1}, m, {21, 6, 2026});
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(ruled.t[i], nearest.t[i]);
     }
 
     // Asr when the shadow is the object times the factor plus the noon shadow, on whichever side
@@ -308,6 +453,70 @@ private slots:
             else
                 QCOMPARE(gap(d.t[Maghrib], d.t[Isha]), 90 * 60);
         }
+    }
+
+    // The national methods find Fajr, Isha (and Tehran's Maghrib) where the Sun really is at
+    // that moment: before the authority's safety minutes and rounding, the Sun's depression
+    // there is the published angle to a hundredth of a degree, whatever the season.
+    void nationalAngles_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<double>("fajr");
+        QTest::addColumn<double>("isha");    // 0: a fixed time after Maghrib
+        QTest::addColumn<double>("maghrib"); // 0: at sunset
+        QTest::newRow("Diyanet") << 8 << 18.0 << 17.0 << 0.0;
+        QTest::newRow("Umm al-Qura today") << 9 << 18.5 << 0.0 << 0.0;
+        QTest::newRow("Dubai") << 10 << 18.2 << 18.2 << 0.0;
+        QTest::newRow("Kuwait") << 11 << 18.0 << 17.5 << 0.0;
+        QTest::newRow("Qatar") << 12 << 18.0 << 0.0 << 0.0;
+        QTest::newRow("MUIS") << 13 << 20.0 << 18.0 << 0.0;
+        QTest::newRow("JAKIM") << 14 << 18.0 << 18.0 << 0.0;
+        QTest::newRow("Kemenag") << 15 << 20.0 << 18.0 << 0.0;
+        QTest::newRow("Egypt today") << 16 << 19.5 << 17.5 << 0.0;
+        QTest::newRow("Morocco") << 17 << 19.0 << 17.0 << 0.0;
+        QTest::newRow("Tehran") << 18 << 17.7 << 14.0 << 4.5;
+        QTest::newRow("UOIF") << 19 << 12.0 << 12.0 << 0.0;
+        QTest::newRow("Russia") << 20 << 16.0 << 15.0 << 0.0;
+    }
+    void nationalAngles()
+    {
+        QFETCH(int, code);
+        QFETCH(double, fajr);
+        QFETCH(double, isha);
+        QFETCH(double, maghrib);
+        PrayerMethod m = method(code);
+        for (double &shift : m.shiftSeconds)
+            shift = 0;
+        const double imsak = m.imsakAngle == 0 ? fajr : fajr + 1.5;
+        int checked = 0;
+        QString wrong;
+        PrayerEngine engine;
+        for (const Place &place : {istanbul, jakarta, berlin, Place{-33.9, 18.4, 2},
+                                   Place{55.75, 37.6, 3}, Place{21.3, -157.86, -10}}) {
+            for (const CivilDate &date :
+                 {CivilDate{19, 2, 2026}, CivilDate{21, 3, 2026}, CivilDate{21, 6, 2026},
+                  CivilDate{20, 9, 2026}, CivilDate{5, 12, 2026}}) {
+                const Day d = solve(engine, place, m, date);
+                const auto check = [&](int i, double angle) {
+                    if (angle == 0 || d.t[i].isExtreme || !d.t[i].exists())
+                        return;
+                    const double got = -skyAt(place, date, d.t[i]).altitude;
+                    if (std::fabs(got - angle) > 0.01)
+                        wrong += QString::asprintf("%d.%d at %.1f N: %s at %.4f deg\n", date.day,
+                                                   date.month, place.latitude,
+                                                   qPrintable(text(d.t[i])), got);
+                    ++checked;
+                };
+                check(Fajr, fajr);
+                check(Isha, isha);
+                check(Imsak, imsak);
+                check(Maghrib, maghrib);
+                if (isha == 0)
+                    QCOMPARE(gap(d.t[Maghrib], d.t[Isha]), 90 * 60);
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QVERIFY(checked > 40);
     }
 
     // Near the midnight sun and the polar night the Sun grazes the horizon: every sunrise and

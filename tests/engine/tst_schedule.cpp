@@ -119,6 +119,106 @@ private slots:
         QCOMPARE(text(computeFresh(in)), text(computeFresh(reference)));
     }
 
+    // The user's minutes move one time by exactly that much, to the second, through midnight
+    // either way; the other times stay. A number outside -30..30 counts as none.
+    void offsets_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<double>("timeZone");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("moved"); // minutes
+        // At UTC-3.4 Istanbul's Fajr falls at 0:10, at UTC+7.7 its Isha at 23:50.
+        QTest::newRow("Fajr -30 into the evening before") << 5 << -3.4 << int(Fajr) << -30 << -30;
+        QTest::newRow("Isha +30 past midnight") << 5 << 7.7 << int(Isha) << 30 << 30;
+        QTest::newRow("Imsak -30") << 5 << 2.0 << int(Imsak) << -30 << -30;
+        QTest::newRow("sunrise +30") << 5 << 2.0 << int(Sunrise) << 30 << 30;
+        QTest::newRow("Dhuhr -1") << 5 << 2.0 << int(Dhuhr) << -1 << -1;
+        QTest::newRow("Asr +30") << 5 << 2.0 << int(Asr) << 30 << 30;
+        QTest::newRow("Maghrib on top of Diyanet's own") << 8 << 3.0 << int(Maghrib) << -30 << -30;
+        QTest::newRow("Isha of a fixed interval") << 9 << 3.0 << int(Isha) << 30 << 30;
+        QTest::newRow("31 counts as none") << 5 << 2.0 << int(Asr) << 31 << 0;
+        QTest::newRow("-31 counts as none") << 5 << 2.0 << int(Fajr) << -31 << 0;
+    }
+    void offsets()
+    {
+        QFETCH(int, code);
+        QFETCH(double, timeZone);
+        QFETCH(int, entry);
+        QFETCH(int, minutes);
+        QFETCH(int, moved);
+        ScheduleInputs in = istanbul();
+        in.methodCode = code;
+        in.timeZone = timeZone;
+        const DaySchedule plain = computeFresh(in);
+        in.offsets[entry] = minutes;
+        const DaySchedule shifted = computeFresh(in);
+        for (int i = 0; i < 7; ++i) {
+            const PrayerTime &a = plain.times[i], &b = shifted.times[i];
+            QVERIFY(b.hour >= 0 && b.hour < 24); // no daylight saving here: a clock time
+            const int was = a.hour * 3600 + a.minute * 60 + a.second;
+            const int now = b.hour * 3600 + b.minute * 60 + b.second;
+            QCOMPARE(now, ((was + (i == entry ? moved * 60 : 0)) % 86400 + 86400) % 86400);
+        }
+        if (moved != 0 && timeZone != 2.0 && timeZone != 3.0)
+            QVERIFY(std::abs(shifted.times[entry].hour - plain.times[entry].hour) == 23);
+    }
+
+    // Umm al-Qura's Isha is two hours after Maghrib in Ramadan, by the program's Hijri date with
+    // the user's correction (1 Ramadan 1447 is 17 February 2026, 1 Shawwal 19 March).
+    void ramadanIsha_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<CivilDate>("date");
+        QTest::addColumn<int>("hijriOffset");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("29 Shaban") << 9 << CivilDate{16, 2, 2026} << 0 << 90;
+        QTest::newRow("1 Ramadan") << 9 << CivilDate{17, 2, 2026} << 0 << 120;
+        QTest::newRow("30 Ramadan") << 9 << CivilDate{18, 3, 2026} << 0 << 120;
+        QTest::newRow("1 Shawwal") << 9 << CivilDate{19, 3, 2026} << 0 << 90;
+        QTest::newRow("moved a day on") << 9 << CivilDate{16, 2, 2026} << 1 << 120;
+        QTest::newRow("moved two days back") << 9 << CivilDate{18, 2, 2026} << -2 << 90;
+        QTest::newRow("Shawwal moved back") << 9 << CivilDate{19, 3, 2026} << -1 << 120;
+        QTest::newRow("3 counts as none") << 9 << CivilDate{16, 2, 2026} << 3 << 90;
+        QTest::newRow("code 6 keeps 90") << 6 << CivilDate{17, 2, 2026} << 0 << 90;
+    }
+    void ramadanIsha()
+    {
+        QFETCH(int, code);
+        QFETCH(CivilDate, date);
+        QFETCH(int, hijriOffset);
+        QFETCH(int, minutes);
+        ScheduleInputs in{.date = date,
+                          .latitude = 21.4225,
+                          .longitude = 39.8262,
+                          .timeZone = 3,
+                          .dst = {DstRule::None}};
+        in.methodCode = code;
+        in.hijriOffset = hijriOffset;
+        const DaySchedule s = computeFresh(in);
+        const auto seconds = [](const PrayerTime &t) {
+            return t.hour * 3600 + t.minute * 60 + t.second;
+        };
+        QCOMPARE(seconds(s.times[Isha]) - seconds(s.times[Maghrib]), minutes * 60);
+    }
+
+    // The chosen high-latitude rule reaches the engine; a number that names none is the default.
+    void highLatitudeChoice()
+    {
+        ScheduleInputs in{.date = {21, 6, 2026},
+                          .latitude = 60,
+                          .longitude = 25,
+                          .timeZone = 2,
+                          .dst = {DstRule::None}};
+        const DaySchedule nearest = computeFresh(in);
+        in.highLatitudeRule = HighLatitudeRule::MiddleOfNight;
+        const DaySchedule middle = computeFresh(in);
+        QVERIFY(text(middle) != text(nearest));
+        QCOMPARE(middle.times[Fajr].isExtreme, 1);
+        in.highLatitudeRule = static_cast<HighLatitudeRule>(7);
+        QCOMPARE(text(computeFresh(in)), text(nearest));
+    }
+
     // The kept result is handed out only while nothing it depends on has changed.
     void recomputesOnlyOnChange()
     {
@@ -133,6 +233,14 @@ private slots:
         QCOMPARE(calc.generation(), first + 1);
         in.date.day = 6;
         QCOMPARE(text(calc.compute(in)), text(computeFresh(in)));
+        const unsigned long before = calc.generation();
+        in.offsets[Isha] = 1;
+        calc.compute(in);
+        in.hijriOffset = 1;
+        calc.compute(in);
+        in.highLatitudeRule = HighLatitudeRule::OneSeventh;
+        calc.compute(in);
+        QCOMPARE(calc.generation(), before + 3);
     }
 };
 

@@ -88,6 +88,12 @@ private slots:
     void daylightSaving();
     void zone_data();
     void zone();
+    void ownMinutes_data();
+    void ownMinutes();
+    void highLatitude_data();
+    void highLatitude();
+    void hijriOffset_data();
+    void hijriOffset();
     void run_data();
     void run();
     void json();
@@ -211,6 +217,105 @@ void TestVakit::zone()
     QCOMPARE(fixed, plain);
 }
 
+// Each of the seven minutes lands on its own column (İmsak first, as the columns run) and
+// moves it by exactly that much, through midnight too.
+void TestVakit::ownMinutes_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("offsets");
+
+    QTest::newRow("every column its own")
+        << kIstanbul + QStringList{"--date", "2026-12-05"} << "1,-2,3,-4,5,-6,7";
+    QTest::newRow("the edges") << kIstanbul + QStringList{"--date", "2026-12-05"}
+                               << "-30,30,-30,30,-30,30,-30";
+    QTest::newRow("on top of Diyanet's own")
+        << kIstanbul + QStringList{"--date", "2026-02-19", "--method", "8"} << "0,0,-30,0,0,+30,0";
+    // At UTC+7.7 Istanbul's Isha falls at 23:50; with --dst none no time reads 24:xx.
+    QTest::newRow("Isha past midnight")
+        << QStringList{"--lat", "41", "--lon", "29", "--tz", "7.7", "--dst", "none"}
+        << "0,0,0,0,0,0,30";
+}
+
+void TestVakit::ownMinutes()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, offsets);
+
+    const QStringList plain = csvRows(args).value(0).split(',');
+    const QStringList moved = csvRows(args + QStringList{"--offsets", offsets}).value(0).split(',');
+    QVERIFY(plain.size() == 10 && moved.size() == 10);
+    const QStringList minutes = offsets.split(',');
+    for (int i = 1; i <= 7; ++i) {
+        const int want =
+            ((seconds(plain[i]) + minutes[i - 1].toInt() * 60) % 86400 + 86400) % 86400;
+        QCOMPARE(seconds(moved[i]) % 86400, want);
+    }
+    QCOMPARE(moved.mid(8), plain.mid(8));
+}
+
+// The rule reaches the timetable (its definition is checked in the engine's tests): Berlin in
+// June has no true night for 18 deg, so each rule gives Fajr and Isha of its own, marked.
+void TestVakit::highLatitude_data()
+{
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QString>("footnote");
+
+    QTest::newRow("nearest") << "nearest"
+                             << "taken from the nearest day on which it does";
+    QTest::newRow("middle") << "middle"
+                            << "bounded by the middle of the night";
+    QTest::newRow("seventh") << "seventh"
+                             << "bounded by the one-seventh of the night";
+    QTest::newRow("angle") << "angle"
+                           << "bounded by the twilight angle (angle/60 of the night)";
+}
+
+void TestVakit::highLatitude()
+{
+    QFETCH(QString, rule);
+    QFETCH(QString, footnote);
+
+    const QStringList day = kBerlin + QStringList{"--date", "2026-06-21"};
+    const QStringList nearest = csvRows(day).value(0).split(',');
+    const QStringList ruled = csvRows(day + QStringList{"--high-lat", rule}).value(0).split(',');
+    QVERIFY(ruled.size() == 10 && nearest.size() == 10);
+    for (const int i : {2, 7}) { // Fajr, Isha
+        QVERIFY(ruled[i].endsWith('*'));
+        QCOMPARE(ruled[i] == nearest[i], rule == "nearest");
+    }
+    QCOMPARE(ruled.mid(3, 4), nearest.mid(3, 4)); // sunrise to Maghrib are the day's own
+    const Run r = calistir(day + QStringList{"--high-lat", rule});
+    QVERIFY2(r.out.contains(footnote.toUtf8()), r.out.constData());
+}
+
+void TestVakit::hijriOffset_data()
+{
+    QTest::addColumn<QString>("offset");
+    QTest::addColumn<QString>("hijri"); // of 16 February 2026, 29 Shaban 1447 uncorrected
+
+    QTest::newRow("none") << "0"
+                          << "29.8.1447";
+    QTest::newRow("a day on") << "1"
+                              << "1.9.1447";
+    QTest::newRow("two days back") << "-2"
+                                   << "27.8.1447";
+}
+
+void TestVakit::hijriOffset()
+{
+    QFETCH(QString, offset);
+    QFETCH(QString, hijri);
+
+    const QStringList args =
+        kIstanbul + QStringList{"--date",         "2026-02-16", "--method", "9",
+                                "--hijri-offset", offset,       "--dst",    "none"};
+    const QStringList row = csvRows(args).value(0).split(',');
+    QCOMPARE(row.value(8), hijri);
+    // Umm al-Qura's Ramadan Isha follows the corrected date.
+    const int ishaAfterMaghrib = seconds(row.value(7)) - seconds(row.value(6));
+    QCOMPARE(ishaAfterMaghrib, hijri.startsWith("1.9.") ? 7200 : 5400);
+}
+
 void TestVakit::run_data()
 {
     QTest::addColumn<QString>("first");
@@ -278,8 +383,22 @@ void TestVakit::text_data()
                                    << QStringList{"Custom angles 18.5\u00b0/17\u00b0", "UTC-3.5"};
     QTest::newRow("flagged times, footnote") << kBerlin + QStringList{"--date", "2026-06-21"}
                                              << QStringList{"1:27:57*", "24:01:55*", "\n* "};
-    QTest::newRow("help") << QStringList{"--help"}
-                          << QStringList{"--dst FIRST..END", "--format json", "fajrExtreme"};
+    QTest::newRow("own minutes, rule, Hijri")
+        << kIstanbul + QStringList{"--offsets", "0,0,0,0,0,2,-1", "--high-lat",
+                                   "seventh",   "--hijri-offset", "-1"}
+        << QStringList{"Own minutes: Maghrib +2, Isha -1\n",
+                       "High latitudes: one-seventh of the night\n",
+                       "Hijri date moved by -1 day\n"};
+    QTest::newRow("Diyanet") << kIstanbul + QStringList{"--method", "8"}
+                             << QStringList{"Method: Diyanet İşleri Başkanlığı\n",
+                                            "High latitudes: nearest day"};
+    QTest::newRow("help") << QStringList{"--help"} << QStringList{"--dst FIRST..END",
+                                                                  "--format json",
+                                                                  "fajrExtreme",
+                                                                  "20  Spiritual Administration",
+                                                                  "--offsets I,F,S,D,A,M,N",
+                                                                  "--high-lat RULE",
+                                                                  "--hijri-offset N"};
 }
 
 void TestVakit::text()
@@ -307,7 +426,25 @@ void TestVakit::badInput_data()
     QTest::newRow("unknown option") << kIstanbul + QStringList{"--month", "3"} << "--month";
     QTest::newRow("method and custom")
         << kIstanbul + QStringList{"--custom", "18,17", "--method", "2"} << "--custom";
-    QTest::newRow("method 8") << kIstanbul + QStringList{"--method", "8"} << "--method";
+    QTest::newRow("method 21") << kIstanbul + QStringList{"--method", "21"} << "--method";
+    QTest::newRow("six offsets") << kIstanbul + QStringList{"--offsets", "0,0,0,0,0,0"}
+                                 << "--offsets needs seven";
+    QTest::newRow("eight offsets")
+        << kIstanbul + QStringList{"--offsets", "0,0,0,0,0,0,0,0"} << "--offsets needs seven";
+    QTest::newRow("offset not whole")
+        << kIstanbul + QStringList{"--offsets", "0,0,0,0,0,1.5,0"} << "--offsets needs seven";
+    QTest::newRow("offset empty") << kIstanbul + QStringList{"--offsets", "0,,0,0,0,0,0"}
+                                  << "--offsets needs seven";
+    QTest::newRow("offset beyond 30") << kIstanbul + QStringList{"--offsets", "0,0,0,0,0,31,0"}
+                                      << "Maghrib must be between -30 and 30, got 31";
+    QTest::newRow("offset below -30") << kIstanbul + QStringList{"--offsets=-31,0,0,0,0,0,0"}
+                                      << "Imsak must be between -30 and 30, got -31";
+    QTest::newRow("unknown rule") << kIstanbul + QStringList{"--high-lat", "north"}
+                                  << "--high-lat needs nearest, middle, seventh or angle";
+    QTest::newRow("Hijri offset 3") << kIstanbul + QStringList{"--hijri-offset", "3"}
+                                    << "--hijri-offset must be between -2 and 2, got 3";
+    QTest::newRow("Hijri offset not whole") << kIstanbul + QStringList{"--hijri-offset", "1.0"}
+                                            << "--hijri-offset needs a whole number";
     QTest::newRow("custom angle above 90")
         << kIstanbul + QStringList{"--custom", "18,91"} << "--custom";
     QTest::newRow("too many days") << kIstanbul + QStringList{"--days", "36601"} << "--days";

@@ -151,6 +151,49 @@ ravla::DstRule dstRule(std::string_view text)
     return rule;
 }
 
+// Seven whole minutes, İmsak first as in the timetable, into the engine's order.
+void offsets(std::string_view text, int (&out)[7])
+{
+    static const char *const names[] = {"Imsak", "Fajr",    "sunrise", "Dhuhr",
+                                        "Asr",   "Maghrib", "Isha"};
+    static const ravla::PrayerIndex entries[] = {ravla::Imsak, ravla::Fajr, ravla::Sunrise,
+                                                 ravla::Dhuhr, ravla::Asr,  ravla::Maghrib,
+                                                 ravla::Isha};
+    const std::string form = "--offsets needs seven whole minutes as "
+                             "IMSAK,FAJR,SUNRISE,DHUHR,ASR,MAGHRIB,ISHA, got " +
+                             quoted(text);
+    std::string_view rest = text;
+    for (int i = 0; i < 7; ++i) {
+        const std::size_t comma = rest.find(',');
+        if ((i < 6) == (comma == std::string_view::npos))
+            throw UsageError{form};
+        const std::string_view field = rest.substr(0, comma);
+        int minutes = 0;
+        const NumberStatus status = toNumber(field, minutes);
+        if (status == NumberStatus::NotANumber)
+            throw UsageError{form};
+        if (status == NumberStatus::OutOfRange || minutes < -ravla::kMaxOffsetMinutes ||
+            minutes > ravla::kMaxOffsetMinutes)
+            throw UsageError{"--offsets: " + std::string(names[i]) +
+                             " must be between -30 and 30, got " + std::string(field)};
+        out[entries[i]] = minutes;
+        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+    }
+}
+
+ravla::HighLatitudeRule highLatitude(std::string_view text)
+{
+    if (text == "nearest")
+        return ravla::HighLatitudeRule::Nearest;
+    if (text == "middle")
+        return ravla::HighLatitudeRule::MiddleOfNight;
+    if (text == "seventh")
+        return ravla::HighLatitudeRule::OneSeventh;
+    if (text == "angle")
+        return ravla::HighLatitudeRule::TwilightAngle;
+    throw UsageError{"--high-lat needs nearest, middle, seventh or angle, got " + quoted(text)};
+}
+
 Format format(std::string_view text)
 {
     if (text == "text")
@@ -190,9 +233,9 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             value = arg.substr(eq + 1);
             haveValue = true;
         }
-        static const std::string_view known[] = {"--lat",    "--lon",    "--tz",     "--date",
-                                                 "--days",   "--method", "--custom", "--dst",
-                                                 "--format", "--zone"};
+        static const std::string_view known[] = {
+            "--lat", "--lon",    "--tz",   "--date",    "--days",     "--method",      "--custom",
+            "--dst", "--format", "--zone", "--offsets", "--high-lat", "--hijri-offset"};
         bool isKnown = false;
         for (std::string_view k : known)
             isKnown = isKnown || option == k;
@@ -232,6 +275,12 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             o.fajrAngle = realIn(option, value.substr(0, comma), 0, 90, "--custom angles");
             o.ishaAngle = realIn(option, value.substr(comma + 1), 0, 90, "--custom angles");
             o.custom = true;
+        } else if (option == "--offsets") {
+            offsets(value, o.offsets);
+        } else if (option == "--high-lat") {
+            o.highLatitude = highLatitude(value);
+        } else if (option == "--hijri-offset") {
+            o.hijriOffset = wholeIn(option, value, -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
         } else if (option == "--dst") {
             o.dst = dstRule(value);
         } else if (option == "--zone") {
@@ -285,8 +334,8 @@ std::string usage()
 {
     std::string methods;
     for (int code = 1; code <= ravla::kMethodCount; ++code) {
-        methods +=
-            "                         " + std::to_string(code) + "  " + methodTitle(code) + "\n";
+        methods += std::string(code < 10 ? 26 : 25, ' ') + std::to_string(code) + "  " +
+                   methodTitle(code) + "\n";
     }
     return R"(Usage: ravla-vakit --lat DEG --lon DEG --tz HOURS [options]
 
@@ -314,6 +363,24 @@ Method:
                          not together with --method
   --hanafi               Hanafi Asr (shadow twice the length of the object);
                          without it Asr is standard, for method 3 too
+  --offsets I,F,S,D,A,M,N
+                         your own minutes added to Imsak, Fajr, sunrise, Dhuhr,
+                         Asr, Maghrib and Isha (each -30..30), on top of the
+                         method's own, e.g. 0,0,0,0,0,2,0
+  --high-lat RULE        where the Sun does not sink to the twilight angle, or
+                         only late in the night:
+                         nearest  Fajr and Isha of the nearest day that has
+                                  them, only when missing (default)
+                         middle   Fajr no earlier than half the night before
+                                  sunrise, Isha no later than half after sunset
+                         seventh  the same with a seventh of the night
+                         angle    the same with the angle/60 of the night
+                         (the night runs from sunset to the next sunrise)
+
+Hijri date:
+  --hijri-offset N       move the Hijri date by N days (-2..2) to follow the
+                         moon sighting of your country; Umm al-Qura's Ramadan
+                         Isha (method 9) follows it
 
 Daylight saving (one hour added to every time):
   --dst auto             from the last Sunday of March up to the last Sunday of
@@ -331,10 +398,13 @@ Output:
 
 Times are local clock times H:MM:SS. 99:99:00 means the time does not occur that
 day; with daylight saving a late time can read 24:MM:SS or more. A * after a time
-(text and csv) marks an estimate: the Sun does not reach the twilight angle that
-night, so the time is taken from the nearest day on which it does (Imsak: ten
-minutes before such a Fajr). Hijri dates are day.month.year; the Qibla is in whole
-degrees clockwise from north.
+(text and csv) marks an estimate by the --high-lat rule: the Sun does not reach
+the twilight angle that night (or, with middle, seventh and angle, reaches it
+too late), so the time is taken from the nearest day on which it does, or from
+the portion of the night (Imsak: ten minutes before such a Fajr, with method 8
+that Fajr; a marked Maghrib of method 18 is the sunset or the rule's bound).
+Hijri dates are day.month.year; the Qibla is in whole degrees clockwise from
+north.
 
 JSON objects have the fields date (YYYY-MM-DD), imsak, fajr, sunrise, dhuhr, asr,
 maghrib, isha (times as strings, without *), imsakExtreme, fajrExtreme,

@@ -20,8 +20,13 @@ struct Options {
     double fajrAngle = 0;
     double ishaAngle = 0;
     bool hanafi = false;
-    ravla::DstRule dst; // Automatic unless told otherwise
-    std::string zone;   // IANA name; with automatic daylight saving its own rules apply
+    // Minutes added to each time, in the engine's order (Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha,
+    // İmsak); --offsets gives them starting with İmsak, as the timetable's columns run.
+    int offsets[7] = {};
+    ravla::HighLatitudeRule highLatitude = ravla::HighLatitudeRule::Nearest;
+    int hijriOffset = 0; // days
+    ravla::DstRule dst;  // Automatic unless told otherwise
+    std::string zone;    // IANA name; with automatic daylight saving its own rules apply
     Format format = Format::Text;
     bool help = false;
 };

@@ -3,7 +3,10 @@
 #include "hicrimiladihesap.h"
 #include "saatdilimi.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
+#include <iterator>
 
 namespace vakit {
 
@@ -65,6 +68,41 @@ std::string methodText(const Options &o)
     return text;
 }
 
+std::string offsetsText(const Options &o)
+{
+    std::string text;
+    for (const Column &c : kColumns) {
+        const int minutes = o.offsets[c.entry];
+        if (minutes != 0)
+            text += std::string(text.empty() ? "" : ", ") + c.title + " " +
+                    (minutes > 0 ? "+" : "") + std::to_string(minutes);
+    }
+    return text;
+}
+
+// Diyanet's İmsak is its Fajr, not a steeper angle.
+bool imsakIsFajr(const Options &o)
+{
+    ravla::PrayerMethod m;
+    ravla::methodDefaults(o.custom ? 0 : o.method, m);
+    return m.imsakAngle == 0;
+}
+
+const char *ruleText(ravla::HighLatitudeRule rule)
+{
+    switch (rule) {
+    case ravla::HighLatitudeRule::Nearest:
+        break;
+    case ravla::HighLatitudeRule::MiddleOfNight:
+        return "middle of the night";
+    case ravla::HighLatitudeRule::OneSeventh:
+        return "one-seventh of the night";
+    case ravla::HighLatitudeRule::TwilightAngle:
+        return "twilight angle (angle/60 of the night)";
+    }
+    return "nearest day with the twilight";
+}
+
 std::string dstText(const ravla::DstRule &rule)
 {
     switch (rule.kind) {
@@ -116,6 +154,7 @@ private:
     std::string buffer_;
     bool first_ = true;
     bool anyFlag_ = false;
+    bool anyMaghribFlag_ = false;
     bool anyMissing_ = false;
 };
 
@@ -137,6 +176,13 @@ void Writer::begin()
                    number(options_.longitude) + ", time zone UTC" + sign +
                    number(options_.timeZone) + "\n";
         buffer_ += "Method: " + methodText(options_) + "\n";
+        if (const std::string offsets = offsetsText(options_); !offsets.empty())
+            buffer_ += "Own minutes: " + offsets + "\n";
+        buffer_ += std::string("High latitudes: ") + ruleText(options_.highLatitude) + "\n";
+        if (options_.hijriOffset != 0)
+            buffer_ += "Hijri date moved by " + std::string(options_.hijriOffset > 0 ? "+" : "") +
+                       std::to_string(options_.hijriOffset) + " day" +
+                       (std::abs(options_.hijriOffset) == 1 ? "" : "s") + "\n";
         buffer_ += "Daylight saving: " +
                    (zoneRules() ? "the rules of " + options_.zone : dstText(options_.dst)) + "\n\n";
         buffer_ += padRight("Date", 10);
@@ -179,6 +225,7 @@ void Writer::day(const Day &day)
             const ravla::PrayerTime &t = s.times[c.entry];
             buffer_ += "  " + padLeft(clockText(t), kTimeWidth) + (t.isExtreme ? "*" : " ");
             anyFlag_ = anyFlag_ || t.isExtreme;
+            anyMaghribFlag_ = anyMaghribFlag_ || (c.entry == ravla::Maghrib && t.isExtreme);
             anyMissing_ = anyMissing_ || !t.exists();
         }
         buffer_ +=
@@ -201,10 +248,24 @@ void Writer::end()
     case Format::Text:
         if (anyFlag_ || anyMissing_)
             buffer_ += "\n";
-        if (anyFlag_)
-            buffer_ += "* estimated: the Sun does not reach the twilight angle that night, so the "
-                       "time is taken from the nearest day on which it does (Imsak: ten minutes "
-                       "before that Fajr).\n";
+        if (anyFlag_) {
+            const std::string imsak =
+                imsakIsFajr(options_) ? "Imsak: that Fajr" : "Imsak: ten minutes before that Fajr";
+            if (options_.highLatitude == ravla::HighLatitudeRule::Nearest)
+                buffer_ += "* estimated: the Sun does not reach the twilight angle that night, so "
+                           "the time is taken from the nearest day on which it does (" +
+                           imsak + ").\n";
+            else
+                buffer_ += std::string("* estimated: the Sun does not reach the twilight angle "
+                                       "that night, or only late, so the time is bounded by the ") +
+                           ruleText(options_.highLatitude) +
+                           " from sunrise or sunset; where the Sun does not set, taken from the "
+                           "nearest day that has the twilight (" +
+                           imsak + ").\n";
+        }
+        if (anyMaghribFlag_)
+            buffer_ += "A marked Maghrib: the Sun does not sink to the method's Maghrib angle that "
+                       "night (or only late), so it is the sunset (or the rule's bound).\n";
         if (anyMissing_)
             buffer_ += "99:99:00: the time does not occur on that day.\n";
         break;
@@ -246,6 +307,9 @@ void writeTimetable(const Options &o, std::FILE *out)
     in.ishaAngle = o.ishaAngle;
     in.hanafi = o.hanafi;
     in.dst = o.dst;
+    std::copy(std::begin(o.offsets), std::end(o.offsets), in.offsets);
+    in.highLatitudeRule = o.highLatitude;
+    in.hijriOffset = o.hijriOffset;
 
     // One calculator for the whole run: its solar cache makes the next day cheap.
     ravla::ScheduleCalculator calculator;
@@ -263,7 +327,7 @@ void writeTimetable(const Options &o, std::FILE *out)
                       SaatDilimi::kayma(zone, QDate(date.year, date.month, date.day), o.timeZone)
                           .value_or(0)};
         HicriMiladiHesap hijri;
-        hijri.Hesapla(date.day, date.month, date.year);
+        hijri.Hesapla(date.day, date.month, date.year, o.hijriOffset);
         writer.day({date, &calculator.compute(in), hijri.tarihMetni()});
     }
     writer.end();
