@@ -157,6 +157,9 @@ ravla::ScheduleInputs QRavla::girdiler(int gun, int ay, int yil, double enlem, d
     g.ishaAngle = ayar.yatsiAci;
     g.hanafi = ayar.hanefiMezhep;
     g.dst = yazSaatiKurali(QDate(yil, ay, gun), gmt);
+    std::copy(std::begin(ayar.dakikalar), std::end(ayar.dakikalar), std::begin(g.offsets));
+    g.highLatitudeRule = static_cast<ravla::HighLatitudeRule>(ayar.yuksekEnlemKurali);
+    g.hijriOffset = ayar.hicriDuzeltme;
     return g;
 }
 
@@ -192,12 +195,13 @@ void QRavla::ZamanAkimi()
     ay = bugun.month();
     yil = bugun.year();
 
-    if (bugun != etiketTarihi) {
+    if (bugun != etiketTarihi || ayar.hicriDuzeltme != etiketHicriDuzeltmesi) {
         ui->Tarihlabel->setText(
             arayuzYereli(dilNo).toString(bugun, QStringLiteral("dddd, dd.MM.yyyy")));
-        hicri.Hesapla(gun, ay, yil);
+        hicri.Hesapla(gun, ay, yil, ayar.hicriDuzeltme);
         ui->Hicrilabel->setText(QString::fromStdString(hicri.ayAdi + " : " + hicri.tarihMetni()));
         etiketTarihi = bugun;
+        etiketHicriDuzeltmesi = ayar.hicriDuzeltme;
     }
 
     VakitleriHesapla(gun, ay, yil, ayar.enlem, ayar.boylam, ayar.gmt);
@@ -516,5 +520,5 @@ void QRavla::BilgiToolButtonTiklandi()
     bilgiFormu.raise();
     bilgiFormu.BilgileriGoster(ayar.ulkeAdi, ayar.sehirAdi, ayar.enlem, ayar.boylam,
                                ayar.hesapYontemi, ayar.hanefiMezhep, ayar.gmt, yazSaatiEtkin,
-                               ayar.ozelHesapYontem);
+                               ayar.ozelHesapYontem, ui->Hicrilabel->text());
 }

@@ -132,6 +132,7 @@ private:
     ravla::ScheduleCalculator bugunHesap, dunHesap;
     unsigned long yazilanNesil = 0; // the schedule generation the labels show
     QDate etiketTarihi;             // the date the date lines show
+    int etiketHicriDuzeltmesi = 0;  // and the Hijri correction they were written with
     // The place's zone rule is looked up once a day, not every second.
     QString kuralBolgesi;
     QDate kuralTarihi;

@@ -1,6 +1,6 @@
 #include "ayarlar.h"
 
-#include "prayertimes.h"
+#include "schedule.h"
 
 #include <QSettings>
 
@@ -55,7 +55,19 @@ bool AyarDonusumu::evetHayir(const QVariant &v, bool varsayilan)
     return varsayilan; // also "evet", and an absent key
 }
 
+int AyarDonusumu::secenek(const QVariant &v, int varsayilan, int alt, int ust)
+{
+    bool ok = false;
+    const int i = v.toInt(&ok);
+    return ok && i >= alt && i <= ust ? i : varsayilan;
+}
+
 namespace {
+
+// Keys of the settings added since the first eighteen, in the schedule's order of its times.
+const char *const kDakikaAnahtarlari[7] = {"DakikaSabah",  "DakikaGunes", "DakikaOgle",
+                                           "DakikaIkindi", "DakikaAksam", "DakikaYatsi",
+                                           "DakikaImsak"};
 
 double okuDouble(const QSettings &s, const char *key, double varsayilan, double alt, double ust)
 {
@@ -99,7 +111,7 @@ void Ayarlar::Bagla(double &enlem, double &boylam, double &gmt, QString &ulkeAdi
     yatsiAci_ = &yatsiAci;
     hanefiMezhep_ = &hanefiMezhep;
     ozelHesapYontem_ = &ozelHesapYontem;
-    saatDilimi_ = nullptr;
+    eklenenler_ = nullptr;
 }
 
 void Ayarlar::Bagla(AyarDegerleri &d)
@@ -108,7 +120,7 @@ void Ayarlar::Bagla(AyarDegerleri &d)
           d.yazYilBasla, d.yazGunBitis, d.yazAyBitis, d.yazYilBitis, d.yazSaatiOtomatik,
           d.hesapYontemi, d.ikindiYontemi, d.sabahAci, d.yatsiAci, d.hanefiMezhep,
           d.ozelHesapYontem);
-    saatDilimi_ = &d.saatDilimi;
+    eklenenler_ = &d;
 }
 
 void Ayarlar::Oku()
@@ -134,8 +146,18 @@ void Ayarlar::Oku()
     *ozelHesapYontem_ = okuBool(s, "OzelHesapYontem", false);
     *sabahAci_ = okuDouble(s, "SabahAci", 0.0, 0, 90);
     *yatsiAci_ = okuDouble(s, "YatsiAci", 0.0, 0, 90);
-    if (saatDilimi_)
-        *saatDilimi_ = s.value(QStringLiteral("SaatDilimi"), QString()).toString();
+    if (eklenenler_) {
+        eklenenler_->saatDilimi = s.value(QStringLiteral("SaatDilimi"), QString()).toString();
+        for (int i = 0; i < 7; ++i)
+            eklenenler_->dakikalar[i] =
+                AyarDonusumu::secenek(s.value(QLatin1String(kDakikaAnahtarlari[i])), 0,
+                                      -ravla::kMaxOffsetMinutes, ravla::kMaxOffsetMinutes);
+        eklenenler_->yuksekEnlemKurali =
+            AyarDonusumu::secenek(s.value(QStringLiteral("YuksekEnlemKurali")), 0, 0, 3);
+        eklenenler_->hicriDuzeltme =
+            AyarDonusumu::secenek(s.value(QStringLiteral("HicriDuzeltme")), 0,
+                                  -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
+    }
 }
 
 void Ayarlar::Kaydet()
@@ -161,6 +183,11 @@ void Ayarlar::Kaydet()
     s.setValue(QStringLiteral("OzelHesapYontem"), *ozelHesapYontem_);
     s.setValue(QStringLiteral("SabahAci"), *sabahAci_);
     s.setValue(QStringLiteral("YatsiAci"), *yatsiAci_);
-    if (saatDilimi_)
-        s.setValue(QStringLiteral("SaatDilimi"), *saatDilimi_);
+    if (eklenenler_) {
+        s.setValue(QStringLiteral("SaatDilimi"), eklenenler_->saatDilimi);
+        for (int i = 0; i < 7; ++i)
+            s.setValue(QLatin1String(kDakikaAnahtarlari[i]), eklenenler_->dakikalar[i]);
+        s.setValue(QStringLiteral("YuksekEnlemKurali"), eklenenler_->yuksekEnlemKurali);
+        s.setValue(QStringLiteral("HicriDuzeltme"), eklenenler_->hicriDuzeltme);
+    }
 }

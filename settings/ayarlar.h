@@ -30,6 +30,11 @@ struct AyarDegerleri {
     // The place's IANA zone ("Europe/Istanbul") when it came from the city list: while daylight
     // saving is automatic, that zone's real rules apply. Empty for a place typed in by hand.
     QString saatDilimi;
+    // The user's own minutes on top of the method's, -30..30, in the schedule's order: Fajr,
+    // sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak.
+    int dakikalar[7] = {};
+    int yuksekEnlemKurali = 0; // 0 nearest day, 1 middle of the night, 2 a seventh, 3 angle/60
+    int hicriDuzeltme = 0;     // days, -2..2
 };
 
 // A stored value read as its key's type. An absent value, a number that is not finite or lies
@@ -39,6 +44,8 @@ namespace AyarDonusumu {
 double sayi(const QVariant &deger, double varsayilan, double alt, double ust);
 int tamSayi(const QVariant &deger, int varsayilan, int alt, int ust);
 bool evetHayir(const QVariant &deger, bool varsayilan);
+// Keys added since: anything but a whole number in [alt, ust] gives the default.
+int secenek(const QVariant &deger, int varsayilan, int alt, int ust);
 } // namespace AyarDonusumu
 
 // Copies eighteen variables that belong to someone else between them and the
@@ -82,5 +89,6 @@ private:
     bool *ozelHesapYontem_ = nullptr;
     double *sabahAci_ = nullptr;
     double *yatsiAci_ = nullptr;
-    QString *saatDilimi_ = nullptr; // bound only through AyarDegerleri
+    AyarDegerleri *eklenenler_ = nullptr; // the keys added since the eighteen: bound through
+                                          // AyarDegerleri only
 };

@@ -17,9 +17,11 @@ public:
     explicit bilgi(QWidget *parent = nullptr);
     ~bilgi() override;
 
-    // Fills the labels; the main window calls it each time it shows the dialog.
+    // Fills the labels; the main window calls it each time it shows the dialog. The Hijri date
+    // is today's, the user's correction applied.
     void BilgileriGoster(const QString &ulke, const QString &sehir, double enlem, double boylam,
-                         int yontem, bool hanefi, double gmt, bool yazSaati, bool ozelYontem);
+                         int yontem, bool hanefi, double gmt, bool yazSaati, bool ozelYontem,
+                         const QString &hicriTarih = QString());
 
 private:
     std::unique_ptr<Ui::bilgiClass> ui;

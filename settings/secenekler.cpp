@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTabBar>
+#include <QTimer>
 
 #include <cmath>
 
@@ -199,20 +200,15 @@ void secenekler::ayarlariGoster()
     ui->OzelGunIsikOtoRadioButton->setChecked(ayar->yazSaatiOtomatik);
     ui->GenelAyarIsikOtoRadioButton->setChecked(ayar->yazSaatiOtomatik);
 
-    QRadioButton *const yontemler[] = {nullptr,
-                                       ui->HesapMisirRadioButton,
-                                       ui->HesapKaraciSafiRadioButton,
-                                       ui->HesapKaraciHanefiRadioButton,
-                                       ui->HesapAmerikaRadioButton,
-                                       ui->HesapMuslimWorldRadioButton,
-                                       ui->HesapUmmulKuraRadioButton,
-                                       ui->HesapSabitYatsiRadioButton};
-    QRadioButton *yontem = ayar->ozelHesapYontem ? ui->HesapOzelYontemRadioButton
-                           : ayar->hesapYontemi >= 1 && ayar->hesapYontemi <= 7
-                               ? yontemler[ayar->hesapYontemi]
-                               : nullptr;
+    QRadioButton *yontem = ayar->ozelHesapYontem ? ui->HesapOzelYontemRadioButton : nullptr;
+    for (QRadioButton *r : yontemDugmeleri())
+        if (!yontem && r->property("kod").toInt() == ayar->hesapYontemi)
+            yontem = r;
     if (yontem) {
         yontem->setChecked(true);
+        // Once the page is laid out, the method in force is scrolled into view.
+        QTimer::singleShot(
+            0, this, [this, yontem] { ui->YontemKaydirmaAlani->ensureWidgetVisible(yontem); });
     } else { // no button for it: none is selected
         for (QRadioButton *r : ui->YontemGroupBox->findChildren<QRadioButton *>()) {
             r->setAutoExclusive(false);
@@ -227,6 +223,28 @@ void secenekler::ayarlariGoster()
     ui->OzeYatsiLineEdit->setText(QLocale::system().toString(ayar->yatsiAci));
     (ayar->hanefiMezhep ? ui->ikindiHanefiRadioButton : ui->ikindi3MezhepRadioButton)
         ->setChecked(true);
+    for (int i = 0; i < 7; ++i)
+        dakikaKutulari()[i]->setValue(ayar->dakikalar[i]);
+    ui->YuksekEnlemComboBox->setCurrentIndex(ayar->yuksekEnlemKurali);
+    ui->HicriDuzeltmeSpinBox->setValue(ayar->hicriDuzeltme);
+}
+
+// The method buttons with their method's code; the custom method has none.
+QList<QRadioButton *> secenekler::yontemDugmeleri() const
+{
+    QList<QRadioButton *> dugmeler;
+    for (QRadioButton *r : ui->YontemGroupBox->findChildren<QRadioButton *>())
+        if (r->property("kod").isValid())
+            dugmeler << r;
+    return dugmeler;
+}
+
+// The minute boxes in the schedule's order: Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak.
+std::array<QSpinBox *, 7> secenekler::dakikaKutulari() const
+{
+    return {ui->DakikaSabahSpinBox,  ui->DakikaGunesSpinBox, ui->DakikaOgleSpinBox,
+            ui->DakikaIkindiSpinBox, ui->DakikaAksamSpinBox, ui->DakikaYatsiSpinBox,
+            ui->DakikaImsakSpinBox};
 }
 
 void secenekler::tarihleriGoster(const TarihKutulari &k)
@@ -469,12 +487,6 @@ void secenekler::YontemTamamBtnTiklandi()
 {
     if (!ayar)
         return;
-    const std::pair<QRadioButton *, int> kodlar[] = {
-        {ui->HesapMisirRadioButton, 1},        {ui->HesapKaraciSafiRadioButton, 2},
-        {ui->HesapKaraciHanefiRadioButton, 3}, {ui->HesapAmerikaRadioButton, 4},
-        {ui->HesapMuslimWorldRadioButton, 5},  {ui->HesapUmmulKuraRadioButton, 6},
-        {ui->HesapSabitYatsiRadioButton, 7}};
-
     // Everything is checked before anything changes: a refused page leaves the method in force.
     if (ui->HesapOzelYontemRadioButton->isChecked()) {
         const QString fecir = ui->OzeFecirLineEdit->text().trimmed();
@@ -496,10 +508,13 @@ void secenekler::YontemTamamBtnTiklandi()
         ayar->yatsiAci = *yatsiAci;
     } else {
         ayar->ozelHesapYontem = false;
-        for (const auto &[dugme, kod] : kodlar)
-            if (dugme->isChecked())
-                ayar->hesapYontemi = kod;
+        for (QRadioButton *r : yontemDugmeleri())
+            if (r->isChecked())
+                ayar->hesapYontemi = r->property("kod").toInt();
     }
+    for (int i = 0; i < 7; ++i)
+        ayar->dakikalar[i] = dakikaKutulari()[i]->value();
+    ayar->yuksekEnlemKurali = ui->YuksekEnlemComboBox->currentIndex();
     if (ui->ikindi3MezhepRadioButton->isChecked())
         ayar->hanefiMezhep = false;
     else if (ui->ikindiHanefiRadioButton->isChecked())
@@ -525,6 +540,7 @@ void secenekler::GenelAyarTamamBtnTiklandi()
         return;
     ayar->gmt = ui->GenelAyrCmb->currentData().toDouble();
     ayar->saatDilimi.clear();
+    ayar->hicriDuzeltme = ui->HicriDuzeltmeSpinBox->value();
     tarihleriYaz(genelTarih);
     kaydetVeKapat();
 }

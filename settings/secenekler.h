@@ -5,12 +5,14 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
+class QSpinBox;
 namespace Ui {
 class seceneklerClass;
 }
@@ -72,6 +74,8 @@ private:
     void sayiGirisKontrol(QLineEdit *kutu, const QString &metin);
     void kaydetVeKapat();
     void uyar(const QString &metin);
+    QList<QRadioButton *> yontemDugmeleri() const;
+    std::array<QSpinBox *, 7> dakikaKutulari() const;
 
     std::unique_ptr<Ui::seceneklerClass> ui;
     AyarDegerleri *ayar = nullptr;

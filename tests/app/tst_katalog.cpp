@@ -126,8 +126,8 @@ void TestKatalog::kaynaklarlaAyni()
     const QString ts = gecici.filePath("guncel.ts");
     QProcess p;
     p.setWorkingDirectory(kKaynak);
-    p.start(QStringLiteral(RAVLA_LUPDATE), {"-silent", "-no-obsolete", "-locations", "none",
-                                            "app", "settings", "sound", "qibla", "forms", "-ts", ts});
+    p.start(QStringLiteral(RAVLA_LUPDATE), {"-silent", "-no-obsolete", "-locations", "none", "app",
+                                            "settings", "sound", "qibla", "forms", "-ts", ts});
     QVERIFY(p.waitForFinished(120000));
     QCOMPARE(p.exitCode(), 0);
     const Katalog guncel = katalogOku(ts);

@@ -78,6 +78,8 @@ private slots:
     void saatDilimleri();
     void gecYatsi();
     void dialoglar();
+    void hicriDuzeltme_data();
+    void hicriDuzeltme();
     void bilgiEtiketleri_data();
     void bilgiEtiketleri();
     void cumleler_data();
@@ -295,6 +297,31 @@ void TestQRavla::dialoglar()
              QStringLiteral("Egyptian General Authority of Survey"));
     QCOMPARE(b->findChild<QLabel *>("SehirLabelBilgi")->text(), QStringLiteral("Istanbul"));
     QVERIFY(yakalananMesajlar().isEmpty());
+}
+
+void TestQRavla::hicriDuzeltme_data()
+{
+    QTest::addColumn<QString>("tarih");
+    QTest::addColumn<int>("duzeltme");
+    QTest::addColumn<QString>("hicri");
+    QTest::newRow("none") << "2026-12-05" << 0 << "جمادى الثاني : 25.6.1448";
+    QTest::newRow("a day on") << "2026-12-05" << 1 << "جمادى الثاني : 26.6.1448";
+    QTest::newRow("into the next month") << "2026-12-08" << 2 << "رجب : 1.7.1448";
+    QTest::newRow("back a month") << "2026-12-11" << -2 << "جمادى الثاني : 29.6.1448";
+}
+
+// The user's Hijri correction moves the date line, month boundaries included, at once.
+void TestQRavla::hicriDuzeltme()
+{
+    QFETCH(QString, tarih);
+    QFETCH(int, duzeltme);
+    QFETCH(QString, hicri);
+    kaydet(istanbul());
+    saatKur(tarih + " 10:00:00.000");
+    QRavla w;
+    w.ayarDegerleri().hicriDuzeltme = duzeltme;
+    w.ZamanAkimi();
+    QCOMPARE(metin(w, "Hicrilabel"), hicri);
 }
 
 void TestQRavla::bilgiEtiketleri_data()

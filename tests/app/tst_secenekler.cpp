@@ -10,8 +10,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 
 namespace {
@@ -149,6 +151,7 @@ private slots:
     void yontem();
     void ozelAcilar_data();
     void ozelAcilar();
+    void yeniYontemlerVeDakikalar();
     void genelAyarlar();
     void gecerliAyarlarGosterilir();
     void listeler();
@@ -396,6 +399,40 @@ void TestSecenekler::ozelAcilar()
     } else {
         QVERIFY(depo().allKeys().isEmpty());
     }
+}
+
+// The national methods after the seven, the user's own minutes and the high-latitude rule.
+void TestSecenekler::yeniYontemlerVeDakikalar()
+{
+    ac();
+    sayfa(*d, 2);
+    bul<QScrollArea>(*d, "YontemKaydirmaAlani")
+        ->ensureWidgetVisible(bul<QRadioButton>(*d, "HesapDiyanetRadioButton"));
+    QCoreApplication::processEvents();
+    tikla(*d, "HesapDiyanetRadioButton");
+    bul<QSpinBox>(*d, "DakikaImsakSpinBox")->setValue(-30);
+    bul<QSpinBox>(*d, "DakikaAksamSpinBox")->setValue(2);
+    bul<QSpinBox>(*d, "DakikaYatsiSpinBox")->setValue(45); // beyond its range: 30
+    bul<QComboBox>(*d, "YuksekEnlemComboBox")->setCurrentIndex(2);
+    tikla(*d, "YontemTamamBtn");
+
+    QCOMPARE(ayar.hesapYontemi, 8);
+    QCOMPARE((QList<int>(std::begin(ayar.dakikalar), std::end(ayar.dakikalar))),
+             (QList<int>{0, 0, 0, 0, 2, 30, -30}));
+    QCOMPARE(ayar.yuksekEnlemKurali, 2);
+    QCOMPARE(depo().value("DakikaImsak").toInt(), -30);
+    QCOMPARE(depo().value("HesapYontemi").toInt(), 8);
+
+    // Shown again as they are in force.
+    ac(ayar);
+    QVERIFY(bul<QRadioButton>(*d, "HesapDiyanetRadioButton")->isChecked());
+    QCOMPARE(bul<QSpinBox>(*d, "DakikaYatsiSpinBox")->value(), 30);
+    QCOMPARE(bul<QComboBox>(*d, "YuksekEnlemComboBox")->currentIndex(), 2);
+    sayfa(*d, 3);
+    bul<QSpinBox>(*d, "HicriDuzeltmeSpinBox")->setValue(-1);
+    tikla(*d, "GenelAyarTamamBtn");
+    QCOMPARE(ayar.hicriDuzeltme, -1);
+    QCOMPARE(ayar.hesapYontemi, 8); // page 4 leaves the method alone
 }
 
 void TestSecenekler::genelAyarlar()

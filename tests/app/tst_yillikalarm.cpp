@@ -28,7 +28,10 @@ class TestYillikAlarm : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Saat::ayarla([] { return yerelSaat; }); }
+    void initTestCase()
+    {
+        Saat::ayarla([] { return yerelSaat; });
+    }
     void dortYuzGun();
 };
 
@@ -40,7 +43,8 @@ void TestYillikAlarm::dortYuzGun()
 
     // Berlin: real zone rules; Isha is borrowed and falls after midnight in summer.
     QTimeZone bolge("Europe/Berlin");
-    qint64 utc = QDateTime(QDate(2026, 1, 1), QTime(0, 0, 30), QTimeZone::utc()).toMSecsSinceEpoch();
+    qint64 utc =
+        QDateTime(QDate(2026, 1, 1), QTime(0, 0, 30), QTimeZone::utc()).toMSecsSinceEpoch();
     const auto yerel = [&] { return QDateTime::fromMSecsSinceEpoch(utc, bolge); };
     const auto duvar = [&] { // the place's clock as the window sees it
         const QDateTime y = yerel();
@@ -102,7 +106,8 @@ void TestYillikAlarm::dortYuzGun()
             if (v.exists()) // 24:40 is 00:40 tomorrow
                 anlar.append({gece + v.hour * 3600 + v.minute * 60, i + 1});
         }
-        std::sort(anlar.begin(), anlar.end(), [](const Alarm &a, const Alarm &b) { return a.an < b.an; });
+        std::sort(anlar.begin(), anlar.end(),
+                  [](const Alarm &a, const Alarm &b) { return a.an < b.an; });
         anlarTumu += anlar;
         for (const Alarm &a : anlar) {
             if (a.an <= duvarSaniye() + 120)
@@ -134,7 +139,8 @@ void TestYillikAlarm::dortYuzGun()
     QVERIFY(uyanikSayisi > 1000 && uykuSayisi > 200);
     // Which moments a tick crossed awake: the tick after the moment came at most a minute late.
     // (A sleep may also end within a minute after a moment: that counts as awake.)
-    std::sort(anlarTumu.begin(), anlarTumu.end(), [](const Alarm &a, const Alarm &b) { return a.an < b.an; });
+    std::sort(anlarTumu.begin(), anlarTumu.end(),
+              [](const Alarm &a, const Alarm &b) { return a.an < b.an; });
     for (const Alarm &a : anlarTumu) {
         const auto sonraki = std::lower_bound(tikler.cbegin(), tikler.cend(), a.an);
         if (sonraki != tikler.cbegin() && sonraki != tikler.cend() && *sonraki - a.an <= 60)
@@ -147,8 +153,8 @@ void TestYillikAlarm::dortYuzGun()
         while (i < beklenen.size() && beklenen[i].an + 60 < g.an)
             QFAIL(qPrintable(QStringLiteral("no alert for prayer %1 at %2")
                                  .arg(beklenen[i].vakit)
-                                 .arg(QDateTime::fromSecsSinceEpoch(beklenen[i].an - 2440588LL * 86400,
-                                                                    QTimeZone::utc())
+                                 .arg(QDateTime::fromSecsSinceEpoch(
+                                          beklenen[i].an - 2440588LL * 86400, QTimeZone::utc())
                                           .toString(Qt::ISODate))));
         QVERIFY2(i < beklenen.size(), "an alert nobody was awake for");
         QCOMPARE(g.vakit, beklenen[i].vakit);

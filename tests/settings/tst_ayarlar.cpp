@@ -32,11 +32,18 @@ AyarDegerleri oku()
 
 QVariantList alanlar(const AyarDegerleri &d)
 {
-    return {d.enlem,        d.boylam,           d.gmt,          d.ulkeAdi,
-            d.sehirAdi,     d.yazSaatiOtomatik, d.yazGunBasla,  d.yazAyBasla,
-            d.yazYilBasla,  d.yazGunBitis,      d.yazAyBitis,   d.yazYilBitis,
-            d.hesapYontemi, d.ikindiYontemi,    d.hanefiMezhep, d.ozelHesapYontem,
-            d.sabahAci,     d.yatsiAci,         d.saatDilimi};
+    return {d.enlem,        d.boylam,
+            d.gmt,          d.ulkeAdi,
+            d.sehirAdi,     d.yazSaatiOtomatik,
+            d.yazGunBasla,  d.yazAyBasla,
+            d.yazYilBasla,  d.yazGunBitis,
+            d.yazAyBitis,   d.yazYilBitis,
+            d.hesapYontemi, d.ikindiYontemi,
+            d.hanefiMezhep, d.ozelHesapYontem,
+            d.sabahAci,     d.yatsiAci,
+            d.saatDilimi,   d.dakikalar[0],
+            d.dakikalar[6], d.yuksekEnlemKurali,
+            d.hicriDuzeltme};
 }
 
 } // namespace
@@ -50,6 +57,7 @@ private slots:
     void okunanlar_data();
     void okunanlar();
     void kaydetVeOku();
+    void eskiDepo();
     void baglanmamis();
 };
 
@@ -89,6 +97,17 @@ void TestAyarlar::okunanlar_data()
     QTest::newRow("custom angle") << QByteArray("SabahAci=18.5") << 16 << QVariant(18.5);
     QTest::newRow("custom angle beyond the nadir")
         << QByteArray("SabahAci=91") << 16 << QVariant(0.0);
+    // Keys added since: anything but a whole number in range is the default.
+    QTest::newRow("own minutes for Fajr") << QByteArray("DakikaSabah=-30") << 19 << QVariant(-30);
+    QTest::newRow("own minutes beyond 30") << QByteArray("DakikaSabah=31") << 19 << QVariant(0);
+    QTest::newRow("own minutes for İmsak, words")
+        << QByteArray("DakikaImsak=beş") << 20 << QVariant(0);
+    QTest::newRow("high-latitude rule") << QByteArray("YuksekEnlemKurali=3") << 21 << QVariant(3);
+    QTest::newRow("high-latitude rule unknown")
+        << QByteArray("YuksekEnlemKurali=4") << 21 << QVariant(0);
+    QTest::newRow("Hijri correction") << QByteArray("HicriDuzeltme=-2") << 22 << QVariant(-2);
+    QTest::newRow("Hijri correction, a fraction")
+        << QByteArray("HicriDuzeltme=1.5") << 22 << QVariant(0);
     QTest::newRow("custom angle above the horizon")
         << QByteArray("YatsiAci=-0.5") << 17 << QVariant(0.0);
 }
@@ -139,9 +158,29 @@ void TestAyarlar::kaydetVeOku()
     a.Kaydet();
 
     d.saatDilimi = QStringLiteral("Asia/Riyadh");
+    for (int i = 0; i < 7; ++i)
+        d.dakikalar[i] = i - 3;
+    d.yuksekEnlemKurali = 2;
+    d.hicriDuzeltme = -1;
     a.Kaydet();
-    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 19);
+    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 28);
     QCOMPARE(alanlar(oku()), alanlar(d));
+}
+
+// A store written by the first version (eighteen keys, the time zone a whole number) loads as
+// it was, and the keys added since take their defaults.
+void TestAyarlar::eskiDepo()
+{
+    depoYaz("Enlem=41.0082\nBoylam=28.9784\nGMT=3\nUlkeAdi=T\xc3\xbcrkiye\n"
+            "SehirAdi=\"\xc4\xb0stanbul\"\nYazSaatiOtomotikHesap=false\nYazGunBaslaTarih=29\n"
+            "YazAyBaslaTarih=3\nYazYilBaslaTarih=2026\nYazGunBitisTarih=25\nYazAyBitisTarih=10\n"
+            "YazYilBitisTarih=2026\nHesapYontemi=7\nikindiYontemi=1\nHanefiMezhep=true\n"
+            "OzelHesapYontem=false\nSabahAci=18.5\nYatsiAci=17");
+    const AyarDegerleri d = oku();
+    QCOMPARE(alanlar(d),
+             (QVariantList{41.0082, 28.9784, 3.0, "Türkiye", "İstanbul", false, 29,   3,
+                           2026,    25,      10,  2026,      7,          1,     true, false,
+                           18.5,    17.0,    "",  0,         0,          0,     0}));
 }
 
 void TestAyarlar::baglanmamis()
