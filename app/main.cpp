@@ -1,4 +1,5 @@
 #include "dil.h"
+#include "otomatikbaslat.h"
 #include "qravla.h"
 #include "resimler.h"
 #include "tekkopya.h"
@@ -16,11 +17,14 @@
 int main(int argc, char *argv[])
 {
     QApplication uygulama(argc, argv);
+    // Started with the session: straight into the tray, no window flashing up.
+    const bool tepsiden =
+        QCoreApplication::arguments().contains(QLatin1String(OtomatikBaslat::kTepsiSecenegi));
     resimleriYukle();
     uygulama.setWindowIcon(QIcon(QStringLiteral(":/iconlar/resim/ravla.png")));
     uygulama.setDesktopFileName(QStringLiteral("ravla")); // the window belongs to ravla.desktop
     TekKopya tekKopya;
-    if (!tekKopya.ilkKopya())
+    if (!tekKopya.ilkKopya(!tepsiden))
         return 0; // the running copy shows its window
 
     QSettings dilAyarlari(QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama));
@@ -33,7 +37,10 @@ int main(int argc, char *argv[])
     // tray's quit action, or when the window is closed on a desktop without a tray.
     uygulama.setQuitOnLastWindowClosed(false);
     QRavla pencere;
-    pencere.show();
+    if (!tepsiden || !QRavla::tepsiVarMi())
+        pencere.show();
+    else
+        pencere.TrayGizle();
     QObject::connect(&tekKopya, &TekKopya::gosterIstendi, &pencere, [&pencere] {
         pencere.TrayGoster();
         pencere.raise();

@@ -9,6 +9,7 @@
 
 #include "ezansec.h"
 #include "kible.h"
+#include "programklasoru.h"
 #include "sesarac.h"
 
 #include <QAction>
@@ -215,7 +216,9 @@ void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boy
 {
     const ravla::ScheduleInputs g = girdiler(gun, ay, yil, enlem, boylam, gmt);
     const ravla::DaySchedule &s = bugunHesap.compute(g);
-    if (bugunHesap.generation() == yazilanNesil)
+    const bool hatirlatmaDegisti = !std::equal(std::begin(ayar.hatirlat), std::end(ayar.hatirlat),
+                                               std::begin(kurulanHatirlat));
+    if (bugunHesap.generation() == yazilanNesil && !hatirlatmaDegisti)
         return; // nothing changed since the last second
 
     std::copy(std::begin(s.times), std::end(s.times), std::begin(vakitler));
@@ -226,10 +229,22 @@ void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boy
     yazilanNesil = bugunHesap.generation();
 
     // Yesterday's schedule too: its Isha may fall after our midnight.
-    ravla::ScheduleInputs dun = g;
     const QDate dunTarih = QDate(yil, ay, gun).addDays(-1);
-    dun.date = {dunTarih.day(), dunTarih.month(), dunTarih.year()};
-    takip.vakitleriKur(QDate(yil, ay, gun).toJulianDay(), vakitler, dunHesap.compute(dun).times);
+    const ravla::PrayerTime *dun = dunHesap
+                                       .compute(girdiler(dunTarih.day(), dunTarih.month(),
+                                                         dunTarih.year(), enlem, boylam, gmt))
+                                       .times;
+    const qint64 bugunGun = QDate(yil, ay, gun).toJulianDay();
+    takip.vakitleriKur(bugunGun, vakitler, dun);
+    // Tomorrow's for the reminders: one before an İmsak just after midnight comes tonight.
+    const QDate yarinTarih = QDate(yil, ay, gun).addDays(1);
+    const ravla::PrayerTime *yarin = yarinHesap
+                                         .compute(girdiler(yarinTarih.day(), yarinTarih.month(),
+                                                           yarinTarih.year(), enlem, boylam, gmt))
+                                         .times;
+    hatirlatmaTakibi.anlariKur(
+        VakitTakibi::hatirlatmaAnlari(bugunGun, vakitler, dun, yarin, ayar.hatirlat));
+    std::copy(std::begin(ayar.hatirlat), std::end(ayar.hatirlat), std::begin(kurulanHatirlat));
 }
 
 void QRavla::EtiketleriYaz()
@@ -267,17 +282,28 @@ void QRavla::SonrakiVakitGuncelle()
         VakitGeldi(gelen);
         animasyonZamanlayici->start(700);
     }
+    if (const int hatirlatilan = hatirlatmaTakibi.tik(simdiMs))
+        HatirlatmaGeldi(hatirlatilan);
 
     qint64 hedef = 0;
     const int sonraki = takip.sonrakiVakit(simdiMs, &hedef);
     if (sonraki == 0) {
         yaz(ui->KalanZamanLabel, QString());
+        tepsiIpucu(QString());
         return;
     }
     KalanSureHesapla(hedef);
     yaz(ui->KalanZamanLabel, vakitCumleleri[sonraki - 1] + QString::number(kalanSaat) +
                                  vakitCumleleri[5] + QString::number(kalanDakika) +
                                  vakitCumleleri[6]);
+    tepsiIpucu(ipucuMetni(dilNo, sonraki, hedef, kalanSaat, kalanDakika));
+}
+
+void QRavla::tepsiIpucu(const QString &metin)
+{
+    // A tooltip set anew every second would flicker where the desktop shows it.
+    if (trayIkon && trayIkon->toolTip() != metin)
+        trayIkon->setToolTip(metin.isEmpty() ? windowTitle() : metin);
 }
 
 int QRavla::SonrakiVakit() const
@@ -308,6 +334,57 @@ QString ezanMesaji(int dilNo, bool vakitGeldi)
 }
 
 } // namespace
+
+// The tray's tooltip: the next prayer, its time and the time left ("Öğle 12:05 — 1 saat 20
+// dakika").
+QString QRavla::ipucuMetni(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika)
+{
+    static const char *const adlar[4][5] = {
+        {"Sabah", "Öğle", "İkindi", "Akşam", "Yatsı"},
+        {"الفجر", "الظهر", "العصر", "المغرب", "العشاء"},
+        {"Fadschr", "Dhuhr", "Asr", "Maghrib", "Ischa"},
+        {"Fajr", "Dhuhr", "Asr", "Maghrib", "Isha"},
+    };
+    static const char *const kalan[4] = {"%1 saat %2 dakika", "%1 ساعة %2 دقيقة", "%1 Std. %2 Min.",
+                                         "%1 h %2 min"};
+    if (dilNo < 0 || dilNo > 3 || vakit < 1 || vakit > 5)
+        return QString();
+    const QTime an = QTime::fromMSecsSinceStartOfDay(int(hedefMs % 86400000));
+    return QString::fromUtf8(adlar[dilNo][vakit - 1]) + QLatin1Char(' ') +
+           an.toString(QStringLiteral("hh:mm")) + QStringLiteral(" — ") +
+           QString::fromUtf8(kalan[dilNo]).arg(saat).arg(dakika);
+}
+
+// A reminder before a prayer (1..5) or İmsak (6): a notice, and a soft tone if wanted.
+void QRavla::HatirlatmaGeldi(int vakit)
+{
+    static const char *const basliklar[4] = {"Hatırlatma", "تذكير", "Erinnerung", "Reminder"};
+    static const char *const metinler[4][6] = {
+        {"Sabah namazına %1 dakika kaldı", "Öğle namazına %1 dakika kaldı",
+         "İkindi namazına %1 dakika kaldı", "Akşam namazına %1 dakika kaldı",
+         "Yatsı namazına %1 dakika kaldı", "İmsak vaktine %1 dakika kaldı"},
+        {"بقي %1 دقيقة على صلاة الفجر", "بقي %1 دقيقة على صلاة الظهر",
+         "بقي %1 دقيقة على صلاة العصر", "بقي %1 دقيقة على صلاة المغرب",
+         "بقي %1 دقيقة على صلاة العشاء", "بقي %1 دقيقة على الإمساك"},
+        {"Noch %1 Minuten bis Fadschr", "Noch %1 Minuten bis Dhuhr", "Noch %1 Minuten bis Asr",
+         "Noch %1 Minuten bis Maghrib", "Noch %1 Minuten bis Ischa", "Noch %1 Minuten bis Imsak"},
+        {"%1 minutes until Fajr", "%1 minutes until Dhuhr", "%1 minutes until Asr",
+         "%1 minutes until Maghrib", "%1 minutes until Isha", "%1 minutes until Imsak"},
+    };
+    if (vakit < 1 || vakit > 6)
+        return;
+    const int dakika = ayar.hatirlat[vakit == 6 ? 0 : vakit];
+    if (dilNo >= 0 && dilNo <= 3)
+        aniForm.MesajGoster(QString::fromUtf8(basliklar[dilNo]),
+                            QString::fromUtf8(metinler[dilNo][vakit - 1]).arg(dakika));
+    else
+        aniForm.MesajGoster(QString(), QString::number(dakika));
+    if (ayar.hatirlatmaSesi)
+        ezanSec->sesAraci()->DosyaCal(ProgramKlasoru::yol() +
+                                          QStringLiteral("/sesler/Hatirlatma.ogg"),
+                                      ui->SesSlider->value());
+    emit hatirlatmaGeldi(vakit);
+}
 
 void QRavla::VakitGeldi(int vakit)
 {

@@ -52,6 +52,7 @@ public:
     EzanPopup &ezanBildirimi() { return ezanPopup; }
     EzanSec &ezanSecimi() { return *ezanSec; }
     int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
+    static QString ipucuMetni(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika);
 
     // Whether the desktop has a system tray; tests stand in for it.
     static std::function<bool()> tepsiVarMi;
@@ -59,6 +60,8 @@ public:
 signals:
     // A prayer's time has come (1 Fajr, 2 Dhuhr, 3 Asr, 4 Maghrib, 5 Isha).
     void vakitGeldi(int vakit);
+    // A reminder came before a prayer (1..5) or İmsak (6).
+    void hatirlatmaGeldi(int vakit);
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
@@ -87,6 +90,8 @@ private:
     void SonrakiVakitGuncelle();
     void KalanSureHesapla(qint64 hedef);
     void VakitGeldi(int vakit);
+    void HatirlatmaGeldi(int vakit);
+    void tepsiIpucu(const QString &metin);
     void GorusSor();
     void TrayEylemleriniKur();
     void TrayMenusunuKur();
@@ -129,7 +134,7 @@ private:
     int animasyonKare = 0;
     QPixmap camiResmi, camikResmi;
 
-    ravla::ScheduleCalculator bugunHesap, dunHesap;
+    ravla::ScheduleCalculator bugunHesap, dunHesap, yarinHesap;
     unsigned long yazilanNesil = 0; // the schedule generation the labels show
     QDate etiketTarihi;             // the date the date lines show
     int etiketHicriDuzeltmesi = 0;  // and the Hijri correction they were written with
@@ -139,5 +144,7 @@ private:
     double kuralGmt = 0;
     std::optional<double> kuralKaymasi;
     VakitTakibi takip;
-    qint64 simdiMs = 0; // this tick's local wall-clock time
+    VakitTakibi hatirlatmaTakibi;
+    int kurulanHatirlat[6] = {}; // the reminders hatirlatmaTakibi follows
+    qint64 simdiMs = 0;          // this tick's local wall-clock time
 };

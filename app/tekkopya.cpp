@@ -30,7 +30,7 @@ QString TekKopya::varsayilanAd()
     return QStringLiteral("ravla-namaz-vakti-") + QString::fromLatin1(ev.left(12));
 }
 
-bool TekKopya::ilkKopya()
+bool TekKopya::ilkKopya(bool gosterSin)
 {
     kilit = std::make_unique<QLockFile>(kilitYolu(ad));
     kilit->setStaleLockTime(0); // only a lock whose process is gone is stale
@@ -38,8 +38,9 @@ bool TekKopya::ilkKopya()
         // Another copy runs: ask it to show itself. If it cannot be reached (it is just
         // starting or ending), still end this copy rather than sound every adhan twice.
         QLocalSocket soket;
-        soket.connectToServer(ad);
-        if (soket.waitForConnected(2000)) {
+        if (gosterSin)
+            soket.connectToServer(ad);
+        if (gosterSin && soket.waitForConnected(2000)) {
             soket.write("goster\n");
             soket.waitForBytesWritten(2000);
             soket.disconnectFromServer();

@@ -20,8 +20,9 @@ public:
     explicit TekKopya(const QString &ad = varsayilanAd(), QObject *parent = nullptr);
     ~TekKopya() override;
 
-    // True for the first copy, which then listens; false after telling the first copy to show.
-    bool ilkKopya();
+    // True for the first copy, which then listens; false after telling the first copy to show
+    // its window (unless `gosterSin` is false: a start at login leaves the running copy alone).
+    bool ilkKopya(bool gosterSin = true);
 
     static QString varsayilanAd();
 

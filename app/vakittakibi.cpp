@@ -36,19 +36,51 @@ bool gecerli(const ravla::PrayerTime &v)
 void VakitTakibi::vakitleriKur(qint64 bugunJulianGun, const ravla::PrayerTime bugun[7],
                                const ravla::PrayerTime dun[7])
 {
-    vakitler_.clear();
+    std::vector<Vakit> anlar;
     for (int no = 1; no <= 5; ++no) {
         const ravla::PrayerTime &d = dun[kNamazlar[no - 1]];
         if (gecerli(d))
-            vakitler_.push_back({an(bugunJulianGun - 1, d.hour, d.minute), no});
+            anlar.push_back({an(bugunJulianGun - 1, d.hour, d.minute), no});
         const ravla::PrayerTime &b = bugun[kNamazlar[no - 1]];
         if (gecerli(b))
-            vakitler_.push_back({an(bugunJulianGun, b.hour, b.minute), no});
+            anlar.push_back({an(bugunJulianGun, b.hour, b.minute), no});
     }
-    std::sort(vakitler_.begin(), vakitler_.end(),
-              [](const Vakit &a, const Vakit &b) { return a.an < b.an; });
+    anlariKur(std::move(anlar));
     const ravla::PrayerTime &sabah = bugun[ravla::Fajr];
     yarinkiSabah_ = gecerli(sabah) ? an(bugunJulianGun + 1, sabah.hour, sabah.minute) : -1;
+}
+
+void VakitTakibi::anlariKur(std::vector<Vakit> anlar)
+{
+    std::sort(anlar.begin(), anlar.end(),
+              [](const Vakit &a, const Vakit &b) { return a.an < b.an; });
+    vakitler_ = std::move(anlar);
+}
+
+std::vector<VakitTakibi::Vakit> VakitTakibi::hatirlatmaAnlari(qint64 bugunJulianGun,
+                                                              const ravla::PrayerTime bugun[7],
+                                                              const ravla::PrayerTime dun[7],
+                                                              const ravla::PrayerTime yarin[7],
+                                                              const int dakika[6])
+{
+    // İmsak first, as the settings keep them; numbers as the prayers have them, İmsak 6.
+    constexpr int kSira[6] = {ravla::Imsak, ravla::Fajr,    ravla::Dhuhr,
+                              ravla::Asr,   ravla::Maghrib, ravla::Isha};
+    constexpr int kNo[6] = {6, 1, 2, 3, 4, 5};
+    std::vector<Vakit> anlar;
+    for (int i = 0; i < 6; ++i) {
+        if (dakika[i] <= 0)
+            continue;
+        const qint64 once = qint64(dakika[i]) * 60000;
+        for (const auto &[gun, vakitler] :
+             {std::pair{bugunJulianGun - 1, dun}, std::pair{bugunJulianGun, bugun},
+              std::pair{bugunJulianGun + 1, yarin}}) {
+            const ravla::PrayerTime &v = vakitler[kSira[i]];
+            if (gecerli(v))
+                anlar.push_back({an(gun, v.hour, v.minute) - once, kNo[i]});
+        }
+    }
+    return anlar;
 }
 
 int VakitTakibi::tik(qint64 simdi)

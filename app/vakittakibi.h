@@ -14,6 +14,11 @@
 class VakitTakibi
 {
 public:
+    struct Vakit {
+        qint64 an;
+        int no;
+    };
+
     // Schedules in the order Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak.
     void vakitleriKur(qint64 bugunJulianGun, const ravla::PrayerTime bugun[7],
                       const ravla::PrayerTime dun[7]);
@@ -38,12 +43,19 @@ public:
     static qint64 duvarSaatiMs(const QDateTime &t);
     static qint64 an(qint64 julianGun, int saat, int dakika);
 
-private:
-    struct Vakit {
-        qint64 an;
-        int no;
-    };
+    // The moments a reminder comes, `dakika` minutes before each time of yesterday's, today's
+    // and tomorrow's schedules (an İmsak just after midnight is reminded of the evening
+    // before): İmsak is 6, the prayers 1 to 5; a reminder that is off (0) or a time that does
+    // not exist has none.
+    static std::vector<Vakit> hatirlatmaAnlari(qint64 bugunJulianGun,
+                                               const ravla::PrayerTime bugun[7],
+                                               const ravla::PrayerTime dun[7],
+                                               const ravla::PrayerTime yarin[7],
+                                               const int dakika[6]);
+    // Follows these moments instead of the prayers' (tik then raises their numbers).
+    void anlariKur(std::vector<Vakit> anlar);
 
+private:
     std::vector<Vakit> vakitler_; // sorted by moment
     qint64 yarinkiSabah_ = -1;    // fallback target after Isha, -1 when Fajr does not exist
     qint64 oncekiTik_ = -1;

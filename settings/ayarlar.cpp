@@ -69,6 +69,9 @@ const char *const kDakikaAnahtarlari[7] = {"DakikaSabah",  "DakikaGunes", "Dakik
                                            "DakikaIkindi", "DakikaAksam", "DakikaYatsi",
                                            "DakikaImsak"};
 
+const char *const kHatirlatmaAnahtarlari[6] = {"HatirlatImsak",  "HatirlatSabah", "HatirlatOgle",
+                                               "HatirlatIkindi", "HatirlatAksam", "HatirlatYatsi"};
+
 double okuDouble(const QSettings &s, const char *key, double varsayilan, double alt, double ust)
 {
     return AyarDonusumu::sayi(s.value(QLatin1String(key)), varsayilan, alt, ust);
@@ -157,6 +160,11 @@ void Ayarlar::Oku()
         eklenenler_->hicriDuzeltme =
             AyarDonusumu::secenek(s.value(QStringLiteral("HicriDuzeltme")), 0,
                                   -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
+        for (int i = 0; i < 6; ++i) // anything but 5..60 minutes is off
+            eklenenler_->hatirlat[i] =
+                AyarDonusumu::secenek(s.value(QLatin1String(kHatirlatmaAnahtarlari[i])), 0, 5, 60);
+        eklenenler_->hatirlatmaSesi =
+            AyarDonusumu::evetHayir(s.value(QStringLiteral("HatirlatmaSesi")), false);
     }
 }
 
@@ -189,5 +197,8 @@ void Ayarlar::Kaydet()
             s.setValue(QLatin1String(kDakikaAnahtarlari[i]), eklenenler_->dakikalar[i]);
         s.setValue(QStringLiteral("YuksekEnlemKurali"), eklenenler_->yuksekEnlemKurali);
         s.setValue(QStringLiteral("HicriDuzeltme"), eklenenler_->hicriDuzeltme);
+        for (int i = 0; i < 6; ++i)
+            s.setValue(QLatin1String(kHatirlatmaAnahtarlari[i]), eklenenler_->hatirlat[i]);
+        s.setValue(QStringLiteral("HatirlatmaSesi"), eklenenler_->hatirlatmaSesi);
     }
 }

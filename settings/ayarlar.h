@@ -35,6 +35,10 @@ struct AyarDegerleri {
     int dakikalar[7] = {};
     int yuksekEnlemKurali = 0; // 0 nearest day, 1 middle of the night, 2 a seventh, 3 angle/60
     int hicriDuzeltme = 0;     // days, -2..2
+    // Minutes before İmsak, Fajr, Dhuhr, Asr, Maghrib and Isha that a reminder comes, 5..60;
+    // 0 is off.
+    int hatirlat[6] = {};
+    bool hatirlatmaSesi = false; // a soft tone with the reminder
 };
 
 // A stored value read as its key's type. An absent value, a number that is not finite or lies

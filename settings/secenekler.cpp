@@ -1,5 +1,6 @@
 #include "secenekler.h"
 
+#include "otomatikbaslat.h"
 #include "resimler.h"
 #include "saat.h"
 #include "sehirveritabani.h"
@@ -227,6 +228,16 @@ void secenekler::ayarlariGoster()
         dakikaKutulari()[i]->setValue(ayar->dakikalar[i]);
     ui->YuksekEnlemComboBox->setCurrentIndex(ayar->yuksekEnlemKurali);
     ui->HicriDuzeltmeSpinBox->setValue(ayar->hicriDuzeltme);
+    for (int i = 0; i < 6; ++i) // the lowest value of the box reads "off"
+        hatirlatmaKutulari()[i]->setValue(ayar->hatirlat[i] >= 5 ? ayar->hatirlat[i] : 4);
+    ui->HatirlatmaSesiCheckBox->setChecked(ayar->hatirlatmaSesi);
+    ui->OtomatikBaslatCheckBox->setChecked(OtomatikBaslat::etkinMi());
+}
+
+std::array<QSpinBox *, 6> secenekler::hatirlatmaKutulari() const
+{
+    return {ui->HatirlatImsakSpinBox,  ui->HatirlatSabahSpinBox, ui->HatirlatOgleSpinBox,
+            ui->HatirlatIkindiSpinBox, ui->HatirlatAksamSpinBox, ui->HatirlatYatsiSpinBox};
 }
 
 // The method buttons with their method's code; the custom method has none.
@@ -538,10 +549,28 @@ void secenekler::GenelAyarTamamBtnTiklandi()
 {
     if (!ayar)
         return;
+    // The zone's own rules give way only to a time zone or daylight saving set here by hand;
+    // confirming this page for a reminder keeps them.
+    const AyarDegerleri once = *ayar;
     ayar->gmt = ui->GenelAyrCmb->currentData().toDouble();
-    ayar->saatDilimi.clear();
-    ayar->hicriDuzeltme = ui->HicriDuzeltmeSpinBox->value();
     tarihleriYaz(genelTarih);
+    const bool elle =
+        ayar->gmt != once.gmt || ayar->yazSaatiOtomatik != once.yazSaatiOtomatik ||
+        (!ayar->yazSaatiOtomatik &&
+         (ayar->yazGunBasla != once.yazGunBasla || ayar->yazAyBasla != once.yazAyBasla ||
+          ayar->yazYilBasla != once.yazYilBasla || ayar->yazGunBitis != once.yazGunBitis ||
+          ayar->yazAyBitis != once.yazAyBitis || ayar->yazYilBitis != once.yazYilBitis));
+    if (elle)
+        ayar->saatDilimi.clear();
+    ayar->hicriDuzeltme = ui->HicriDuzeltmeSpinBox->value();
+    for (int i = 0; i < 6; ++i) {
+        const int dakika = hatirlatmaKutulari()[i]->value();
+        ayar->hatirlat[i] = dakika >= 5 ? dakika : 0;
+    }
+    ayar->hatirlatmaSesi = ui->HatirlatmaSesiCheckBox->isChecked();
+    if (ui->OtomatikBaslatCheckBox->isChecked() != OtomatikBaslat::etkinMi() &&
+        !OtomatikBaslat::ayarla(ui->OtomatikBaslatCheckBox->isChecked()))
+        uyar(tr("Oturum açılınca başlatma ayarlanamadı"));
     kaydetVeKapat();
 }
 

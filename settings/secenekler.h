@@ -76,6 +76,7 @@ private:
     void uyar(const QString &metin);
     QList<QRadioButton *> yontemDugmeleri() const;
     std::array<QSpinBox *, 7> dakikaKutulari() const;
+    std::array<QSpinBox *, 6> hatirlatmaKutulari() const;
 
     std::unique_ptr<Ui::seceneklerClass> ui;
     AyarDegerleri *ayar = nullptr;

@@ -185,8 +185,7 @@ void EzanSec::KaydetSlot()
     for (int vakit = 1; vakit <= 5; ++vakit)
         secilen << kutu(vakit)->currentText();
     if (!yaz(klasorler.ayarDosyasi, secilen)) {
-        QMessageBox::information(nullptr, tr("baslik"), tr("hata"),
-                                 QMessageBox::Ok);
+        QMessageBox::information(nullptr, tr("baslik"), tr("hata"), QMessageBox::Ok);
         return;
     }
     for (int i = 0; i < 5; ++i)

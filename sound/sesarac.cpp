@@ -11,11 +11,15 @@ SesArac::~SesArac() = default;
 
 void SesArac::Cal(const QString &dosyaAdi, double duzey)
 {
+    DosyaCal(klasorler.dosyaYolu(dosyaAdi), duzey);
+}
+
+void SesArac::DosyaCal(const QString &yol, double duzey)
+{
     if (!cihaz)
         return;
     cihaz->hepsiniDurdur();
     sonSes.reset();
-    const QString yol = klasorler.dosyaYolu(dosyaAdi);
     if (yol.isEmpty())
         return;
     // The file system's own encoding, so that "Öğle Ezanı.ogg" or a folder under a user name

@@ -22,6 +22,8 @@ public:
     // Stops whatever plays, then plays dosyaAdi, a bare file name of the adhan folder, at duzey
     // percent (0..100). A name that is a path plays nothing.
     void Cal(const QString &dosyaAdi, double duzey);
+    // The same for one of the program's own sounds (the reminder's tone), given by its path.
+    void DosyaCal(const QString &yol, double duzey);
     void Dur();
     // Sets the sound started last to duzey percent; nothing when there is none.
     void DuzeyAyarla(int duzey);

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QToolButton>
 
@@ -20,11 +21,15 @@ QDateTime simdi;
 QTemporaryDir program;
 
 // Each recording of the folder sounds at its own level, so the samples tell which one plays.
-constexpr int kFecir = 8000, kAksa = 12000, kMekke = 16000;
+constexpr int kFecir = 8000, kAksa = 12000, kMekke = 16000, kHatirlatma = 6000;
 
-void istanbulKaydet()
+void istanbulKaydet(bool hatirlat = false)
 {
     AyarDegerleri a; // Istanbul without daylight saving: Dhuhr 11:54 on 5 December 2026
+    if (hatirlat) {  // 15 minutes before Dhuhr, with the tone
+        a.hatirlat[2] = 15;
+        a.hatirlatmaSesi = true;
+    }
     a.enlem = 41.0;
     a.boylam = 29.0;
     a.gmt = 2;
@@ -79,6 +84,8 @@ private slots:
         QVERIFY(DiskSes::wavYaz(program.filePath("ezan/Fecir.ogg"), kFecir));
         QVERIFY(DiskSes::wavYaz(program.filePath("ezan/Aksa.ogg"), kAksa));
         QVERIFY(DiskSes::wavYaz(program.filePath("ezan/Mekke.ogg"), kMekke));
+        QVERIFY(QDir(program.path()).mkdir(QStringLiteral("sesler")));
+        QVERIFY(DiskSes::wavYaz(program.filePath("sesler/Hatirlatma.ogg"), kHatirlatma));
         ProgramKlasoru::ayarla(program.path());
         istanbulKaydet();
     }
@@ -88,6 +95,8 @@ private slots:
     void oku_data();
     void oku();
     void durVeSes();
+    void hatirlatma_data();
+    void hatirlatma();
 };
 
 void TestEzanVakti::vakitGelince_data()
@@ -177,6 +186,46 @@ void TestEzanVakti::durVeSes()
     QTest::mouseClick(w->findChild<QToolButton *>(QStringLiteral("OkumaToolButton")),
                       Qt::LeftButton);
     QCOMPARE(kayit->sonrakiTepe(), 0);
+}
+
+void TestEzanVakti::hatirlatma_data()
+{
+    QTest::addColumn<QVariant>("dilNo");
+    QTest::addColumn<QString>("baslik");
+    QTest::addColumn<QString>("mesaj");
+    QTest::newRow("Turkish") << QVariant("0") << "Hatırlatma"
+                             << "Öğle namazına 15 dakika kaldı";
+    QTest::newRow("Arabic") << QVariant("1") << "تذكير"
+                            << "بقي 15 دقيقة على صلاة الظهر";
+    QTest::newRow("German") << QVariant("2") << "Erinnerung"
+                            << "Noch 15 Minuten bis Dhuhr";
+    QTest::newRow("English") << QVariant("3") << "Reminder"
+                             << "15 minutes until Dhuhr";
+}
+
+// Fifteen minutes before Dhuhr the notice comes, and the tone at the slider's level.
+void TestEzanVakti::hatirlatma()
+{
+    QFETCH(QVariant, dilNo);
+    QFETCH(QString, baslik);
+    QFETCH(QString, mesaj);
+
+    istanbulKaydet(true);
+    saatKur("11:38:59.900");
+    const std::unique_ptr<QRavla> w = pencere(dilNo);
+    QSignalSpy hatirlatildi(w.get(), &QRavla::hatirlatmaGeldi);
+    w->findChild<QSlider *>(QStringLiteral("SesSlider"))->setValue(40);
+    saatKur("11:39:00.300");
+    w->ZamanAkimi();
+    QCOMPARE(hatirlatildi.size(), 1);
+    QCOMPARE(hatirlatildi.at(0).at(0).toInt(), 2);
+    QCOMPARE(w->bildirim().findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), baslik);
+    QCOMPARE(w->bildirim().findChild<QLabel *>(QStringLiteral("lblMesaj"))->text(), mesaj);
+    QVERIFY(seviyede(kayit->sonrakiTepe(), kHatirlatma * 40 / 100));
+    saatKur("11:39:01.300");
+    w->ZamanAkimi();
+    QCOMPARE(hatirlatildi.size(), 1);
+    istanbulKaydet();
 }
 
 RAVLA_TEST_MAIN(TestEzanVakti)

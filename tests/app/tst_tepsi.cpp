@@ -1,6 +1,7 @@
 // The tray life of the main window, the language switch, the feedback notice and the single
 // running copy.
 #include "dil.h"
+#include "otomatikbaslat.h"
 #include "programklasoru.h"
 #include "qravla.h"
 #include "saat.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLocalServer>
 #include <QMenu>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -76,6 +78,9 @@ private slots:
     void gorusBildirimi_data();
     void gorusBildirimi();
     void tekKopya();
+    void ipucu_data();
+    void ipucu();
+    void otomatikBaslat();
 };
 
 void TestTepsi::acilistaGizlenir_data()
@@ -294,6 +299,66 @@ void TestTepsi::tekKopya()
     bayat.close(); // what a crash leaves behind
     TekKopya yeni(ad);
     QVERIFY(yeni.ilkKopya());
+}
+
+void TestTepsi::ipucu_data()
+{
+    QTest::addColumn<QString>("saat");
+    QTest::addColumn<QVariant>("dilNo");
+    QTest::addColumn<QString>("ipucu");
+
+    // Istanbul at UTC+2 on 5 December 2026: Fajr 5:34, Dhuhr 11:54, Isha 18:08.
+    QTest::newRow("morning") << "10:00:00" << QVariant("0") << "Öğle 11:54 — 1 saat 55 dakika";
+    QTest::newRow("evening, towards tomorrow")
+        << "20:00:00" << QVariant("0") << "Sabah 05:34 — 9 saat 35 dakika";
+    QTest::newRow("English") << "11:00:30" << QVariant("3") << "Dhuhr 11:54 — 0 h 54 min";
+    QTest::newRow("German") << "18:00:00" << QVariant("2") << "Ischa 18:08 — 0 Std. 9 Min.";
+}
+
+// The tray icon tells the next prayer, its time and the time left.
+void TestTepsi::ipucu()
+{
+    QFETCH(QString, saat);
+    QFETCH(QVariant, dilNo);
+    QFETCH(QString, ipucu);
+
+    AyarDegerleri a;
+    a.enlem = 41.0, a.boylam = 29.0, a.gmt = 2, a.yazSaatiOtomatik = false;
+    Ayarlar ayarlar;
+    ayarlar.Bagla(a);
+    ayarlar.Kaydet();
+    dilDeposu().setValue("Dil No", dilNo);
+    simdi = QDateTime(QDate(2026, 12, 5), QTime::fromString(saat, "hh:mm:ss"));
+    QRavla w;
+    QCOMPARE(w.trayIkonu()->toolTip(), ipucu);
+    QSettings(QLatin1String(kOrganizasyon), QStringLiteral("Ravla Ayarlar")).clear();
+}
+
+// Start at login: the entry written where the desktop looks, valid, naming this program so
+// that it starts in the tray; and gone again.
+void TestTepsi::otomatikBaslat()
+{
+    const QString yol = OtomatikBaslat::girisYolu();
+    QVERIFY(yol.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME") + "/autostart/"));
+    QVERIFY(!OtomatikBaslat::etkinMi());
+    QVERIFY(OtomatikBaslat::ayarla(true));
+    QVERIFY(OtomatikBaslat::etkinMi());
+    QFile f(yol);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString giris = QString::fromUtf8(f.readAll());
+    QVERIFY(giris.contains("\nExec=" + QCoreApplication::applicationFilePath() + " --tepsi\n"));
+    QVERIFY(giris.contains("\nName=Ravla Namaz Vakti\n"));
+    const QString dogrulayici = QStandardPaths::findExecutable("desktop-file-validate");
+    if (!dogrulayici.isEmpty()) {
+        QProcess p;
+        p.start(dogrulayici, {yol});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(!p.readAll().contains("error"), "desktop-file-validate found errors");
+    }
+    QVERIFY(OtomatikBaslat::ayarla(false));
+    QVERIFY(!QFile::exists(yol));
+    QVERIFY(OtomatikBaslat::ayarla(false)); // removing what is not there is fine
 }
 
 RAVLA_TEST_MAIN(TestTepsi)

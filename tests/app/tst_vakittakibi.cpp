@@ -48,6 +48,8 @@ private slots:
     void sonrakiVeKalan();
     void alarmlar_data();
     void alarmlar();
+    void hatirlatmalar_data();
+    void hatirlatmalar();
 };
 
 Q_DECLARE_METATYPE(Takvim)
@@ -154,6 +156,54 @@ void TestVakitTakibi::alarmlar()
         const qint64 an = anOf(tik);
         // As the window does: the schedules of the tick's day and the day before.
         takip.vakitleriKur(an / 86400000, takvim.v, takvim.v);
+        if (const int gelen = takip.tik(an))
+            gelenler << gelen;
+    }
+    QCOMPARE(gelenler, beklenen);
+}
+
+void TestVakitTakibi::hatirlatmalar_data()
+{
+    QTest::addColumn<Takvim>("takvim");
+    QTest::addColumn<QList<int>>("dakikalar"); // İmsak, Fajr, Dhuhr, Asr, Maghrib, Isha
+    QTest::addColumn<QStringList>("tikler");
+    QTest::addColumn<QList<int>>("beklenen");
+
+    const Takvim t; // İmsak 05:00, Fajr 05:10, Dhuhr 13:05, Isha 20:50
+    QTest::newRow("15 minutes before Dhuhr")
+        << t << QList<int>{0, 0, 15, 0, 0, 0} << QStringList{"12:49:59.500", "12:50:00.500"}
+        << QList<int>{2};
+    QTest::newRow("İmsak, before the prayers")
+        << t << QList<int>{30, 10, 0, 0, 0, 0}
+        << QStringList{"04:29:59.500", "04:30:00.500", "04:59:59.500", "05:00:00.500"}
+        << QList<int>{6, 1};
+    QTest::newRow("off and out of range stay silent")
+        << t << QList<int>{0, 0, 0, 0, 0, 0} << QStringList{"12:49:59.500", "12:50:00.500"}
+        << QList<int>{};
+    Takvim gece = ishaSaati(24, 5); // an Isha after midnight, reminded before it
+    QTest::newRow("an hour before a 24:05 Isha, the evening before")
+        << gece << QList<int>{0, 0, 0, 0, 0, 60} << QStringList{"23:04:59.500", "23:05:00.500"}
+        << QList<int>{5};
+    Takvim erken;
+    erken.v[ravla::Imsak] = {0, 10, 0, 0};
+    QTest::newRow("before an İmsak just after midnight: the day before")
+        << erken << QList<int>{20, 0, 0, 0, 0, 0}
+        << QStringList{"23:49:59.500", "23:50:00.500", "+1 00:09:59.000"} << QList<int>{6};
+}
+
+void TestVakitTakibi::hatirlatmalar()
+{
+    QFETCH(Takvim, takvim);
+    QFETCH(QList<int>, dakikalar);
+    QFETCH(QStringList, tikler);
+    QFETCH(QList<int>, beklenen);
+
+    VakitTakibi takip;
+    QList<int> gelenler;
+    for (const QString &tik : tikler) {
+        const qint64 an = anOf(tik);
+        takip.anlariKur(VakitTakibi::hatirlatmaAnlari(an / 86400000, takvim.v, takvim.v, takvim.v,
+                                                      dakikalar.constData()));
         if (const int gelen = takip.tik(an))
             gelenler << gelen;
     }

@@ -62,8 +62,15 @@ void TestYillikAlarm::dortYuzGun()
     ayar.enlem = 52.52, ayar.boylam = 13.405, ayar.gmt = 1;
     ayar.saatDilimi = QStringLiteral("Europe/Berlin");
 
-    QList<Alarm> gelenler;
+    // Reminders 30 minutes before İmsak, 10 before Fajr, 15 before Dhuhr, an hour before Isha.
+    const int hatirlat[6] = {30, 10, 15, 0, 0, 60}; // İmsak, Fajr, Dhuhr, Asr, Maghrib, Isha
+    std::copy(std::begin(hatirlat), std::end(hatirlat), std::begin(ayar.hatirlat));
+
+    QList<Alarm> gelenler; // alerts as 1..5, reminders as 11..16 (16 İmsak)
     connect(&w, &QRavla::vakitGeldi, this, [&](int v) { gelenler.append({duvarSaniye(), v}); });
+    connect(&w, &QRavla::hatirlatmaGeldi, this, [&](int v) {
+        gelenler.append({duvarSaniye(), 10 + v});
+    });
     QList<Alarm> beklenen;
     QRandomGenerator rastgele(20261206);
     int uyanikSayisi = 0, uykuSayisi = 0;
@@ -106,6 +113,15 @@ void TestYillikAlarm::dortYuzGun()
             if (v.exists()) // 24:40 is 00:40 tomorrow
                 anlar.append({gece + v.hour * 3600 + v.minute * 60, i + 1});
         }
+        // The reminders' moments, from the same schedule.
+        const int sira[6] = {ravla::Imsak, ravla::Fajr,    ravla::Dhuhr,
+                             ravla::Asr,   ravla::Maghrib, ravla::Isha};
+        for (int i = 0; i < 6; ++i) {
+            const ravla::PrayerTime v = w.vakit(sira[i]);
+            if (hatirlat[i] > 0 && v.exists())
+                anlar.append({gece + v.hour * 3600 + v.minute * 60 - hatirlat[i] * 60,
+                              i == 0 ? 16 : 10 + i});
+        }
         std::sort(anlar.begin(), anlar.end(),
                   [](const Alarm &a, const Alarm &b) { return a.an < b.an; });
         anlarTumu += anlar;
@@ -136,7 +152,7 @@ void TestYillikAlarm::dortYuzGun()
             ileri(yarin + 30 - duvarSaniye());
     }
 
-    QVERIFY(uyanikSayisi > 1000 && uykuSayisi > 200);
+    QVERIFY(uyanikSayisi > 2000 && uykuSayisi > 400);
     // Which moments a tick crossed awake: the tick after the moment came at most a minute late.
     // (A sleep may also end within a minute after a moment: that counts as awake.)
     std::sort(anlarTumu.begin(), anlarTumu.end(),

@@ -32,18 +32,19 @@ AyarDegerleri oku()
 
 QVariantList alanlar(const AyarDegerleri &d)
 {
-    return {d.enlem,        d.boylam,
-            d.gmt,          d.ulkeAdi,
-            d.sehirAdi,     d.yazSaatiOtomatik,
-            d.yazGunBasla,  d.yazAyBasla,
-            d.yazYilBasla,  d.yazGunBitis,
-            d.yazAyBitis,   d.yazYilBitis,
-            d.hesapYontemi, d.ikindiYontemi,
-            d.hanefiMezhep, d.ozelHesapYontem,
-            d.sabahAci,     d.yatsiAci,
-            d.saatDilimi,   d.dakikalar[0],
-            d.dakikalar[6], d.yuksekEnlemKurali,
-            d.hicriDuzeltme};
+    return {d.enlem,         d.boylam,
+            d.gmt,           d.ulkeAdi,
+            d.sehirAdi,      d.yazSaatiOtomatik,
+            d.yazGunBasla,   d.yazAyBasla,
+            d.yazYilBasla,   d.yazGunBitis,
+            d.yazAyBitis,    d.yazYilBitis,
+            d.hesapYontemi,  d.ikindiYontemi,
+            d.hanefiMezhep,  d.ozelHesapYontem,
+            d.sabahAci,      d.yatsiAci,
+            d.saatDilimi,    d.dakikalar[0],
+            d.dakikalar[6],  d.yuksekEnlemKurali,
+            d.hicriDuzeltme, d.hatirlat[0],
+            d.hatirlat[5],   d.hatirlatmaSesi};
 }
 
 } // namespace
@@ -108,6 +109,13 @@ void TestAyarlar::okunanlar_data()
     QTest::newRow("Hijri correction") << QByteArray("HicriDuzeltme=-2") << 22 << QVariant(-2);
     QTest::newRow("Hijri correction, a fraction")
         << QByteArray("HicriDuzeltme=1.5") << 22 << QVariant(0);
+    QTest::newRow("reminder before İmsak") << QByteArray("HatirlatImsak=60") << 23 << QVariant(60);
+    QTest::newRow("reminder under 5 minutes is off")
+        << QByteArray("HatirlatImsak=4") << 23 << QVariant(0);
+    QTest::newRow("reminder before Isha") << QByteArray("HatirlatYatsi=5") << 24 << QVariant(5);
+    QTest::newRow("reminder beyond an hour is off")
+        << QByteArray("HatirlatYatsi=61") << 24 << QVariant(0);
+    QTest::newRow("reminder tone") << QByteArray("HatirlatmaSesi=true") << 25 << QVariant(true);
     QTest::newRow("custom angle above the horizon")
         << QByteArray("YatsiAci=-0.5") << 17 << QVariant(0.0);
 }
@@ -162,8 +170,9 @@ void TestAyarlar::kaydetVeOku()
         d.dakikalar[i] = i - 3;
     d.yuksekEnlemKurali = 2;
     d.hicriDuzeltme = -1;
+    d.hatirlat[0] = 15, d.hatirlat[5] = 60, d.hatirlatmaSesi = true;
     a.Kaydet();
-    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 28);
+    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 35);
     QCOMPARE(alanlar(oku()), alanlar(d));
 }
 
@@ -178,9 +187,9 @@ void TestAyarlar::eskiDepo()
             "OzelHesapYontem=false\nSabahAci=18.5\nYatsiAci=17");
     const AyarDegerleri d = oku();
     QCOMPARE(alanlar(d),
-             (QVariantList{41.0082, 28.9784, 3.0, "Türkiye", "İstanbul", false, 29,   3,
-                           2026,    25,      10,  2026,      7,          1,     true, false,
-                           18.5,    17.0,    "",  0,         0,          0,     0}));
+             (QVariantList{41.0082, 28.9784, 3.0,  "Türkiye", "İstanbul", false, 29,    3,    2026,
+                           25,      10,      2026, 7,         1,          true,  false, 18.5, 17.0,
+                           "",      0,       0,    0,         0,          0,     0,     false}));
 }
 
 void TestAyarlar::baglanmamis()

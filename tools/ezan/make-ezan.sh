@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the placeholder adhan calls in data/ezan/ and the reminder tone in
-# data/reminder/. They are slow synthetic melodies on maqam-like scales,
+# data/sesler/. They are slow synthetic melodies on maqam-like scales,
 # sung by a simple "voice" (a harmonic source with vibrato and glides, shaped
 # by formant filters and a light reverb). They stand in until real recordings
 # are put into the program's ezan folder.
@@ -15,7 +15,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 ezan_dir="$root/data/ezan"
-reminder_dir="$root/data/reminder"
+reminder_dir="$root/data/sesler"
 
 # awk must print "0.5", not "0,5", whatever the user's locale.
 export LC_ALL=C
