@@ -131,9 +131,17 @@ QRavla::~QRavla()
     trayIkon = nullptr;
 }
 
+void QRavla::showEvent(QShowEvent *olay)
+{
+    QWidget::showEvent(olay);
+    showTime();
+}
+
 void QRavla::showTime()
 {
-    ui->lcdNumber->display(saatYazisi(Saat::simdi().time()));
+    // Hidden in the tray, the clock draws nothing; it is set afresh when the window shows.
+    if (isVisible())
+        ui->lcdNumber->display(saatYazisi(Saat::simdi().time()));
 }
 
 QString QRavla::saatYazisi(const QTime &saat)

@@ -65,6 +65,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
+    void showEvent(QShowEvent *olay) override;
 
 public slots:
     void showTime();
