@@ -18,7 +18,7 @@ const char *const kCalistir =
 const char *const kDeger = "Ravla Namaz Vakti";
 #endif
 
-// An Exec argument as the desktop entry specification wants it: quoted where it must be.
+// An Exec argument as desktop entries want it: quoted where it must be.
 QString execArgumani(const QString &arguman)
 {
     static const QString ozel = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`=%");

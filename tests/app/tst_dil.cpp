@@ -1,11 +1,7 @@
 #include "dil.h"
-#include "programklasoru.h"
-#include "qravla.h"
 #include "testortami.h"
 
-#include <QGroupBox>
 #include <QSettings>
-#include <QTranslator>
 
 class TestDil : public QObject
 {
@@ -17,8 +13,6 @@ private slots:
     void ilkCalisma();
     void dilNo_data();
     void dilNo();
-    void katalog_data();
-    void katalog();
 
 private:
     static QSettings *depo()
@@ -30,7 +24,6 @@ private:
 void TestDil::init()
 {
     std::unique_ptr<QSettings>(depo())->clear();
-    ProgramKlasoru::ayarla(QString());
 }
 
 void TestDil::ilkCalisma_data()
@@ -98,38 +91,6 @@ void TestDil::dilNo()
     QCOMPARE(Dil::dilNo(QStringLiteral("de_DE")), no);
     QCOMPARE(Dil::yerelDilKodu(*s, QStringLiteral("de_DE")), kod);
     QCOMPARE(Dil::dilNo(QStringLiteral("de_DE")), no);
-}
-
-void TestDil::katalog_data()
-{
-    QTest::addColumn<QString>("sistem");
-    QTest::addColumn<bool>("yuklendi");
-    QTest::addColumn<QString>("baslik");
-    QTest::addColumn<QString>("vakitler");
-
-    QTest::newRow("English catalogue beside the program") << "en_GB" << true << "Ravla Prayer Times"
-                                                          << "Prayer times";
-    QTest::newRow("no catalogue: built-in Turkish") << "fr_FR" << false << "Ravla Namaz Vakti"
-                                                    << "Vakitler";
-}
-
-void TestDil::katalog()
-{
-    QFETCH(QString, sistem);
-    QFETCH(bool, yuklendi);
-    QFETCH(QString, baslik);
-    QFETCH(QString, vakitler);
-
-    ProgramKlasoru::ayarla(QStringLiteral(TEST_KATALOG_KLASORU));
-    std::unique_ptr<QSettings> s(depo());
-    QTranslator cevirmen;
-    QCOMPARE(Dil::katalogYukle(cevirmen, Dil::yerelDilKodu(*s, sistem)), yuklendi);
-    QCoreApplication::installTranslator(&cevirmen);
-
-    QRavla pencere;
-    QCOMPARE(pencere.windowTitle(), baslik);
-    QCOMPARE(pencere.findChild<QGroupBox *>("VakitGroupBox")->title(), vakitler);
-    QCoreApplication::removeTranslator(&cevirmen);
 }
 
 RAVLA_TEST_MAIN(TestDil)
