@@ -166,7 +166,9 @@ QStringList AylikSayfa::aciklamalar()
 void AylikSayfa::ciz(QPainter &p, const QRectF &alan, const AylikVeri &v)
 {
     const bool sagdanSola = QGuiApplication::layoutDirection() == Qt::RightToLeft;
-    const Qt::Alignment bas = sagdanSola ? Qt::AlignRight : Qt::AlignLeft; // where lines begin
+    // Where lines begin, said absolutely: the painter would otherwise mirror it once more.
+    const Qt::Alignment bas = Qt::AlignAbsolute | (sagdanSola ? Qt::AlignRight : Qt::AlignLeft);
+    const Qt::Alignment son = Qt::AlignAbsolute | (sagdanSola ? Qt::AlignLeft : Qt::AlignRight);
     const qreal u = alan.height() / kSatirSayisi;
     const QFont temel = QGuiApplication::font();
 
@@ -280,7 +282,7 @@ void AylikSayfa::ciz(QPainter &p, const QRectF &alan, const AylikVeri &v)
     p.setFont(yaziTipi(temel, 0.45 * u, false));
     p.setPen(QColor(90, 90, 90));
     p.drawText(QRectF(alan.left(), alan.bottom() - 0.9 * u, alan.width(), 0.9 * u),
-               int(Qt::AlignBottom | (sagdanSola ? Qt::AlignLeft : Qt::AlignRight)),
+               int(Qt::AlignBottom | son),
                QCoreApplication::translate("QRavla", "Ravla Namaz Vakti"));
     p.restore();
 }
