@@ -19,6 +19,8 @@
 namespace {
 
 const QColor kBugunRengi(255, 226, 130); // the page's, so that screen and paper agree
+constexpr int kIlkAy = 1582 * 12 + 10;   // November 1582, counted as year * 12 + month - 1
+constexpr int kSonAy = 9999 * 12 + 11;   // December 9999
 
 QPageLayout a4Dikey()
 {
@@ -70,15 +72,17 @@ void AylikCizelge::goster(const AyarDegerleri &ayar)
 
 void AylikCizelge::ayGoster(int yil, int ay)
 {
-    if (ay < 1 || ay > 12 || yil < 1583 || yil > 9999) // the run's calendar, whole months
+    // Whole months of the calendar the engine and the Hijri date start with (15 October 1582).
+    const int sira = yil * 12 + ay - 1;
+    if (ay < 1 || ay > 12 || sira < kIlkAy || sira > kSonAy)
         return;
     aylik = AylikSayfa::veri(secenek, yil, ay, yer);
     aylik.bugun = Saat::simdi().date();
     setWindowTitle(tr("Aylık vakitler — %1 — %2").arg(aylik.yer, aylik.yontem));
     ui->AyLabel->setText(AylikSayfa::ayBasligi(yil, ay));
     ui->YontemLabel->setText(aylik.konum + QLatin1Char('\n') + aylik.yontem);
-    ui->OncekiAyButton->setEnabled(yil > 1583 || ay > 1);
-    ui->SonrakiAyButton->setEnabled(yil < 9999 || ay < 12);
+    ui->OncekiAyButton->setEnabled(sira > kIlkAy);
+    ui->SonrakiAyButton->setEnabled(sira < kSonAy);
     tabloyuDoldur();
 }
 

@@ -252,7 +252,8 @@ void TestAylikCizelge::cliIleAyni()
     QCOMPARE(f.readAll(), cli.cikti);
 }
 
-// The buttons walk the months across a year's end; only the current month marks a day.
+// The buttons walk the months across a year's end and stop where the calendar does; only the
+// current month marks a day.
 void TestAylikCizelge::aylarArasi()
 {
     saatiKur(QDate(2026, 12, 31));
@@ -274,6 +275,14 @@ void TestAylikCizelge::aylarArasi()
     QCOMPARE(QDate(w.yil(), w.ay(), 1), QDate(2026, 11, 1));
     QCOMPARE(w.tablo()->rowCount(), 30);
     QVERIFY(w.windowTitle().contains("İstanbul - Türkiye"));
+
+    // The calendar's first whole month is the first there is.
+    w.ayGoster(1582, 11);
+    QVERIFY(!onceki->isEnabled());
+    w.ayGoster(1582, 10);
+    QCOMPARE(QDate(w.yil(), w.ay(), 1), QDate(1582, 11, 1));
+    QCOMPARE(w.tablo()->rowCount(), 30);
+    QVERIFY(sonraki->isEnabled());
 }
 
 void TestAylikCizelge::pdfSatirlari_data()

@@ -472,6 +472,9 @@ void TestVakit::badInput_data()
     QTest::newRow("pdf of a run of days")
         << kIstanbul + QStringList{"--format", "pdf", "--output", "a.pdf", "--days", "7"}
         << "--days cannot be used with --format pdf";
+    QTest::newRow("pdf of a month the calendar begins in")
+        << kIstanbul + QStringList{"--format", "pdf", "--output", "a.pdf", "--date", "1582-10-20"}
+        << "the first whole month is November 1582";
     QTest::newRow("output without a name")
         << kIstanbul + QStringList{"--output="} << "--output needs a file name";
     QTest::newRow("unknown format") << kIstanbul + QStringList{"--format", "xml"}

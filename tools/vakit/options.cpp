@@ -306,6 +306,10 @@ void parseInto(const std::vector<std::string> &args, Options &o)
     if (o.format == Format::Pdf && haveDays)
         throw UsageError{"--days cannot be used with --format pdf: the page holds the month of "
                          "--date"};
+    if (o.format == Format::Pdf && o.date.year == kFirstSupportedDate.year &&
+        o.date.month == kFirstSupportedDate.month)
+        throw UsageError{"--format pdf: October 1582 begins before the calendar does "
+                         "(1582-10-15); the first whole month is November 1582"};
     if (o.format == Format::Pdf && o.output.empty())
         throw UsageError{"--format pdf needs --output FILE"};
 
