@@ -5,7 +5,7 @@
 RAVLA_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
                 qt6-tools-dev-tools libsdl2-mixer-dev tzdata fonts-dejavu-core)
 # What the tests and benchmarks need besides.
-RAVLA_TEST_PACKAGES=(libbenchmark-dev desktop-file-utils clang libclang-rt-14-dev)
+RAVLA_TEST_PACKAGES=(libbenchmark-dev desktop-file-utils poppler-utils clang libclang-rt-14-dev)
 
 ravla_install_missing() {
     local missing=()

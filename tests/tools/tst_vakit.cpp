@@ -2,12 +2,14 @@
 // built program run once the way a user's script runs it.
 
 #include "options.h"
+#include "pdfokuyucu.h"
 #include "timetable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -102,6 +104,9 @@ private slots:
     void badInput_data();
     void badInput();
     void asAProgram();
+    void pdfPage();
+    void outputFile_data();
+    void outputFile();
 };
 
 void TestVakit::csv_data()
@@ -462,6 +467,18 @@ void TestVakit::badInput_data()
         << kIstanbul + QStringList{"--date", "10000-01-01"} << "--date";
     QTest::newRow("a run past 9999")
         << kIstanbul + QStringList{"--date", "9999-12-30", "--days", "3"} << "9999-12-31";
+    QTest::newRow("pdf to standard output")
+        << kIstanbul + QStringList{"--format", "pdf"} << "--format pdf needs --output FILE";
+    QTest::newRow("pdf of a run of days")
+        << kIstanbul + QStringList{"--format", "pdf", "--output", "a.pdf", "--days", "7"}
+        << "--days cannot be used with --format pdf";
+    QTest::newRow("pdf of a month the calendar begins in")
+        << kIstanbul + QStringList{"--format", "pdf", "--output", "a.pdf", "--date", "1582-10-20"}
+        << "the first whole month is November 1582";
+    QTest::newRow("output without a name")
+        << kIstanbul + QStringList{"--output="} << "--output needs a file name";
+    QTest::newRow("unknown format") << kIstanbul + QStringList{"--format", "xml"}
+                                    << "--format needs text, csv, json or pdf, got 'xml'";
 }
 
 void TestVakit::badInput()
@@ -491,6 +508,110 @@ void TestVakit::asAProgram()
     QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
              QStringLiteral("ravla-vakit: --lat must be between -90 and 90, got 91\n"
                             "Try 'ravla-vakit --help'.\n"));
+}
+
+namespace {
+
+// As from cron on a server: no display, and no Qt platform chosen.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
+        env.remove(name);
+    return env;
+}
+
+} // namespace
+
+// The month page from a script: one A4 page, a line per day of the month of --date, each with
+// the times of the csv for that day.
+void TestVakit::pdfPage()
+{
+    QVERIFY2(popplerKurulu(), "pdftotext and pdfinfo are needed: install poppler-utils");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("board.pdf");
+    const QStringList place = {"--lat",  "41.01",           "--lon",    "28.98",
+                               "--zone", "Europe/Istanbul", "--method", "8"};
+    QProcess p;
+    p.setProcessEnvironment(withoutDisplay());
+    p.start(QStringLiteral(RAVLA_VAKIT),
+            place + QStringList{"--date", "2027-02-14", "--format", "pdf", "--output", path,
+                                "--place", "Ulu Camii, Bursa"});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.readAllStandardError(), QByteArray());
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(p.readAllStandardOutput().isEmpty());
+    QCOMPARE(pdfSayfaSayisi(path), 1);
+    QVERIFY(popplerCiktisi("pdfinfo", {path}).contains(QRegularExpression("Page size:.*\\(A4\\)")));
+
+    const QString text = pdfMetni(path);
+    QVERIFY(text.contains("Ulu Camii, Bursa"));
+    const QStringList rows = csvRows(place + QStringList{"--date", "2027-02-01", "--days", "28"});
+    QCOMPARE(rows.size(), 28);
+    for (const QString &row : rows) {
+        const QStringList f = row.split(',');
+        const QDate day = QDate::fromString(f[0], "yyyy-MM-dd");
+        // "Pzt 01.02.2027 24.8.1448 06:41 ..." with the times cut to the minute.
+        QString pattern = "\\n\\s*\\S+ " + QRegularExpression::escape(day.toString("dd.MM.yyyy")) +
+                          "\\s+" + QRegularExpression::escape(f[8]);
+        for (int i = 1; i <= 7; ++i)
+            pattern += "\\s+" + f[i].left(f[i].lastIndexOf(':')).rightJustified(5, '0') +
+                       (f[i].endsWith('*') ? "\\*" : "");
+        QVERIFY2(text.contains(QRegularExpression(pattern + "\\s*\\n")), qPrintable(row));
+    }
+    QVERIFY(!text.contains("01.03.2027"));
+}
+
+void TestVakit::outputFile_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("platform");
+    // Without a display, a platform that needs one: only the page may start Qt's Gui.
+    QTest::newRow("csv needs no Gui") << "csv"
+                                      << "xcb";
+    QTest::newRow("text") << "text"
+                          << "xcb";
+    QTest::newRow("pdf") << "pdf"
+                         << "";
+}
+
+// --output writes what standard output would get; a file that cannot be written is one line
+// and status 1, and nothing is left behind.
+void TestVakit::outputFile()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, platform);
+
+    QTemporaryDir dir;
+    const QStringList args =
+        kIstanbul + QStringList{"--date", "2026-12-05", "--dst", "none", "--format", format};
+    QProcessEnvironment env = withoutDisplay();
+    if (!platform.isEmpty())
+        env.insert("QT_QPA_PLATFORM", platform);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(RAVLA_VAKIT), args + QStringList{"--output", dir.filePath("out")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(p.readAllStandardOutput().isEmpty());
+    QFile out(dir.filePath("out"));
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    if (format != "pdf")
+        QCOMPARE(out.readAll(), calistir(args).out);
+    else
+        QVERIFY(out.readAll().startsWith("%PDF-"));
+
+    QFile blocker(dir.filePath("file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString bad = dir.filePath("file/out");
+    p.start(QStringLiteral(RAVLA_VAKIT), args + QStringList{"--output", bad});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QVERIFY2(err.startsWith("ravla-vakit: cannot write " + bad + ": ") && err.count('\n') == 1,
+             qPrintable(err));
+    QVERIFY(!QFileInfo::exists(bad));
 }
 
 QTEST_GUILESS_MAIN(TestVakit)

@@ -1,9 +1,14 @@
 // ravla-vakit: the prayer timetable of Ravla Namaz Vakti on the command line.
 
+#include "ayliksayfa.h"
 #include "options.h"
 #include "timetable.h"
 
+#include <QGuiApplication>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -18,6 +23,45 @@ ravla::CivilDate today()
     localtime_r(&now, &local);
 #endif
     return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+// A script run by cron has no runtime folder; Qt's note about it is no failure of ours, and the
+// tool's errors stay one line.
+QtMessageHandler qtHandler = nullptr;
+
+void quietRuntimeNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (qtHandler)
+        qtHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+// The month page. Fonts need a QGuiApplication, and a script on a server has no display: the
+// offscreen platform serves unless the caller chose another.
+int writePage(const vakit::Options &options, char *program)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(quietRuntimeNote);
+    int argc = 1; // Qt's own options are no business of this tool
+    char *argv[] = {program, nullptr};
+    QGuiApplication app(argc, argv);
+
+    // No row stands out: a board hangs for the whole month.
+    const AylikVeri veri = AylikSayfa::veri(options, options.date.year, options.date.month,
+                                            QString::fromStdString(options.place));
+    const QString path = QString::fromStdString(options.output);
+    QString error;
+    if (!AylikSayfa::pdfYaz(path, veri, &error)) {
+        std::fprintf(stderr, "ravla-vakit: cannot write %s: %s\n", options.output.c_str(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -35,9 +79,23 @@ int main(int argc, char **argv)
         std::fputs(vakit::usage().c_str(), stdout);
         return 0;
     }
+    if (options.format == vakit::Format::Pdf)
+        return writePage(options, argv[0]);
 
-    vakit::writeTimetable(options, stdout);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::FILE *out = stdout;
+    if (!options.output.empty()) {
+        out = std::fopen(options.output.c_str(), "wb");
+        if (!out) {
+            std::fprintf(stderr, "ravla-vakit: cannot write %s: %s\n", options.output.c_str(),
+                         std::strerror(errno));
+            return 1;
+        }
+    }
+    vakit::writeTimetable(options, out);
+    bool written = std::fflush(out) == 0 && !std::ferror(out);
+    if (out != stdout)
+        written = std::fclose(out) == 0 && written;
+    if (!written) {
         std::perror("ravla-vakit: writing the timetable");
         return 1;
     }

@@ -202,12 +202,14 @@ Format format(std::string_view text)
         return Format::Csv;
     if (text == "json")
         return Format::Json;
-    throw UsageError{"--format needs text, csv or json, got " + quoted(text)};
+    if (text == "pdf")
+        return Format::Pdf;
+    throw UsageError{"--format needs text, csv, json or pdf, got " + quoted(text)};
 }
 
 void parseInto(const std::vector<std::string> &args, Options &o)
 {
-    bool haveLat = false, haveLon = false, haveTz = false, haveMethod = false;
+    bool haveLat = false, haveLon = false, haveTz = false, haveMethod = false, haveDays = false;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
@@ -234,8 +236,9 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             haveValue = true;
         }
         static const std::string_view known[] = {
-            "--lat", "--lon",    "--tz",   "--date",    "--days",     "--method",      "--custom",
-            "--dst", "--format", "--zone", "--offsets", "--high-lat", "--hijri-offset"};
+            "--lat",     "--lon",      "--tz",           "--date",   "--days",
+            "--method",  "--custom",   "--dst",          "--format", "--zone",
+            "--offsets", "--high-lat", "--hijri-offset", "--output", "--place"};
         bool isKnown = false;
         for (std::string_view k : known)
             isKnown = isKnown || option == k;
@@ -265,6 +268,7 @@ void parseInto(const std::vector<std::string> &args, Options &o)
                                  std::string(value)};
         } else if (option == "--days") {
             o.days = wholeIn(option, value, 1, kMaxDays);
+            haveDays = true;
         } else if (option == "--method") {
             o.method = wholeIn(option, value, 1, ravla::kMethodCount);
             haveMethod = true;
@@ -287,10 +291,27 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             if (!SaatDilimi::bilinir(QString::fromStdString(std::string(value))))
                 throw UsageError{"--zone: unknown time zone " + quoted(value)};
             o.zone = value;
+        } else if (option == "--output") {
+            if (value.empty())
+                throw UsageError{"--output needs a file name"};
+            o.output = value;
+        } else if (option == "--place") {
+            o.place = value;
         } else {
             o.format = format(value);
         }
     }
+
+    // A page is one month; a run of days has no page to go on.
+    if (o.format == Format::Pdf && haveDays)
+        throw UsageError{"--days cannot be used with --format pdf: the page holds the month of "
+                         "--date"};
+    if (o.format == Format::Pdf && o.date.year == kFirstSupportedDate.year &&
+        o.date.month == kFirstSupportedDate.month)
+        throw UsageError{"--format pdf: October 1582 begins before the calendar does "
+                         "(1582-10-15); the first whole month is November 1582"};
+    if (o.format == Format::Pdf && o.output.empty())
+        throw UsageError{"--format pdf needs --output FILE"};
 
     if (ravla::civilDayNumber(o.date) + (o.days - 1) > ravla::civilDayNumber(kLastSupportedDate))
         throw UsageError{"the run must end by 9999-12-31"};
@@ -394,6 +415,14 @@ Output:
   --format csv           one line per day under the header
                          date,imsak,fajr,sunrise,dhuhr,asr,maghrib,isha,hijri,qibla
   --format json          an array with one object per day
+  --format pdf           the month of --date on one A4 page, ready to print:
+                         place, method, a row per day with the Gregorian and
+                         Hijri date and the seven times (hh:mm), a legend,
+                         in Turkish; needs --output, refuses --days; needs no
+                         display
+  --output FILE          write to FILE instead of standard output (any format)
+  --place NAME           the page's heading, e.g. "Ulu Camii, Bursa" (default:
+                         the coordinates); only pdf shows it
   -h, --help             show this help
 
 Times are local clock times H:MM:SS. 99:99:00 means the time does not occur that
@@ -412,7 +441,7 @@ sunriseExtreme, dhuhrExtreme, asrExtreme, maghribExtreme, ishaExtreme (true wher
 csv shows *), hijri (string) and qibla (number).
 
 Options take their value as "--lat 41" or "--lat=41". Invalid input exits with
-status 2.
+status 2; a file that cannot be written, with status 1.
 )";
 }
 

@@ -7,7 +7,7 @@
 
 namespace vakit {
 
-enum class Format { Text, Csv, Json };
+enum class Format { Text, Csv, Json, Pdf };
 
 struct Options {
     double latitude = 0;
@@ -28,6 +28,8 @@ struct Options {
     ravla::DstRule dst;  // Automatic unless told otherwise
     std::string zone;    // IANA name; with automatic daylight saving its own rules apply
     Format format = Format::Text;
+    std::string output; // a file instead of standard output; the page needs one
+    std::string place;  // the page's heading; empty: the coordinates
     bool help = false;
 };
 

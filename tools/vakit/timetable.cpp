@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <iterator>
+#include <optional>
 
 namespace vakit {
 
@@ -118,20 +119,16 @@ std::string dstText(const ravla::DstRule &rule)
     return {};
 }
 
-struct Day {
-    ravla::CivilDate date;
-    const ravla::DaySchedule *schedule;
-    std::string hijri;
-};
-
 class Writer
 {
 public:
+    // Without a file the text stays in `text()`.
     Writer(const Options &options, std::FILE *out) : options_(options), out_(out) {}
 
     void begin();
     void day(const Day &day);
     void end();
+    std::string &text() { return buffer_; }
     bool zoneRules() const
     {
         return !options_.zone.empty() && options_.dst.kind == ravla::DstRule::Automatic;
@@ -140,11 +137,13 @@ public:
 private:
     void flushIfLarge()
     {
-        if (buffer_.size() > 1 << 16)
+        if (out_ && buffer_.size() > 1 << 16)
             flush();
     }
     void flush()
     {
+        if (!out_)
+            return;
         std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
         buffer_.clear();
     }
@@ -169,6 +168,8 @@ void Writer::begin()
         break;
     case Format::Json:
         buffer_ += "[";
+        break;
+    case Format::Pdf: // a page, drawn by the month page's renderer
         break;
     case Format::Text: {
         const std::string sign = options_.timeZone < 0 ? "" : "+";
@@ -196,7 +197,7 @@ void Writer::begin()
 
 void Writer::day(const Day &day)
 {
-    const ravla::DaySchedule &s = *day.schedule;
+    const ravla::DaySchedule &s = day.schedule;
     switch (options_.format) {
     case Format::Csv:
         buffer_ += dateText(day.date);
@@ -232,6 +233,8 @@ void Writer::day(const Day &day)
             "  " + padRight(day.hijri, 10) + "  " + padLeft(std::to_string(s.qiblaDegrees), 5);
         buffer_ += "\n";
         break;
+    case Format::Pdf:
+        break;
     }
     first_ = false;
     flushIfLarge();
@@ -241,6 +244,7 @@ void Writer::end()
 {
     switch (options_.format) {
     case Format::Csv:
+    case Format::Pdf:
         break;
     case Format::Json:
         buffer_ += first_ ? "]\n" : "\n]\n";
@@ -295,9 +299,10 @@ std::string clockText(const ravla::PrayerTime &time)
     return buf;
 }
 
-void writeTimetable(const Options &o, std::FILE *out)
+ravla::ScheduleInputs inputsFor(const Options &o, const ravla::CivilDate &date)
 {
     ravla::ScheduleInputs in;
+    in.date = date;
     in.latitude = o.latitude;
     in.longitude = o.longitude;
     in.timeZone = o.timeZone;
@@ -310,27 +315,65 @@ void writeTimetable(const Options &o, std::FILE *out)
     std::copy(std::begin(o.offsets), std::end(o.offsets), in.offsets);
     in.highLatitudeRule = o.highLatitude;
     in.hijriOffset = o.hijriOffset;
+    // The zone's own rule: no change in Istanbul, American and southern dates elsewhere. A zone
+    // the system does not know leaves the built-in rule in force.
+    if (!o.zone.empty() && o.dst.kind == ravla::DstRule::Automatic) {
+        const std::optional<double> shift = SaatDilimi::kayma(
+            QString::fromStdString(o.zone), QDate(date.year, date.month, date.day), o.timeZone);
+        if (shift)
+            in.dst = {ravla::DstRule::Shift, {0, 0, 0}, {0, 0, 0}, *shift};
+    }
+    return in;
+}
 
+std::string hijriText(const Options &o, const ravla::CivilDate &date)
+{
+    HicriMiladiHesap hijri;
+    hijri.Hesapla(date.day, date.month, date.year, o.hijriOffset);
+    return hijri.tarihMetni();
+}
+
+void computeDays(const Options &o, const std::function<void(const Day &)> &each)
+{
     // One calculator for the whole run: its solar cache makes the next day cheap.
     ravla::ScheduleCalculator calculator;
+    ravla::CivilDate date = o.date;
+    for (int i = 0; i < o.days; ++i, date = nextDay(date))
+        each({date, calculator.compute(inputsFor(o, date)), hijriText(o, date)});
+}
+
+Options monthRun(const Options &options, int year, int month)
+{
+    Options o = options;
+    o.date = {1, month, year};
+    o.days = ravla::daysInMonth(year, month);
+    return o;
+}
+
+std::vector<Day> monthDays(const Options &options, int year, int month)
+{
+    std::vector<Day> days;
+    const Options o = monthRun(options, year, month);
+    days.reserve(o.days);
+    computeDays(o, [&days](const Day &day) { days.push_back(day); });
+    return days;
+}
+
+void writeTimetable(const Options &o, std::FILE *out)
+{
     Writer writer(o, out);
     writer.begin();
-    const bool zoneRules = !o.zone.empty() && o.dst.kind == ravla::DstRule::Automatic;
-    const QString zone = QString::fromStdString(o.zone);
-    ravla::CivilDate date = o.date;
-    for (int i = 0; i < o.days; ++i, date = nextDay(date)) {
-        in.date = date;
-        if (zoneRules)
-            in.dst = {ravla::DstRule::Shift,
-                      {0, 0, 0},
-                      {0, 0, 0},
-                      SaatDilimi::kayma(zone, QDate(date.year, date.month, date.day), o.timeZone)
-                          .value_or(0)};
-        HicriMiladiHesap hijri;
-        hijri.Hesapla(date.day, date.month, date.year, o.hijriOffset);
-        writer.day({date, &calculator.compute(in), hijri.tarihMetni()});
-    }
+    computeDays(o, [&writer](const Day &day) { writer.day(day); });
     writer.end();
+}
+
+std::string timetableText(const Options &o)
+{
+    Writer writer(o, nullptr);
+    writer.begin();
+    computeDays(o, [&writer](const Day &day) { writer.day(day); });
+    writer.end();
+    return std::move(writer.text());
 }
 
 } // namespace vakit
