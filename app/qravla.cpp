@@ -5,8 +5,9 @@
 #include "dil.h"
 #include "resimler.h"
 #include "saat.h"
-#include "saatdilimi.h"
+#include "vakitsecenekleri.h"
 
+#include "aylikcizelge.h"
 #include "ezansec.h"
 #include "kible.h"
 #include "programklasoru.h"
@@ -113,6 +114,7 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     connect(ui->SesSlider, &QSlider::valueChanged, this, &QRavla::SetDuzey);
 
     connect(ui->secenektoolButton, &QToolButton::clicked, this, &QRavla::SeceneklerFormuGoster);
+    connect(ui->AylikToolButton, &QToolButton::clicked, this, &QRavla::AylikCizelgeGoster);
     connect(ui->BilgiToolButton, &QToolButton::clicked, this, &QRavla::BilgiToolButtonTiklandi);
     // A confirmed page shows in the labels at once, not at the next tick.
     connect(&seceneklerFormu, &secenekler::ayarlarKaydedildi, this, &QRavla::ZamanAkimi);
@@ -152,47 +154,22 @@ QString QRavla::saatYazisi(const QTime &saat)
     return metin;
 }
 
-ravla::ScheduleInputs QRavla::girdiler(int gun, int ay, int yil, double enlem, double boylam,
-                                       double gmt)
+// The day's inputs as the command line and the month's timetable build them, so that the three
+// never disagree. Looking a zone up costs more than a tick may: the inputs are kept while the
+// settings stay as they are.
+ravla::ScheduleInputs QRavla::girdiler(const QDate &tarih)
 {
-    ravla::ScheduleInputs g;
-    g.date = {gun, ay, yil};
-    g.latitude = enlem;
-    g.longitude = boylam;
-    g.timeZone = gmt;
-    g.methodCode = ayar.hesapYontemi;
-    g.customMethod = ayar.ozelHesapYontem;
-    g.fajrAngle = ayar.sabahAci;
-    g.ishaAngle = ayar.yatsiAci;
-    g.hanafi = ayar.hanefiMezhep;
-    g.dst = yazSaatiKurali(QDate(yil, ay, gun), gmt);
-    std::copy(std::begin(ayar.dakikalar), std::end(ayar.dakikalar), std::begin(g.offsets));
-    g.highLatitudeRule = static_cast<ravla::HighLatitudeRule>(ayar.yuksekEnlemKurali);
-    g.hijriOffset = ayar.hicriDuzeltme;
-    return g;
-}
-
-// A place from the city list brings its zone, whose own rules then decide (no clock change in
-// Istanbul, American and southern dates elsewhere); a place typed in follows the built-in rule
-// or the user's dates.
-ravla::DstRule QRavla::yazSaatiKurali(const QDate &tarih, double gmt)
-{
-    ravla::DstRule kural;
-    if (!ayar.yazSaatiOtomatik) {
-        kural.kind = ravla::DstRule::Range;
-        kural.start = {ayar.yazGunBasla, ayar.yazAyBasla, ayar.yazYilBasla};
-        kural.end = {ayar.yazGunBitis, ayar.yazAyBitis, ayar.yazYilBitis};
-        return kural;
+    if (!girdiAyari || !(ayar == *girdiAyari) || girdiler_.size() > 8) {
+        girdiAyari = ayar;
+        girdiSecenekleri = ayarlardanSecenekler(ayar);
+        girdiler_.clear();
     }
-    if (ayar.saatDilimi != kuralBolgesi || tarih != kuralTarihi || gmt != kuralGmt) {
-        kuralBolgesi = ayar.saatDilimi;
-        kuralTarihi = tarih;
-        kuralGmt = gmt;
-        kuralKaymasi = SaatDilimi::kayma(ayar.saatDilimi, tarih, gmt);
-    }
-    kural.kind = kuralKaymasi ? ravla::DstRule::Shift : ravla::DstRule::Automatic;
-    kural.shiftHours = kuralKaymasi.value_or(0);
-    return kural;
+    auto i = girdiler_.find(tarih.toJulianDay());
+    if (i == girdiler_.end())
+        i = girdiler_.insert(
+            tarih.toJulianDay(),
+            vakit::inputsFor(girdiSecenekleri, {tarih.day(), tarih.month(), tarih.year()}));
+    return *i;
 }
 
 void QRavla::ZamanAkimi()
@@ -213,17 +190,17 @@ void QRavla::ZamanAkimi()
         etiketHicriDuzeltmesi = ayar.hicriDuzeltme;
     }
 
-    VakitleriHesapla(gun, ay, yil, ayar.enlem, ayar.boylam, ayar.gmt);
+    VakitleriHesapla(gun, ay, yil);
     yaz(ui->Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
 
     SonrakiVakitGuncelle();
     GorusSor();
 }
 
-void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, double gmt)
+void QRavla::VakitleriHesapla(int gun, int ay, int yil)
 {
-    const ravla::ScheduleInputs g = girdiler(gun, ay, yil, enlem, boylam, gmt);
-    const ravla::DaySchedule &s = bugunHesap.compute(g);
+    const QDate bugun(yil, ay, gun);
+    const ravla::DaySchedule &s = bugunHesap.compute(girdiler(bugun));
     const bool hatirlatmaDegisti = !std::equal(std::begin(ayar.hatirlat), std::end(ayar.hatirlat),
                                                std::begin(kurulanHatirlat));
     if (bugunHesap.generation() == yazilanNesil && !hatirlatmaDegisti)
@@ -237,19 +214,11 @@ void QRavla::VakitleriHesapla(int gun, int ay, int yil, double enlem, double boy
     yazilanNesil = bugunHesap.generation();
 
     // Yesterday's schedule too: its Isha may fall after our midnight.
-    const QDate dunTarih = QDate(yil, ay, gun).addDays(-1);
-    const ravla::PrayerTime *dun = dunHesap
-                                       .compute(girdiler(dunTarih.day(), dunTarih.month(),
-                                                         dunTarih.year(), enlem, boylam, gmt))
-                                       .times;
-    const qint64 bugunGun = QDate(yil, ay, gun).toJulianDay();
+    const ravla::PrayerTime *dun = dunHesap.compute(girdiler(bugun.addDays(-1))).times;
+    const qint64 bugunGun = bugun.toJulianDay();
     takip.vakitleriKur(bugunGun, vakitler, dun);
     // Tomorrow's for the reminders: one before an İmsak just after midnight comes tonight.
-    const QDate yarinTarih = QDate(yil, ay, gun).addDays(1);
-    const ravla::PrayerTime *yarin = yarinHesap
-                                         .compute(girdiler(yarinTarih.day(), yarinTarih.month(),
-                                                           yarinTarih.year(), enlem, boylam, gmt))
-                                         .times;
+    const ravla::PrayerTime *yarin = yarinHesap.compute(girdiler(bugun.addDays(1))).times;
     hatirlatmaTakibi.anlariKur(
         VakitTakibi::hatirlatmaAnlari(bugunGun, vakitler, dun, yarin, ayar.hatirlat));
     std::copy(std::begin(ayar.hatirlat), std::end(ayar.hatirlat), std::begin(kurulanHatirlat));
@@ -464,11 +433,11 @@ void QRavla::SetDuzey(int duzey)
 
 void QRavla::TrayEylemleriniKur()
 {
-    static const char *const metinler[4][3] = {
-        {"Gizle", "Göster", "Çıkıs"},
-        {"اخفِ", "أظهر", "أغلق"},
-        {"Ausblenden", "Anzeigen", "Beenden"},
-        {"hide", "display", "Quit"},
+    static const char *const metinler[4][4] = {
+        {"Gizle", "Göster", "Çıkıs", "Aylık Vakitler"},
+        {"اخفِ", "أظهر", "أغلق", "المواقيت الشهرية"},
+        {"Ausblenden", "Anzeigen", "Beenden", "Monatliche Gebetszeiten"},
+        {"hide", "display", "Quit", "Monthly prayer times"},
     };
     const bool bilinen = dilNo >= 0 && dilNo <= 3;
     const auto metin = [&](int i) {
@@ -477,6 +446,8 @@ void QRavla::TrayEylemleriniKur()
     gizleAction = new QAction(metin(0), this);
     gosterAction = new QAction(metin(1), this);
     cikisAction = new QAction(metin(2), this);
+    aylikAction = new QAction(metin(3), this);
+    connect(aylikAction, &QAction::triggered, this, &QRavla::AylikCizelgeGoster);
     connect(gizleAction, &QAction::triggered, this, &QRavla::TrayGizle);
     connect(gosterAction, &QAction::triggered, this, &QRavla::TrayGoster);
     connect(cikisAction, &QAction::triggered, qApp, &QCoreApplication::quit);
@@ -488,6 +459,7 @@ void QRavla::TrayMenusunuKur()
     trayMenu = new QMenu(this);
     trayMenu->addAction(gizleAction);
     trayMenu->addAction(gosterAction);
+    trayMenu->addAction(aylikAction);
     trayMenu->addSeparator();
     trayMenu->addAction(cikisAction);
     trayIkon = new QSystemTrayIcon(this);
@@ -590,6 +562,13 @@ void QRavla::KabeAciSlot()
     kibleFormu->KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
     kibleFormu->show();
     kibleFormu->raise();
+}
+
+void QRavla::AylikCizelgeGoster()
+{
+    if (!aylikCizelge)
+        aylikCizelge = std::make_unique<AylikCizelge>(); // built when first asked for
+    aylikCizelge->goster(ayar);
 }
 
 void QRavla::SeceneklerFormuGoster()

@@ -5,11 +5,13 @@
 #include "bilgi.h"
 #include "ezanpopup.h"
 #include "hicrimiladihesap.h"
+#include "options.h"
 #include "schedule.h"
 #include "secenekler.h"
 #include "vakittakibi.h"
 
 #include <QDate>
+#include <QHash>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -22,6 +24,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
+class AylikCizelge;
 class EzanSec;
 class kible;
 namespace Ui {
@@ -83,9 +86,10 @@ public slots:
     void KabeAciSlot();
     void TrayAnimasyon();
     void SetDuzey(int duzey);
+    void AylikCizelgeGoster();
 
 private:
-    void VakitleriHesapla(int gun, int ay, int yil, double enlem, double boylam, double gmt);
+    void VakitleriHesapla(int gun, int ay, int yil);
     void EtiketleriYaz();
     void CumleleriDoldur();
     void SonrakiVakitGuncelle();
@@ -97,9 +101,7 @@ private:
     void TrayEylemleriniKur();
     void TrayMenusunuKur();
     void tepsiResmi(const QPixmap &resim);
-    ravla::ScheduleInputs girdiler(int gun, int ay, int yil, double enlem, double boylam,
-                                   double gmt);
-    ravla::DstRule yazSaatiKurali(const QDate &tarih, double gmt);
+    ravla::ScheduleInputs girdiler(const QDate &tarih);
 
     int dilNo = 0;
     int gun = 0, ay = 0, yil = 0;
@@ -128,9 +130,11 @@ private:
     QAction *gizleAction = nullptr;
     QAction *gosterAction = nullptr;
     QAction *cikisAction = nullptr;
+    QAction *aylikAction = nullptr;
     QMenu *trayMenu = nullptr;
     QSystemTrayIcon *trayIkon = nullptr;
     std::unique_ptr<EzanSec> ezanSec;
+    std::unique_ptr<AylikCizelge> aylikCizelge;
     std::unique_ptr<kible> kibleFormu;
     int animasyonKare = 0;
     QPixmap camiResmi, camikResmi;
@@ -139,11 +143,10 @@ private:
     unsigned long yazilanNesil = 0; // the schedule generation the labels show
     QDate etiketTarihi;             // the date the date lines show
     int etiketHicriDuzeltmesi = 0;  // and the Hijri correction they were written with
-    // The place's zone rule is looked up once a day, not every second.
-    QString kuralBolgesi;
-    QDate kuralTarihi;
-    double kuralGmt = 0;
-    std::optional<double> kuralKaymasi;
+    // The inputs of the days asked for, built once for the settings they were built with.
+    std::optional<AyarDegerleri> girdiAyari;
+    vakit::Options girdiSecenekleri;
+    QHash<qint64, ravla::ScheduleInputs> girdiler_;
     VakitTakibi takip;
     VakitTakibi hatirlatmaTakibi;
     int kurulanHatirlat[6] = {}; // the reminders hatirlatmaTakibi follows

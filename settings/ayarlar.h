@@ -39,6 +39,8 @@ struct AyarDegerleri {
     // 0 is off.
     int hatirlat[6] = {};
     bool hatirlatmaSesi = false; // a soft tone with the reminder
+
+    bool operator==(const AyarDegerleri &) const = default;
 };
 
 // A stored value read as its key's type. An absent value, a number that is not finite or lies

@@ -2,6 +2,7 @@
 // page as a PDF reader extracts it, printed on other papers, and read from the right.
 #include "aylikcizelge.h"
 #include "pdfokuyucu.h"
+#include "qravla.h"
 #include "saat.h"
 #include "testortami.h"
 #include "vakitkarsilastirma.h"
@@ -232,6 +233,18 @@ void TestAylikCizelge::cliIleAyni()
         // The window's own days, to the second, as the helper for the main window reads them.
         QCOMPARE(csvVakitleri(w.veri().gunler[r].schedule.times), alan.mid(1, 7));
         QCOMPARE(kutuphane[r], alan);
+    }
+    // And the main window, day by day: the three hold the same times.
+    QRavla ana;
+    ana.ayarDegerleri() = ayar;
+    for (const QString &satir : csv) {
+        const QStringList alan = satir.split(',');
+        saatiKur(QDate::fromString(alan[0], "yyyy-MM-dd"));
+        ana.ZamanAkimi();
+        ravla::PrayerTime v[7];
+        for (int i = 0; i < 7; ++i)
+            v[i] = ana.vakit(i);
+        QCOMPARE(csvVakitleri(v), alan.mid(1, 7));
     }
     bool bulundu = false;
     for (int r = 0; r < t->rowCount(); ++r)

@@ -29,12 +29,12 @@ QSettings dilDeposu()
 }
 
 struct Menu {
-    QAction *gizle, *goster, *cikis;
+    QAction *gizle, *goster, *aylik, *cikis;
 };
 Menu menu(const QRavla &w)
 {
     const QList<QAction *> a = w.trayIkonu()->contextMenu()->actions();
-    return {a.value(0), a.value(1), a.value(3)};
+    return {a.value(0), a.value(1), a.value(2), a.value(4)};
 }
 
 QString bildirimMetni(QRavla &w, const char *ad)
@@ -101,6 +101,7 @@ void TestTepsi::acilistaGizlenir()
     QCOMPARE(m.gizle->text(), QStringLiteral("Gizle"));
     QCOMPARE(m.goster->text(), QStringLiteral("Göster"));
     QCOMPARE(m.cikis->text(), QStringLiteral("Çıkıs"));
+    QCOMPARE(m.aylik->text(), QStringLiteral("Aylık Vakitler"));
     QVERIFY(m.gizle->isEnabled() && !m.goster->isEnabled() && m.cikis->isEnabled());
 
     QTest::qWait(1700);

@@ -45,6 +45,7 @@ YeniBolge   64 64
 yontem      64 64
 ezan        80 80
 kabe       201 141
+takvim      64 64
 '
 
 have_pngquant=0; command -v pngquant >/dev/null 2>&1 && have_pngquant=1
