@@ -2,6 +2,154 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="tr_TR">
 <context>
+    <name>AylikCizelge</name>
+    <message>
+        <source>Aylık vakitler — %1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yazdırılamadı</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sayfa yazıcıya gönderilemedi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ayı yazdır</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF olarak kaydet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV olarak kaydet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV dosyaları (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vakitler-%1-%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kaydedilemedi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 yazılamadı: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AylikCizelgeClass</name>
+    <message>
+        <source>Aylık vakitler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Önceki ay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sonraki ay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yazdır...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF olarak kaydet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV olarak kaydet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kapat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AylikSayfa</name>
+    <message>
+        <source>Pzt</source>
+        <comment>Pazartesi</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sal</source>
+        <comment>Salı</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Çar</source>
+        <comment>Çarşamba</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per</source>
+        <comment>Perşembe</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cum</source>
+        <comment>Cuma</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cmt</source>
+        <comment>Cumartesi</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paz</source>
+        <comment>Pazar</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarih</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hicri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Özel açılar: fecir %1, yatsı %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Hanefi ikindi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enlem %1, boylam %2, UTC%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>* tahmini vakit: Güneş o gece alacakaranlık açısına inmiyor ya da geç iniyor; vakit yüksek enlem kuralıyla bulundu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— bu vakit o gün yok.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sayfa çizilemedi</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EzanSec</name>
     <message>
         <source>baslik</source>
@@ -142,6 +290,10 @@
         <source>Daha fazla bilgi</source>
         <translation>Weitere Informationen</translation>
     </message>
+    <message>
+        <source>Aylık Vakitler</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>bilgi</name>
@@ -264,6 +416,10 @@
         <source>Program Hakkında</source>
         <translation>Über das Programm</translation>
     </message>
+    <message>
+        <source>Hicri tarih:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kibleClass</name>
@@ -381,6 +537,10 @@
     <message>
         <source>%1 geçersiz: &quot;%2&quot;</source>
         <translation>%1 ist ungültig: „%2“</translation>
+    </message>
+    <message>
+        <source>Oturum açılınca başlatma ayarlanamadı</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -524,6 +684,138 @@
     <message>
         <source>Zaman Dilimi Ayarı</source>
         <translation>Zeitzoneneinstellung</translation>
+    </message>
+    <message>
+        <source>Diyanet İşleri Başkanlığı</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umm al-Qura (today)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dubai (Awqaf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qatar (Calendar House)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Singapore (MUIS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malaysia (JAKIM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indonesia (Kemenag)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Egypt (General Authority of Survey, today)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Morocco (Habous)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Institute of Geophysics, University of Tehran</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UOIF (France)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spiritual Administration of Muslims of Russia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kendi Dakikalarım ve Yüksek Enlem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>İmsak</source>
+        <translation type="unfinished">Imsak</translation>
+    </message>
+    <message>
+        <source>Güneş</source>
+        <translation type="unfinished">Sonne</translation>
+    </message>
+    <message>
+        <source>Öğle</source>
+        <translation type="unfinished">Dhuhr</translation>
+    </message>
+    <message>
+        <source>İkindi</source>
+        <translation type="unfinished">Asr</translation>
+    </message>
+    <message>
+        <source>Akşam</source>
+        <translation type="unfinished">Maghrib</translation>
+    </message>
+    <message>
+        <source>Yüksek enlem kuralı</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Güneşin alacakaranlık açısına inmediği yerlerde ve günlerde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>En yakın alacakaranlıklı gün</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gecenin yarısı</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gecenin yedide biri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Açıya göre (açı / 60 gece)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hicri Takvim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hicri tarih düzeltmesi (gün)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hicri tarihi ülkenizdeki hilal gözlemine uydurur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vakitten Önce Hatırlat (dakika)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kapalı</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sabah</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hatırlatırken kısa bir ses çal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oturum açılınca başlat</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
