@@ -458,6 +458,8 @@ void TestVakit::badInput_data()
     QTest::newRow("unknown dst") << kIstanbul + QStringList{"--dst", "summer"} << "--dst";
     QTest::newRow("dst range, backwards")
         << kIstanbul + QStringList{"--dst", "2026-10-25..2026-03-29"} << "--dst";
+    // Found by fuzzing: an option holding line breaks made a message of several lines.
+    QTest::newRow("line breaks in an option") << QStringList{"--\n\nlat", "41"} << "'--\\n\\nlat'";
     QTest::newRow("unknown zone") << kIstanbul + QStringList{"--zone", "Mars/Olympus"}
                                   << "Mars/Olympus";
     QTest::newRow("no time zone at all") << QStringList{"--lat", "41", "--lon", "29"} << "--zone";

@@ -3,6 +3,7 @@
 #include "saatdilimi.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -21,6 +22,26 @@ constexpr int kMaxDays = 36600;
 struct UsageError {
     std::string message;
 };
+
+// The message echoes what was typed: a line break or another control character in it is shown
+// escaped, so that the message stays one line on the terminal.
+std::string oneLine(const std::string &message)
+{
+    std::string line;
+    for (const char c : message) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (u < 0x20 || u == 0x7f) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", u);
+            line += hex;
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
 
 std::string quoted(std::string_view s)
 {
@@ -338,7 +359,7 @@ std::string parseArguments(const std::vector<std::string> &args, const ravla::Ci
     try {
         parseInto(args, options);
     } catch (const UsageError &e) {
-        return e.message;
+        return oneLine(e.message);
     }
     return {};
 }
