@@ -8,7 +8,9 @@ namespace {
 
 std::optional<QTimeZone> bolge(const QString &ad)
 {
-    if (ad.isEmpty())
+    // Only a zone of the database: Qt also takes a POSIX rule such as "Euro90" (UTC-90) as a
+    // zone, which no place has.
+    if (ad.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(ad.toUtf8()))
         return std::nullopt;
     QTimeZone z(ad.toUtf8());
     if (!z.isValid())

@@ -460,6 +460,9 @@ void TestVakit::badInput_data()
         << kIstanbul + QStringList{"--dst", "2026-10-25..2026-03-29"} << "--dst";
     // Found by fuzzing: an option holding line breaks made a message of several lines.
     QTest::newRow("line breaks in an option") << QStringList{"--\n\nlat", "41"} << "'--\\n\\nlat'";
+    // Found by fuzzing: a POSIX rule passed for a zone gave a time zone of UTC-90.
+    QTest::newRow("a POSIX rule is no zone") << QStringList{"--lat", "41", "--lon", "29", "--zone", "Euro90"}
+                                             << "Euro90";
     QTest::newRow("unknown zone") << kIstanbul + QStringList{"--zone", "Mars/Olympus"}
                                   << "Mars/Olympus";
     QTest::newRow("no time zone at all") << QStringList{"--lat", "41", "--lon", "29"} << "--zone";
