@@ -5,78 +5,78 @@
     <name>AylikCizelge</name>
     <message>
         <source>Aylık vakitler — %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>المواقيت الشهرية — %1 — %2</translation>
     </message>
     <message>
         <source>Yazdırılamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت الطباعة</translation>
     </message>
     <message>
         <source>Sayfa yazıcıya gönderilemedi.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إرسال الصفحة إلى الطابعة.</translation>
     </message>
     <message>
         <source>Ayı yazdır</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة الشهر</translation>
     </message>
     <message>
         <source>PDF olarak kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ بصيغة PDF</translation>
     </message>
     <message>
         <source>PDF belgeleri (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>مستندات PDF (*.pdf)</translation>
     </message>
     <message>
         <source>CSV olarak kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ بصيغة CSV</translation>
     </message>
     <message>
         <source>CSV dosyaları (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV (*.csv)</translation>
     </message>
     <message>
         <source>vakitler-%1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>mawaqit-%1-%2</translation>
     </message>
     <message>
         <source>Kaydedilemedi</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الحفظ</translation>
     </message>
     <message>
         <source>%1 yazılamadı: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة ⁦%1⁩: %2</translation>
     </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>المواقيت الشهرية</translation>
     </message>
     <message>
         <source>Önceki ay</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهر السابق</translation>
     </message>
     <message>
         <source>Sonraki ay</source>
-        <translation type="unfinished"></translation>
+        <translation>الشهر التالي</translation>
     </message>
     <message>
         <source>Yazdır...</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة...</translation>
     </message>
     <message>
         <source>PDF olarak kaydet...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ بصيغة PDF...</translation>
     </message>
     <message>
         <source>CSV olarak kaydet...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ بصيغة CSV...</translation>
     </message>
     <message>
         <source>Kapat</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
@@ -84,69 +84,69 @@
     <message>
         <source>Pzt</source>
         <comment>Pazartesi</comment>
-        <translation type="unfinished"></translation>
+        <translation>الاثنين</translation>
     </message>
     <message>
         <source>Sal</source>
         <comment>Salı</comment>
-        <translation type="unfinished"></translation>
+        <translation>الثلاثاء</translation>
     </message>
     <message>
         <source>Çar</source>
         <comment>Çarşamba</comment>
-        <translation type="unfinished"></translation>
+        <translation>الأربعاء</translation>
     </message>
     <message>
         <source>Per</source>
         <comment>Perşembe</comment>
-        <translation type="unfinished"></translation>
+        <translation>الخميس</translation>
     </message>
     <message>
         <source>Cum</source>
         <comment>Cuma</comment>
-        <translation type="unfinished"></translation>
+        <translation>الجمعة</translation>
     </message>
     <message>
         <source>Cmt</source>
         <comment>Cumartesi</comment>
-        <translation type="unfinished"></translation>
+        <translation>السبت</translation>
     </message>
     <message>
         <source>Paz</source>
         <comment>Pazar</comment>
-        <translation type="unfinished"></translation>
+        <translation>الأحد</translation>
     </message>
     <message>
         <source>Tarih</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>Hicri</source>
-        <translation type="unfinished"></translation>
+        <translation>الهجري</translation>
     </message>
     <message>
         <source>Özel açılar: fecir %1, yatsı %2</source>
-        <translation type="unfinished"></translation>
+        <translation>زوايا مخصصة: الفجر ⁦%1⁩، العشاء ⁦%2⁩</translation>
     </message>
     <message>
         <source>%1, Hanefi ikindi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، العصر على المذهب الحنفي</translation>
     </message>
     <message>
         <source>Enlem %1, boylam %2, UTC%3</source>
-        <translation type="unfinished"></translation>
+        <translation>خط العرض ⁦%1⁩، خط الطول ⁦%2⁩، UTC%3</translation>
     </message>
     <message>
         <source>* tahmini vakit: Güneş o gece alacakaranlık açısına inmiyor ya da geç iniyor; vakit yüksek enlem kuralıyla bulundu.</source>
-        <translation type="unfinished"></translation>
+        <translation>* وقت تقديري: لا تنخفض الشمس في تلك الليلة إلى زاوية الشفق أو تنخفض إليها متأخرةً؛ وقد حُدِّد الوقت بقاعدة خطوط العرض العليا.</translation>
     </message>
     <message>
         <source>— bu vakit o gün yok.</source>
-        <translation type="unfinished"></translation>
+        <translation>— هذا الوقت لا يقع في ذلك اليوم.</translation>
     </message>
     <message>
         <source>Sayfa çizilemedi</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر رسم الصفحة</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Aylık Vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>المواقيت الشهرية</translation>
     </message>
 </context>
 <context>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>Hicri tarih:</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ الهجري:</translation>
     </message>
 </context>
 <context>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>Oturum açılınca başlatma ayarlanamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر ضبط التشغيل عند تسجيل الدخول</translation>
     </message>
 </context>
 <context>
@@ -687,135 +687,135 @@
     </message>
     <message>
         <source>Diyanet İşleri Başkanlığı</source>
-        <translation type="unfinished"></translation>
+        <translation>رئاسة الشؤون الدينية التركية</translation>
     </message>
     <message>
         <source>Umm al-Qura (today)</source>
-        <translation type="unfinished"></translation>
+        <translation>أم القرى (حالياً)</translation>
     </message>
     <message>
         <source>Dubai (Awqaf)</source>
-        <translation type="unfinished"></translation>
+        <translation>دبي (الأوقاف)</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>الكويت</translation>
     </message>
     <message>
         <source>Qatar (Calendar House)</source>
-        <translation type="unfinished"></translation>
+        <translation>قطر (دار التقويم)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>سنغافورة (موئيس)</translation>
     </message>
     <message>
         <source>Malaysia (JAKIM)</source>
-        <translation type="unfinished"></translation>
+        <translation>ماليزيا (جاكيم)</translation>
     </message>
     <message>
         <source>Indonesia (Kemenag)</source>
-        <translation type="unfinished"></translation>
+        <translation>إندونيسيا (وزارة الشؤون الدينية)</translation>
     </message>
     <message>
         <source>Egypt (General Authority of Survey, today)</source>
-        <translation type="unfinished"></translation>
+        <translation>مصر (الهيئة العامة للمساحة، حالياً)</translation>
     </message>
     <message>
         <source>Morocco (Habous)</source>
-        <translation type="unfinished"></translation>
+        <translation>المغرب (وزارة الأوقاف)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>معهد الجيوفيزياء بجامعة طهران</translation>
     </message>
     <message>
         <source>UOIF (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>اتحاد المنظمات الإسلامية في فرنسا</translation>
     </message>
     <message>
         <source>Spiritual Administration of Muslims of Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>الإدارة الدينية لمسلمي روسيا</translation>
     </message>
     <message>
         <source>Kendi Dakikalarım ve Yüksek Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديلات الدقائق الخاصة وخطوط العرض العليا</translation>
     </message>
     <message>
         <source>İmsak</source>
-        <translation type="unfinished">الإمساك</translation>
+        <translation>الإمساك</translation>
     </message>
     <message>
         <source>Güneş</source>
-        <translation type="unfinished">الشروق</translation>
+        <translation>الشروق</translation>
     </message>
     <message>
         <source>Öğle</source>
-        <translation type="unfinished">الظهر</translation>
+        <translation>الظهر</translation>
     </message>
     <message>
         <source>İkindi</source>
-        <translation type="unfinished">العصر</translation>
+        <translation>العصر</translation>
     </message>
     <message>
         <source>Akşam</source>
-        <translation type="unfinished">المغرب</translation>
+        <translation>المغرب</translation>
     </message>
     <message>
         <source>Yüksek enlem kuralı</source>
-        <translation type="unfinished"></translation>
+        <translation>قاعدة خطوط العرض العليا</translation>
     </message>
     <message>
         <source>Güneşin alacakaranlık açısına inmediği yerlerde ve günlerde</source>
-        <translation type="unfinished"></translation>
+        <translation>للأماكن والأيام التي لا تنخفض فيها الشمس إلى زاوية الشفق</translation>
     </message>
     <message>
         <source>En yakın alacakaranlıklı gün</source>
-        <translation type="unfinished"></translation>
+        <translation>أقرب يوم فيه شفق</translation>
     </message>
     <message>
         <source>Gecenin yarısı</source>
-        <translation type="unfinished"></translation>
+        <translation>منتصف الليل</translation>
     </message>
     <message>
         <source>Gecenin yedide biri</source>
-        <translation type="unfinished"></translation>
+        <translation>سُبع الليل</translation>
     </message>
     <message>
         <source>Açıya göre (açı / 60 gece)</source>
-        <translation type="unfinished"></translation>
+        <translation>حسب الزاوية (الزاوية / 60 من الليل)</translation>
     </message>
     <message>
         <source>Hicri Takvim</source>
-        <translation type="unfinished"></translation>
+        <translation>التقويم الهجري</translation>
     </message>
     <message>
         <source>Hicri tarih düzeltmesi (gün)</source>
-        <translation type="unfinished"></translation>
+        <translation>تصحيح التاريخ الهجري (بالأيام)</translation>
     </message>
     <message>
         <source>Hicri tarihi ülkenizdeki hilal gözlemine uydurur</source>
-        <translation type="unfinished"></translation>
+        <translation>يطابق التاريخ الهجري مع رؤية الهلال في بلدك</translation>
     </message>
     <message>
         <source>Vakitten Önce Hatırlat (dakika)</source>
-        <translation type="unfinished"></translation>
+        <translation>التذكير قبل دخول الوقت (بالدقائق)</translation>
     </message>
     <message>
         <source>Kapalı</source>
-        <translation type="unfinished"></translation>
+        <translation>معطّل</translation>
     </message>
     <message>
         <source>Sabah</source>
-        <translation type="unfinished"></translation>
+        <translation>الفجر</translation>
     </message>
     <message>
         <source>Hatırlatırken kısa bir ses çal</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل صوت قصير عند التذكير</translation>
     </message>
     <message>
         <source>Oturum açılınca başlat</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل عند تسجيل الدخول</translation>
     </message>
 </context>
 </TS>

@@ -5,78 +5,78 @@
     <name>AylikCizelge</name>
     <message>
         <source>Aylık vakitler — %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Gebetszeiten — %1 — %2</translation>
     </message>
     <message>
         <source>Yazdırılamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken fehlgeschlagen</translation>
     </message>
     <message>
         <source>Sayfa yazıcıya gönderilemedi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht an den Drucker gesendet werden.</translation>
     </message>
     <message>
         <source>Ayı yazdır</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat drucken</translation>
     </message>
     <message>
         <source>PDF olarak kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF belgeleri (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>CSV olarak kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV speichern</translation>
     </message>
     <message>
         <source>CSV dosyaları (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>vakitler-%1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>gebetszeiten-%1-%2</translation>
     </message>
     <message>
         <source>Kaydedilemedi</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1 yazılamadı: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Gebetszeiten</translation>
     </message>
     <message>
         <source>Önceki ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Monat</translation>
     </message>
     <message>
         <source>Sonraki ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Monat</translation>
     </message>
     <message>
         <source>Yazdır...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>PDF olarak kaydet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern...</translation>
     </message>
     <message>
         <source>CSV olarak kaydet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV speichern...</translation>
     </message>
     <message>
         <source>Kapat</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -84,69 +84,69 @@
     <message>
         <source>Pzt</source>
         <comment>Pazartesi</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Sal</source>
         <comment>Salı</comment>
-        <translation type="unfinished"></translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>Çar</source>
         <comment>Çarşamba</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Per</source>
         <comment>Perşembe</comment>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Cum</source>
         <comment>Cuma</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Cmt</source>
         <comment>Cumartesi</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
     <message>
         <source>Paz</source>
         <comment>Pazar</comment>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Tarih</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Hicri</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidschri</translation>
     </message>
     <message>
         <source>Özel açılar: fecir %1, yatsı %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Winkel: Fadschr %1, Ischa %2</translation>
     </message>
     <message>
         <source>%1, Hanefi ikindi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Asr nach hanafitischer Berechnung</translation>
     </message>
     <message>
         <source>Enlem %1, boylam %2, UTC%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad %1, Längengrad %2, UTC%3</translation>
     </message>
     <message>
         <source>* tahmini vakit: Güneş o gece alacakaranlık açısına inmiyor ya da geç iniyor; vakit yüksek enlem kuralıyla bulundu.</source>
-        <translation type="unfinished"></translation>
+        <translation>* geschätzte Zeit: Die Sonne sinkt in dieser Nacht nicht oder erst spät bis zum Dämmerungswinkel; die Zeit wurde mit der Regel für hohe Breiten bestimmt.</translation>
     </message>
     <message>
         <source>— bu vakit o gün yok.</source>
-        <translation type="unfinished"></translation>
+        <translation>— diese Zeit gibt es an diesem Tag nicht.</translation>
     </message>
     <message>
         <source>Sayfa çizilemedi</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Aylık Vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Gebetszeiten</translation>
     </message>
 </context>
 <context>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>Hicri tarih:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidschri-Datum:</translation>
     </message>
 </context>
 <context>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>Oturum açılınca başlatma ayarlanamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Start bei der Anmeldung konnte nicht eingerichtet werden</translation>
     </message>
 </context>
 <context>
@@ -687,135 +687,135 @@
     </message>
     <message>
         <source>Diyanet İşleri Başkanlığı</source>
-        <translation type="unfinished"></translation>
+        <translation>Diyanet İşleri Başkanlığı</translation>
     </message>
     <message>
         <source>Umm al-Qura (today)</source>
-        <translation type="unfinished"></translation>
+        <translation>Umm al-Qura (aktuell)</translation>
     </message>
     <message>
         <source>Dubai (Awqaf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubai (Awqaf)</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuwait</translation>
     </message>
     <message>
         <source>Qatar (Calendar House)</source>
-        <translation type="unfinished"></translation>
+        <translation>Katar (Calendar House)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur (MUIS)</translation>
     </message>
     <message>
         <source>Malaysia (JAKIM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Malaysia (JAKIM)</translation>
     </message>
     <message>
         <source>Indonesia (Kemenag)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesien (Kemenag)</translation>
     </message>
     <message>
         <source>Egypt (General Authority of Survey, today)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ägypten (General Authority of Survey, aktuell)</translation>
     </message>
     <message>
         <source>Morocco (Habous)</source>
-        <translation type="unfinished"></translation>
+        <translation>Marokko (Habous)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>Institut für Geophysik, Universität Teheran</translation>
     </message>
     <message>
         <source>UOIF (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>UOIF (Frankreich)</translation>
     </message>
     <message>
         <source>Spiritual Administration of Muslims of Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Geistliche Verwaltung der Muslime Russlands</translation>
     </message>
     <message>
         <source>Kendi Dakikalarım ve Yüksek Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Minutenkorrekturen und hohe Breiten</translation>
     </message>
     <message>
         <source>İmsak</source>
-        <translation type="unfinished">Imsak</translation>
+        <translation>Imsak</translation>
     </message>
     <message>
         <source>Güneş</source>
-        <translation type="unfinished">Sonne</translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Öğle</source>
-        <translation type="unfinished">Dhuhr</translation>
+        <translation>Dhuhr</translation>
     </message>
     <message>
         <source>İkindi</source>
-        <translation type="unfinished">Asr</translation>
+        <translation>Asr</translation>
     </message>
     <message>
         <source>Akşam</source>
-        <translation type="unfinished">Maghrib</translation>
+        <translation>Maghrib</translation>
     </message>
     <message>
         <source>Yüksek enlem kuralı</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel für hohe Breiten</translation>
     </message>
     <message>
         <source>Güneşin alacakaranlık açısına inmediği yerlerde ve günlerde</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Orte und Tage, an denen die Sonne nicht bis zum Dämmerungswinkel sinkt</translation>
     </message>
     <message>
         <source>En yakın alacakaranlıklı gün</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstgelegener Tag mit Dämmerung</translation>
     </message>
     <message>
         <source>Gecenin yarısı</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte der Nacht</translation>
     </message>
     <message>
         <source>Gecenin yedide biri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Siebtel der Nacht</translation>
     </message>
     <message>
         <source>Açıya göre (açı / 60 gece)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Winkel (Winkel / 60 der Nacht)</translation>
     </message>
     <message>
         <source>Hicri Takvim</source>
-        <translation type="unfinished"></translation>
+        <translation>Hidschri-Kalender</translation>
     </message>
     <message>
         <source>Hicri tarih düzeltmesi (gün)</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur des Hidschri-Datums (Tage)</translation>
     </message>
     <message>
         <source>Hicri tarihi ülkenizdeki hilal gözlemine uydurur</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt das Hidschri-Datum an die Mondsichtung in Ihrem Land an</translation>
     </message>
     <message>
         <source>Vakitten Önce Hatırlat (dakika)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor den Gebetszeiten erinnern (Minuten)</translation>
     </message>
     <message>
         <source>Kapalı</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Sabah</source>
-        <translation type="unfinished"></translation>
+        <translation>Fadschr</translation>
     </message>
     <message>
         <source>Hatırlatırken kısa bir ses çal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Erinnerung einen kurzen Ton abspielen</translation>
     </message>
     <message>
         <source>Oturum açılınca başlat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Anmeldung starten</translation>
     </message>
 </context>
 </TS>

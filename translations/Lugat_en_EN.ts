@@ -5,78 +5,78 @@
     <name>AylikCizelge</name>
     <message>
         <source>Aylık vakitler — %1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly prayer times — %1 — %2</translation>
     </message>
     <message>
         <source>Yazdırılamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing failed</translation>
     </message>
     <message>
         <source>Sayfa yazıcıya gönderilemedi.</source>
-        <translation type="unfinished"></translation>
+        <translation>The page could not be sent to the printer.</translation>
     </message>
     <message>
         <source>Ayı yazdır</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the month</translation>
     </message>
     <message>
         <source>PDF olarak kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF</translation>
     </message>
     <message>
         <source>PDF belgeleri (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>CSV olarak kaydet</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as CSV</translation>
     </message>
     <message>
         <source>CSV dosyaları (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>vakitler-%1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>prayer-times-%1-%2</translation>
     </message>
     <message>
         <source>Kaydedilemedi</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save</translation>
     </message>
     <message>
         <source>%1 yazılamadı: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write %1: %2</translation>
     </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly prayer times</translation>
     </message>
     <message>
         <source>Önceki ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous month</translation>
     </message>
     <message>
         <source>Sonraki ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Next month</translation>
     </message>
     <message>
         <source>Yazdır...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print...</translation>
     </message>
     <message>
         <source>PDF olarak kaydet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF...</translation>
     </message>
     <message>
         <source>CSV olarak kaydet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as CSV...</translation>
     </message>
     <message>
         <source>Kapat</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -84,69 +84,69 @@
     <message>
         <source>Pzt</source>
         <comment>Pazartesi</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mon</translation>
     </message>
     <message>
         <source>Sal</source>
         <comment>Salı</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tue</translation>
     </message>
     <message>
         <source>Çar</source>
         <comment>Çarşamba</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wed</translation>
     </message>
     <message>
         <source>Per</source>
         <comment>Perşembe</comment>
-        <translation type="unfinished"></translation>
+        <translation>Thu</translation>
     </message>
     <message>
         <source>Cum</source>
         <comment>Cuma</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fri</translation>
     </message>
     <message>
         <source>Cmt</source>
         <comment>Cumartesi</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sat</translation>
     </message>
     <message>
         <source>Paz</source>
         <comment>Pazar</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sun</translation>
     </message>
     <message>
         <source>Tarih</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Hicri</source>
-        <translation type="unfinished"></translation>
+        <translation>Hijri</translation>
     </message>
     <message>
         <source>Özel açılar: fecir %1, yatsı %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom angles: Fajr %1, Isha %2</translation>
     </message>
     <message>
         <source>%1, Hanefi ikindi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Hanafi Asr</translation>
     </message>
     <message>
         <source>Enlem %1, boylam %2, UTC%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude %1, longitude %2, UTC%3</translation>
     </message>
     <message>
         <source>* tahmini vakit: Güneş o gece alacakaranlık açısına inmiyor ya da geç iniyor; vakit yüksek enlem kuralıyla bulundu.</source>
-        <translation type="unfinished"></translation>
+        <translation>* estimated time: that night the sun does not sink to the twilight angle, or sinks to it late; the time was found with the high-latitude rule.</translation>
     </message>
     <message>
         <source>— bu vakit o gün yok.</source>
-        <translation type="unfinished"></translation>
+        <translation>— this time does not occur on that day.</translation>
     </message>
     <message>
         <source>Sayfa çizilemedi</source>
-        <translation type="unfinished"></translation>
+        <translation>The page could not be drawn</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Aylık Vakitler</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly prayer times</translation>
     </message>
 </context>
 <context>
@@ -418,7 +418,7 @@
     </message>
     <message>
         <source>Hicri tarih:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hijri date:</translation>
     </message>
 </context>
 <context>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>Oturum açılınca başlatma ayarlanamadı</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting at login could not be set up</translation>
     </message>
 </context>
 <context>
@@ -687,135 +687,135 @@
     </message>
     <message>
         <source>Diyanet İşleri Başkanlığı</source>
-        <translation type="unfinished"></translation>
+        <translation>Diyanet İşleri Başkanlığı</translation>
     </message>
     <message>
         <source>Umm al-Qura (today)</source>
-        <translation type="unfinished"></translation>
+        <translation>Umm al-Qura (today)</translation>
     </message>
     <message>
         <source>Dubai (Awqaf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubai (Awqaf)</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuwait</translation>
     </message>
     <message>
         <source>Qatar (Calendar House)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qatar (Calendar House)</translation>
     </message>
     <message>
         <source>Singapore (MUIS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapore (MUIS)</translation>
     </message>
     <message>
         <source>Malaysia (JAKIM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Malaysia (JAKIM)</translation>
     </message>
     <message>
         <source>Indonesia (Kemenag)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesia (Kemenag)</translation>
     </message>
     <message>
         <source>Egypt (General Authority of Survey, today)</source>
-        <translation type="unfinished"></translation>
+        <translation>Egypt (General Authority of Survey, today)</translation>
     </message>
     <message>
         <source>Morocco (Habous)</source>
-        <translation type="unfinished"></translation>
+        <translation>Morocco (Habous)</translation>
     </message>
     <message>
         <source>Institute of Geophysics, University of Tehran</source>
-        <translation type="unfinished"></translation>
+        <translation>Institute of Geophysics, University of Tehran</translation>
     </message>
     <message>
         <source>UOIF (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>UOIF (France)</translation>
     </message>
     <message>
         <source>Spiritual Administration of Muslims of Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiritual Administration of Muslims of Russia</translation>
     </message>
     <message>
         <source>Kendi Dakikalarım ve Yüksek Enlem</source>
-        <translation type="unfinished"></translation>
+        <translation>Own Minute Adjustments and High Latitudes</translation>
     </message>
     <message>
         <source>İmsak</source>
-        <translation type="unfinished">Imsak</translation>
+        <translation>Imsak</translation>
     </message>
     <message>
         <source>Güneş</source>
-        <translation type="unfinished">Sunrise</translation>
+        <translation>Sunrise</translation>
     </message>
     <message>
         <source>Öğle</source>
-        <translation type="unfinished">Dhuhr</translation>
+        <translation>Dhuhr</translation>
     </message>
     <message>
         <source>İkindi</source>
-        <translation type="unfinished">Asr</translation>
+        <translation>Asr</translation>
     </message>
     <message>
         <source>Akşam</source>
-        <translation type="unfinished">Maghrib</translation>
+        <translation>Maghrib</translation>
     </message>
     <message>
         <source>Yüksek enlem kuralı</source>
-        <translation type="unfinished"></translation>
+        <translation>High-latitude rule</translation>
     </message>
     <message>
         <source>Güneşin alacakaranlık açısına inmediği yerlerde ve günlerde</source>
-        <translation type="unfinished"></translation>
+        <translation>For places and days where the sun does not sink to the twilight angle</translation>
     </message>
     <message>
         <source>En yakın alacakaranlıklı gün</source>
-        <translation type="unfinished"></translation>
+        <translation>Nearest day with twilight</translation>
     </message>
     <message>
         <source>Gecenin yarısı</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle of the night</translation>
     </message>
     <message>
         <source>Gecenin yedide biri</source>
-        <translation type="unfinished"></translation>
+        <translation>One seventh of the night</translation>
     </message>
     <message>
         <source>Açıya göre (açı / 60 gece)</source>
-        <translation type="unfinished"></translation>
+        <translation>By angle (angle / 60 of the night)</translation>
     </message>
     <message>
         <source>Hicri Takvim</source>
-        <translation type="unfinished"></translation>
+        <translation>Hijri Calendar</translation>
     </message>
     <message>
         <source>Hicri tarih düzeltmesi (gün)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hijri date correction (days)</translation>
     </message>
     <message>
         <source>Hicri tarihi ülkenizdeki hilal gözlemine uydurur</source>
-        <translation type="unfinished"></translation>
+        <translation>Matches the Hijri date to the crescent sighting in your country</translation>
     </message>
     <message>
         <source>Vakitten Önce Hatırlat (dakika)</source>
-        <translation type="unfinished"></translation>
+        <translation>Remind Before Prayer Times (minutes)</translation>
     </message>
     <message>
         <source>Kapalı</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Sabah</source>
-        <translation type="unfinished"></translation>
+        <translation>Fajr</translation>
     </message>
     <message>
         <source>Hatırlatırken kısa bir ses çal</source>
-        <translation type="unfinished"></translation>
+        <translation>Play a short sound with the reminder</translation>
     </message>
     <message>
         <source>Oturum açılınca başlat</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at login</translation>
     </message>
 </context>
 </TS>
