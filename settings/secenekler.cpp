@@ -100,6 +100,7 @@ secenekler::secenekler(QWidget *parent)
     setFixedSize(569, 567);
     // Four tabs with their 30-pixel icons fill the fixed width: no scroll arrows, tighter tabs.
     ui->tabWidget->setUsesScrollButtons(false);
+    ui->tabWidget->tabBar()->setElideMode(Qt::ElideRight); // a longer language shortens, not cuts
     ui->tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
 
     ozelTarih = {ui->OzelGunIsikRadioButton, ui->OzelBaslaGuncomboBox, ui->OzelBaslaAycomboBox,
