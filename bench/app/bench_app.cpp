@@ -60,6 +60,38 @@ void BM_TickNewDayHighLatitude(benchmark::State &state)
 }
 BENCHMARK(BM_TickNewDayHighLatitude)->Unit(benchmark::kMicrosecond);
 
+// The tick that meets a prayer's time: the schedule is in place, the adhan starts (the dummy
+// audio driver stands in for the sound card) and the popup shows. Together with EzanCal's own
+// time to the first sample (bench_sound) this is the delay from the tick to the adhan.
+void BM_VakitGelenTik(benchmark::State &state)
+{
+    pencere->ayarDegerleri().enlem = 41.0;
+    pencere->ayarDegerleri().boylam = 29.0;
+    pencere->ayarDegerleri().gmt = 3;
+    int gelen = 0;
+    const auto baglanti = QObject::connect(pencere, &QRavla::vakitGeldi, [&] { ++gelen; });
+    QDate gun(2027, 1, 1);
+    QDateTime an;
+    for (auto _ : state) {
+        state.PauseTiming();
+        gun = gun.addDays(1);
+        an = QDateTime(gun, QTime(11, 0));
+        Saat::ayarla([&] { return an; });
+        pencere->ZamanAkimi(); // the day's schedule
+        const ravla::PrayerTime ogle = pencere->vakit(ravla::Dhuhr);
+        an = QDateTime(gun, QTime(ogle.hour, ogle.minute)).addMSecs(-500);
+        pencere->ZamanAkimi();
+        an = an.addMSecs(800);
+        state.ResumeTiming();
+        pencere->ZamanAkimi();
+    }
+    QObject::disconnect(baglanti);
+    Saat::ayarla({});
+    if (gelen != state.iterations())
+        state.SkipWithError("a tick did not raise the prayer");
+}
+BENCHMARK(BM_VakitGelenTik)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
 // The largest country of the database (the United States, about 3,300 places).
 void BM_SehirListesiDoldur(benchmark::State &state)
 {

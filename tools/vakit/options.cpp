@@ -45,7 +45,9 @@ std::string oneLine(const std::string &message)
 
 std::string quoted(std::string_view s)
 {
-    return "'" + std::string(s) + "'";
+    std::string q(1, '\'');
+    q.append(s).push_back('\'');
+    return q;
 }
 
 enum class NumberStatus { Ok, NotANumber, OutOfRange };
