@@ -479,7 +479,10 @@ void QRavla::TrayEylemleriniKur()
     cikisAction = new QAction(metin(2), this);
     connect(gizleAction, &QAction::triggered, this, &QRavla::TrayGizle);
     connect(gosterAction, &QAction::triggered, this, &QRavla::TrayGoster);
-    connect(cikisAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // exit, not quit: quit first asks every window to close, and the main window only hides
+    // into the tray, which cancels it wherever another window is still open (on X11 the tray
+    // icon itself is one).
+    connect(cikisAction, &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
     gosterAction->setEnabled(false);
 }
 
