@@ -450,7 +450,10 @@ void QRavla::TrayEylemleriniKur()
     connect(aylikAction, &QAction::triggered, this, &QRavla::AylikCizelgeGoster);
     connect(gizleAction, &QAction::triggered, this, &QRavla::TrayGizle);
     connect(gosterAction, &QAction::triggered, this, &QRavla::TrayGoster);
-    connect(cikisAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // exit, not quit: quit first asks every window to close, and the main window only hides
+    // into the tray, which cancels it wherever another window is still open (on X11 the tray
+    // icon itself is one).
+    connect(cikisAction, &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
     gosterAction->setEnabled(false);
 }
 

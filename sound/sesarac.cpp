@@ -4,7 +4,14 @@
 
 #include <QFile>
 
-SesArac::SesArac() : cihaz(SesCihazi::olustur()), klasorler(EzanKlasorleri::bul()) {}
+SesArac::SesArac() : klasorler(EzanKlasorleri::bul()) {}
+
+SesCihazi *SesArac::cihazi() const
+{
+    if (!cihaz)
+        cihaz = SesCihazi::olustur();
+    return cihaz.get();
+}
 
 // Releasing the device closes the audio output once no other SesArac uses it.
 SesArac::~SesArac() = default;
@@ -16,15 +23,17 @@ void SesArac::Cal(const QString &dosyaAdi, double duzey)
 
 void SesArac::DosyaCal(const QString &yol, double duzey)
 {
-    if (!cihaz)
-        return;
-    cihaz->hepsiniDurdur();
+    if (cihaz)
+        cihaz->hepsiniDurdur();
     sonSes.reset();
     if (yol.isEmpty())
         return;
+    SesCihazi *c = cihazi();
+    if (!c)
+        return;
     // The file system's own encoding, so that "Öğle Ezanı.ogg" or a folder under a user name
     // with ş in it is found.
-    sonSes = cihaz->cal(QFile::encodeName(yol).constData(), static_cast<float>(duzey / 100.0));
+    sonSes = c->cal(QFile::encodeName(yol).constData(), static_cast<float>(duzey / 100.0));
 }
 
 void SesArac::Dur()

@@ -28,11 +28,15 @@ public:
     // Sets the sound started last to duzey percent; nothing when there is none.
     void DuzeyAyarla(int duzey);
 
-    bool cihazVarMi() const { return cihaz != nullptr; }
+    bool cihazVarMi() const { return cihazi() != nullptr; }
     bool sesVarMi() const { return sonSes != nullptr; } // the last Cal started a sound
 
 private:
-    std::unique_ptr<SesCihazi> cihaz;
+    // The device, made when a sound is first asked for (and tried again while there is none):
+    // the sound libraries stay unloaded until then.
+    SesCihazi *cihazi() const;
+
+    mutable std::unique_ptr<SesCihazi> cihaz;
     std::shared_ptr<SesTutamaci> sonSes;
     EzanKlasorleri klasorler;
 };

@@ -6,7 +6,10 @@
 // The computer's sound output, reduced to what the program needs: create it, stop everything,
 // play a file once, and change the volume of what plays. One sound plays at a time: a new one
 // replaces the one before. Built over SDL2_mixer, which streams the file, so a recording of ten
-// minutes starts as quickly as one of ten seconds.
+// minutes starts as quickly as one of ten seconds. SDL2_mixer is loaded with the first device;
+// the output is open only while there is something to play, and closes a few seconds after it
+// has gone quiet (where an event loop runs), so that a program idle in the tray keeps no audio
+// thread awake.
 
 class SesTutamaci
 {

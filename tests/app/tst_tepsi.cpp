@@ -9,6 +9,7 @@
 #include "testortami.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocalServer>
@@ -72,6 +73,8 @@ private slots:
     void kucultulmusGeriGelir();
     void kapatma_data();
     void kapatma();
+    void cikis_data();
+    void cikis();
     void animasyon();
     void dilSecimi_data();
     void dilSecimi();
@@ -161,6 +164,50 @@ void TestTepsi::kapatma()
     QCOMPARE(w.close(), !tepsi);
     QVERIFY(w.isHidden());
     QCOMPARE(menu(w).goster->isEnabled(), tepsi);
+}
+
+void TestTepsi::cikis_data()
+{
+    QTest::addColumn<QString>("acik");
+    QTest::newRow("window shown") << "pencere";
+    QTest::newRow("window in the tray") << "";
+    QTest::newRow("adhan popup on screen") << "ezan";
+    QTest::newRow("reminder popup on screen") << "bildirim";
+    QTest::newRow("options dialog open") << "secenekler";
+    QTest::newRow("a window that stays open") << "inatci";
+}
+
+// The tray menu's quit ends the program whatever is on screen. Qt's own quit asks every window
+// to close and gives up at the first that refuses, the main window (which hides into the tray
+// instead), leaving those after it open; one still open cancels the quit. On X11 the tray icon
+// is such a window, so "Çıkıs" did nothing at all there.
+void TestTepsi::cikis()
+{
+    struct Inatci : QWidget {
+        void closeEvent(QCloseEvent *e) override { e->ignore(); }
+    };
+    QFETCH(QString, acik);
+    Inatci inatci;
+    if (acik == "inatci")
+        inatci.show();
+    QRavla w;
+    if (!acik.isEmpty())
+        w.show();
+    if (acik == "ezan")
+        w.ezanBildirimi().MesajGoster(QStringLiteral("Namaz Vakti"));
+    else if (acik == "bildirim")
+        w.bildirim().MesajGoster(QStringLiteral("Hatırlatma"), QStringLiteral("x"));
+    else if (acik == "secenekler")
+        w.SeceneklerFormuGoster();
+    if (acik.isEmpty())
+        w.TrayGizle();
+
+    QTimer::singleShot(0, menu(w).cikis, &QAction::trigger);
+    QTimer sinir; // a refused quit leaves the loop running: end it here, and fail
+    sinir.setSingleShot(true);
+    connect(&sinir, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+    sinir.start(3000);
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 // The tray icon and the mosque blink for 171 ticks and end on the normal picture; a prayer

@@ -92,8 +92,12 @@ public:
 
     // The loudest sample of kPencere frames surely mixed after an action: call it right after
     // the action returns. Frames in the file by then, and up to kGecikme more, may be older.
+    // No file at all: the output was never opened (it opens with the first sound), so nothing
+    // sounded.
     int sonrakiTepe() const
     {
+        if (!QFile::exists(dosya))
+            return 0;
         const qint64 bas = kareSayisi() + kGecikme;
         if (!bekle(bas + kPencere))
             return -1;

@@ -6,6 +6,7 @@
 #include "testortami.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QStandardPaths>
 
 #include <SDL_mixer.h>
@@ -37,6 +38,43 @@ QByteArray yolu(const QString &yol)
     return QFile::encodeName(yol);
 }
 
+// SDL's audio threads of this process ("SDLAudioP2" and the like); -1 where that cannot be seen.
+int sesIsParcaciklari()
+{
+#ifdef Q_OS_LINUX
+    int n = 0;
+    for (const QString &t : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
+        QFile ad(QStringLiteral("/proc/self/task/%1/comm").arg(t));
+        if (ad.open(QIODevice::ReadOnly) && ad.readAll().startsWith("SDLAudio"))
+            ++n;
+    }
+    return n;
+#else
+    return -1;
+#endif
+}
+
+// Runs the event loop until the output has closed: its audio thread gone where that can be
+// seen, and its file no longer growing. The milliseconds that took, or -1 at the deadline.
+qint64 kapanana(const Kayit &kayit, int enCokMs)
+{
+    QElapsedTimer t;
+    t.start();
+    qint64 son = -1;
+    QElapsedTimer sabit;
+    while (t.elapsed() < enCokMs) {
+        const qint64 n = kayit.kareSayisi();
+        if (n != son) {
+            son = n;
+            sabit.start();
+        } else if (sesIsParcaciklari() <= 0 && sabit.elapsed() > 200) {
+            return t.elapsed() - sabit.elapsed();
+        }
+        QTest::qWait(20);
+    }
+    return -1;
+}
+
 } // namespace
 
 class TestSesArac : public QObject
@@ -59,6 +97,8 @@ private slots:
     void kullaniciKlasoru();
     void cihazYok();
     void cozuculer();
+    void bosCikisKapanir();
+    void uzunSesKesilmez();
 
 private:
     QString ezan(const QString &ad) const { return program + QStringLiteral("/ezan/") + ad; }
@@ -310,6 +350,57 @@ void TestSesArac::cozuculer()
     QVERIFY(cihaz);
     for (const char *cozucu : {"OGG", "MP3", "FLAC", "WAVE"})
         QVERIFY2(Mix_HasMusicDecoder(cozucu), cozucu);
+}
+
+// Idle, the output closes a few seconds after its last sound and no audio thread is left
+// waking; the next sound opens it again and starts within 100 ms.
+void TestSesArac::bosCikisKapanir()
+{
+    QVERIFY(wavYaz(ezan(QStringLiteral("Kisa.wav")), kYuksek, 0.5));
+    SesArac ses;
+    const Kayit kayit(cikti);
+    QElapsedTimer t;
+    t.start();
+    ses.Cal(QStringLiteral("Kisa.wav"), 100);
+    QVERIFY(kayit.ilkSesli(0, kPencere) >= 0);
+    const qint64 kapandi = kapanana(kayit, 10000);
+    QVERIFY2(kapandi >= 0, "the output is still open 10 s after its sound");
+    // Not at once: sounds in quick succession keep it.
+    QVERIFY2(kapandi >= 1500, qPrintable(QString::number(kapandi)));
+    QVERIFY(sesIsParcaciklari() <= 0);
+    QCOMPARE(kayit.tepe(0, kayit.kareSayisi()), kYuksek);
+
+    QFile::remove(cikti);
+    t.restart();
+    ses.Cal(QStringLiteral("Yuksek.wav"), 100);
+    QVERIFY(ses.sesVarMi());
+    QVERIFY(kayit.ilkSesli(0, kPencere) >= 0);
+    qInfo("a sound on a closed output started after %lld ms", t.elapsed());
+    QVERIFY2(t.elapsed() < 100, qPrintable(QString::number(t.elapsed())));
+    QVERIFY(sesIsParcaciklari() != 0);
+
+    // Stopped, it closes too.
+    ses.Dur();
+    QVERIFY(kapanana(kayit, 10000) >= 0);
+    QVERIFY(sesIsParcaciklari() <= 0);
+}
+
+// A sound longer than the idle limit plays to its end: only silence closes the output. The
+// driver keeps real time here, as a sound card does.
+void TestSesArac::uzunSesKesilmez()
+{
+    constexpr double kSaniye = 4.5;
+    QVERIFY(wavYaz(ezan(QStringLiteral("Uzun.wav")), kYuksek, kSaniye));
+    kur(cikti, 23);
+    SesArac ses;
+    const Kayit kayit(cikti);
+    ses.Cal(QStringLiteral("Uzun.wav"), 100);
+    QVERIFY(kapanana(kayit, 15000) >= 0);
+    const qint64 ilk = kayit.ilkSesli(0, kPencere);
+    QVERIFY(ilk >= 0);
+    const qint64 son = ilk + qint64(kSaniye * kOrnekHizi) - kPencere;
+    QVERIFY2(kayit.kareSayisi() > son, "the output closed before the sound ended");
+    QCOMPARE(kayit.tepe(son, son + kPencere), kYuksek);
 }
 
 RAVLA_TEST_MAIN(TestSesArac)
