@@ -11,6 +11,7 @@
 #include "ezansec.h"
 #include "kible.h"
 #include "programklasoru.h"
+#include "sehirveritabani.h"
 #include "sesarac.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -80,7 +82,13 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     if (dilNo >= 0 && dilNo <= 3)
         ui->DilComboBox->setCurrentIndex(dilNo);
 
-    seceneklerFormu.UlkeListesiniOku();
+    // The options dialog reads the country list when it is first opened; a list that is not
+    // there is told at the start all the same.
+    if (!SehirVeritabani::ulkeler(SehirVeritabani::klasor()))
+        QMessageBox::critical(
+            this, QCoreApplication::translate("secenekler", "Uyarı"),
+            QCoreApplication::translate("secenekler", "Ülkeler listesi bulunamadı"),
+            QMessageBox::Ok);
     ayarlar.Bagla(ayar);
     ayarlar.Oku();
     CumleleriDoldur();
@@ -116,8 +124,6 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     connect(ui->secenektoolButton, &QToolButton::clicked, this, &QRavla::SeceneklerFormuGoster);
     connect(ui->AylikToolButton, &QToolButton::clicked, this, &QRavla::AylikCizelgeGoster);
     connect(ui->BilgiToolButton, &QToolButton::clicked, this, &QRavla::BilgiToolButtonTiklandi);
-    // A confirmed page shows in the labels at once, not at the next tick.
-    connect(&seceneklerFormu, &secenekler::ayarlarKaydedildi, this, &QRavla::ZamanAkimi);
 
     ZamanAkimi();
     tikSayaci = 0;
@@ -126,6 +132,38 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
 }
 
 std::function<bool()> QRavla::tepsiVarMi = &QSystemTrayIcon::isSystemTrayAvailable;
+
+AniForm &QRavla::bildirim()
+{
+    if (!aniForm)
+        aniForm = std::make_unique<AniForm>();
+    return *aniForm;
+}
+
+EzanPopup &QRavla::ezanBildirimi()
+{
+    if (!ezanPopup)
+        ezanPopup = std::make_unique<EzanPopup>();
+    return *ezanPopup;
+}
+
+secenekler &QRavla::seceneklerFormu()
+{
+    if (!secenekFormu) {
+        secenekFormu = std::make_unique<secenekler>();
+        secenekFormu->UlkeListesiniOku();
+        // A confirmed page shows in the labels at once, not at the next tick.
+        connect(secenekFormu.get(), &secenekler::ayarlarKaydedildi, this, &QRavla::ZamanAkimi);
+    }
+    return *secenekFormu;
+}
+
+bilgi &QRavla::bilgiFormu()
+{
+    if (!bilgiPenceresi)
+        bilgiPenceresi = std::make_unique<bilgi>();
+    return *bilgiPenceresi;
+}
 
 QRavla::~QRavla()
 {
@@ -352,10 +390,10 @@ void QRavla::HatirlatmaGeldi(int vakit)
         return;
     const int dakika = ayar.hatirlat[vakit == 6 ? 0 : vakit];
     if (dilNo >= 0 && dilNo <= 3)
-        aniForm.MesajGoster(QString::fromUtf8(basliklar[dilNo]),
-                            QString::fromUtf8(metinler[dilNo][vakit - 1]).arg(dakika));
+        bildirim().MesajGoster(QString::fromUtf8(basliklar[dilNo]),
+                               QString::fromUtf8(metinler[dilNo][vakit - 1]).arg(dakika));
     else
-        aniForm.MesajGoster(QString(), QString::number(dakika));
+        bildirim().MesajGoster(QString(), QString::number(dakika));
     if (ayar.hatirlatmaSesi)
         ezanSec->sesAraci()->DosyaCal(ProgramKlasoru::yol() +
                                           QStringLiteral("/sesler/Hatirlatma.ogg"),
@@ -366,7 +404,7 @@ void QRavla::HatirlatmaGeldi(int vakit)
 void QRavla::VakitGeldi(int vakit)
 {
     ezanSec->EzanCal(vakit, ui->SesSlider->value());
-    ezanPopup.MesajGoster(ezanMesaji(dilNo, true));
+    ezanBildirimi().MesajGoster(ezanMesaji(dilNo, true));
     emit vakitGeldi(vakit);
 }
 
@@ -393,13 +431,14 @@ int QRavla::SimdikiVakit() const
 void QRavla::CalSlot()
 {
     ezanSec->EzanCal(SimdikiVakit(), ui->SesSlider->value());
-    ezanPopup.MesajGoster(ezanMesaji(dilNo, false));
+    ezanBildirimi().MesajGoster(ezanMesaji(dilNo, false));
 }
 
 void QRavla::DurSlot()
 {
     ezanSec->EzanDur();
-    ezanPopup.KayarakKapat();
+    if (ezanPopup)
+        ezanPopup->KayarakKapat();
 }
 
 void QRavla::SesSecSlot()
@@ -540,7 +579,7 @@ void QRavla::DilComboBoxDegisSlot()
     QSettings depo{QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama)};
     depo.setValue(QStringLiteral("Yerel Dil"), QString::fromLatin1(diller[i].kod));
     depo.setValue(QStringLiteral("Dil No"), QString::fromLatin1(diller[i].no));
-    aniForm.MesajGoster(QString::fromUtf8(diller[i].baslik), QString::fromUtf8(diller[i].mesaj));
+    bildirim().MesajGoster(QString::fromUtf8(diller[i].baslik), QString::fromUtf8(diller[i].mesaj));
 }
 
 // Once, about 95 seconds after start, on the 7th and the 25th: does the user like the program?
@@ -556,8 +595,8 @@ void QRavla::GorusSor()
     const int bugun = Saat::simdi().date().day();
     if (tikSayaci != 95 || (bugun != 7 && bugun != 25) || dilNo < 0 || dilNo > 3)
         return;
-    aniForm.MesajGoster(QString::fromUtf8(metinler[dilNo][0]),
-                        QString::fromUtf8(metinler[dilNo][1]));
+    bildirim().MesajGoster(QString::fromUtf8(metinler[dilNo][0]),
+                           QString::fromUtf8(metinler[dilNo][1]));
 }
 
 void QRavla::KabeAciSlot()
@@ -576,16 +615,18 @@ void QRavla::AylikCizelgeGoster()
 
 void QRavla::SeceneklerFormuGoster()
 {
-    seceneklerFormu.show();
-    seceneklerFormu.raise();
-    seceneklerFormu.AyarlariBagla(ayar);
+    secenekler &s = seceneklerFormu();
+    s.show();
+    s.raise();
+    s.AyarlariBagla(ayar);
 }
 
 void QRavla::BilgiToolButtonTiklandi()
 {
-    bilgiFormu.show();
-    bilgiFormu.raise();
-    bilgiFormu.BilgileriGoster(ayar.ulkeAdi, ayar.sehirAdi, ayar.enlem, ayar.boylam,
-                               ayar.hesapYontemi, ayar.hanefiMezhep, ayar.gmt, yazSaatiEtkin,
-                               ayar.ozelHesapYontem, ui->Hicrilabel->text());
+    bilgi &b = bilgiFormu();
+    b.show();
+    b.raise();
+    b.BilgileriGoster(ayar.ulkeAdi, ayar.sehirAdi, ayar.enlem, ayar.boylam, ayar.hesapYontemi,
+                      ayar.hanefiMezhep, ayar.gmt, yazSaatiEtkin, ayar.ozelHesapYontem,
+                      ui->Hicrilabel->text());
 }

@@ -51,8 +51,8 @@ public:
     int animasyonKaresi() const { return animasyonKare; }
     QTimer *animasyonZamanlayicisi() const { return animasyonZamanlayici; }
     QSystemTrayIcon *trayIkonu() const { return trayIkon; }
-    AniForm &bildirim() { return aniForm; }
-    EzanPopup &ezanBildirimi() { return ezanPopup; }
+    AniForm &bildirim(); // made when first needed, like the dialogs
+    EzanPopup &ezanBildirimi();
     EzanSec &ezanSecimi() { return *ezanSec; }
     int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
     static QString ipucuMetni(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika);
@@ -117,11 +117,15 @@ private:
 
     std::unique_ptr<Ui::QRavlaClass> ui;
     HicriMiladiHesap hicri;
-    AniForm aniForm;
-    EzanPopup ezanPopup;
-    secenekler seceneklerFormu;
+    // The popups and dialogs are made when first shown: a program that starts into the tray
+    // need not build them (the options dialog alone is some 400 widgets).
+    secenekler &seceneklerFormu();
+    bilgi &bilgiFormu();
+    std::unique_ptr<AniForm> aniForm;
+    std::unique_ptr<EzanPopup> ezanPopup;
+    std::unique_ptr<secenekler> secenekFormu;
     Ayarlar ayarlar;
-    bilgi bilgiFormu;
+    std::unique_ptr<bilgi> bilgiPenceresi;
 
     QTimer *saatZamanlayici = nullptr;
     QTimer *akisZamanlayici = nullptr;
