@@ -2,19 +2,21 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QFileSystemWatcher>
 #include <QStandardPaths>
 
 namespace {
 
-QString kilitYolu(const QString &ad)
+QString yol(const QString &ad, const char *uzanti)
 {
     QString klasor = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (klasor.isEmpty())
         klasor = QDir::tempPath();
-    return klasor + QLatin1Char('/') + ad + QStringLiteral(".lock");
+    return klasor + QLatin1Char('/') + ad + QLatin1String(uzanti);
 }
+
+constexpr qint64 kEnCokIstek = 4096; // the request file is emptied beyond this
 
 } // namespace
 
@@ -32,30 +34,38 @@ QString TekKopya::varsayilanAd()
 
 bool TekKopya::ilkKopya(bool gosterSin)
 {
-    kilit = std::make_unique<QLockFile>(kilitYolu(ad));
+    kilit = std::make_unique<QLockFile>(yol(ad, ".lock"));
     kilit->setStaleLockTime(0); // only a lock whose process is gone is stale
+    const QString istekYolu = yol(ad, ".goster");
     if (!kilit->tryLock(0)) {
-        // Another copy runs: ask it to show itself. If it cannot be reached (it is just
-        // starting or ending), still end this copy rather than sound every adhan twice.
-        QLocalSocket soket;
-        if (gosterSin)
-            soket.connectToServer(ad);
-        if (gosterSin && soket.waitForConnected(2000)) {
-            soket.write("goster\n");
-            soket.waitForBytesWritten(2000);
-            soket.disconnectFromServer();
-        }
+        // Another copy runs: ask it to show itself. If its request file is not there yet (it is
+        // just starting), still end this copy rather than sound every adhan twice.
+        QFile istek(istekYolu);
+        if (gosterSin && istek.exists() && istek.open(QIODevice::WriteOnly | QIODevice::Append))
+            istek.write("goster\n");
         return false;
     }
-    QLocalServer::removeServer(ad); // a socket left by a copy that crashed
-    sunucu = new QLocalServer(this);
-    sunucu->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(sunucu, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *s = sunucu->nextPendingConnection()) {
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+    QFile istek(istekYolu);
+    if (istek.open(QIODevice::WriteOnly | QIODevice::Truncate)) // a request left by a crash
+        istek.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    istek.close();
+    okunan = 0;
+    izleyici = new QFileSystemWatcher(this);
+    connect(izleyici, &QFileSystemWatcher::fileChanged, this, [this, istekYolu] {
+        QFile f(istekYolu);
+        const qint64 boyut = f.size();
+        if (boyut > okunan)
             emit gosterIstendi();
+        okunan = boyut;
+        if (boyut > kEnCokIstek && f.resize(0))
+            okunan = 0; // the change this makes is not a request: the file did not grow
+        if (!izleyici->files().contains(istekYolu)) { // removed by a cleaner: make it again
+            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                f.close();
+            okunan = 0;
+            izleyici->addPath(istekYolu);
         }
     });
-    sunucu->listen(ad);
+    izleyici->addPath(istekYolu);
     return true;
 }

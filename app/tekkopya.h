@@ -6,17 +6,19 @@
 
 #include <memory>
 
-class QLocalServer;
+class QFileSystemWatcher;
 
 // One running copy per user: a second start hands over to the first (which shows its
 // window) and ends. A lock file decides who is first; the kernel releases it with a process
-// that crashed, and a stale lock or socket left behind does not block the next start.
+// that crashed, and a stale lock left behind does not block the next start. The second copy
+// asks by appending a line to a request file that the first one watches: Qt Core alone, so
+// the program needs no network library (and its Kerberos and proxy libraries) at all.
 class TekKopya : public QObject
 {
     Q_OBJECT
 
 public:
-    // `ad` names the lock and the socket; the default is per user.
+    // `ad` names the lock and the request file; the default is per user.
     explicit TekKopya(const QString &ad = varsayilanAd(), QObject *parent = nullptr);
     ~TekKopya() override;
 
@@ -32,5 +34,6 @@ signals:
 private:
     QString ad;
     std::unique_ptr<QLockFile> kilit;
-    QLocalServer *sunucu = nullptr;
+    QFileSystemWatcher *izleyici = nullptr;
+    qint64 okunan = 0; // the request file's size when last looked at
 };

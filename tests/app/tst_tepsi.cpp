@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QLocalServer>
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
@@ -334,19 +333,26 @@ void TestTepsi::tekKopya()
         QVERIFY(!ikinci.ilkKopya());
         QTRY_COMPARE(goster.size(), 1);
     }
-    // A first copy killed: its lock names a process that is gone, its socket file remains.
-    QString kilitYolu = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (kilitYolu.isEmpty())
-        kilitYolu = QDir::tempPath();
-    QFile kilit(kilitYolu + "/" + ad + ".lock");
+    // A first copy killed: its lock names a process that is gone, its requests remain.
+    QString klasor = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (klasor.isEmpty())
+        klasor = QDir::tempPath();
+    QFile kilit(klasor + "/" + ad + ".lock");
     QVERIFY(kilit.open(QIODevice::WriteOnly));
     kilit.write("999999\nravla\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     kilit.close();
-    QLocalServer bayat;
-    QVERIFY(bayat.listen(ad));
-    bayat.close(); // what a crash leaves behind
+    QFile istek(klasor + "/" + ad + ".goster");
+    QVERIFY(istek.open(QIODevice::WriteOnly));
+    istek.write("goster\ngoster\n");
+    istek.close();
     TekKopya yeni(ad);
     QVERIFY(yeni.ilkKopya());
+    QSignalSpy goster(&yeni, &TekKopya::gosterIstendi);
+    QTest::qWait(100);
+    QCOMPARE(goster.size(), 0); // an old request is not a new one
+    TekKopya ucuncu(ad);
+    QVERIFY(!ucuncu.ilkKopya());
+    QTRY_COMPARE(goster.size(), 1);
 }
 
 void TestTepsi::ipucu_data()
