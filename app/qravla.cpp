@@ -70,8 +70,6 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     saatZamanlayici = new QTimer(this);
     saatZamanlayici->setTimerType(Qt::PreciseTimer); // a late tick makes the colon stutter
     connect(saatZamanlayici, &QTimer::timeout, this, &QRavla::showTime);
-    saatZamanlayici->start(1000);
-    showTime();
     setWindowTitle(tr("Ravla Namaz Vakti"));
 
     akisZamanlayici = new QTimer(this);
@@ -175,11 +173,17 @@ void QRavla::showEvent(QShowEvent *olay)
 {
     QWidget::showEvent(olay);
     showTime();
+    saatZamanlayici->start(1000); // the clock ticks only while it can be seen
+}
+
+void QRavla::hideEvent(QHideEvent *olay)
+{
+    QWidget::hideEvent(olay);
+    saatZamanlayici->stop();
 }
 
 void QRavla::showTime()
 {
-    // Hidden in the tray, the clock draws nothing; it is set afresh when the window shows.
     if (isVisible())
         ui->lcdNumber->display(saatYazisi(Saat::simdi().time()));
 }

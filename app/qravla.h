@@ -69,6 +69,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *olay) override;
     void showEvent(QShowEvent *olay) override;
+    void hideEvent(QHideEvent *olay) override;
 
 public slots:
     void showTime();
