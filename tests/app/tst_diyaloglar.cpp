@@ -138,9 +138,7 @@ private slots:
 
     void listedenSehir();
     void okunamayanUlkeler();
-    void elleSehir_data();
     void elleSehir();
-    void yontem_data();
     void yontem();
     void genelAyarlar();
     void gecerliAyarlarGosterilir();
@@ -199,80 +197,66 @@ void TestDiyaloglar::okunamayanUlkeler()
     }
 }
 
-// clang-format off
-void TestDiyaloglar::elleSehir_data()
-{
-    QTest::addColumn<QStringList>("girdi"); // city, latitude, longitude as typed
-    QTest::addColumn<QString>("mesaj");
-    QTest::addColumn<double>("enlem");
-    QTest::newRow("a dot becomes a comma") << QStringList{"Bursa", "40.18", "29.06"} << "" << 40.18;
-    QTest::newRow("letters are dropped") << QStringList{"Bursa", "4a0,1b8", "29"} << "" << 40.18;
-    QTest::newRow("empty city") << QStringList{"", "40", "29"} << "Uyarı: Boş geçtiniz" << 0.0;
-    QTest::newRow("latitude 415") << QStringList{"Bursa", "415", "29"}
-                                  << "Uyarı: Enlem -90 ile 90 arasında olmalı: 415" << 0.0;
-    QTest::newRow("longitude -181") << QStringList{"Bursa", "40", "-181"}
-                                    << "Uyarı: Boylam -180 ile 180 arasında olmalı: -181" << 0.0;
-}
-// clang-format on
-
-// Page 2: a place typed in, with a half-hour zone and no zone rules.
+// Page 2: a place typed in (a '.' becomes ',', letters are dropped), with a half-hour zone and
+// no zone rules; a wrong value is named and nothing is saved.
 void TestDiyaloglar::elleSehir()
 {
-    QFETCH(QStringList, girdi);
-    QFETCH(QString, mesaj);
-    QFETCH(double, enlem);
-    ac(istanbul(), 1);
-    const char *kutular[] = {"OzelSehirlineEdit", "OzelEnlemlineEdit", "OzelBoylamlineEdit"};
-    for (int i = 0; i < 3; ++i)
-        klavyeyle(bul<QLineEdit>(kutular[i]), girdi[i]);
-    QComboBox *gmt = bul<QComboBox>("OzelGmtComboBox");
-    gmt->setCurrentIndex(gmt->findText("+5:30"));
-    tikla("OzelSehirTamamBtn");
-    sonuc(mesaj);
-    if (mesaj.isEmpty()) {
-        QCOMPARE((QList<double>{ayar.enlem, ayar.gmt}), (QList<double>{enlem, 5.5}));
-        QVERIFY(ayar.saatDilimi.isEmpty() && ayar.sehirAdi == girdi[0] && d->isHidden());
-        QCOMPARE(depo().value("Enlem").toDouble(), enlem);
+    // clang-format off
+    for (const auto &[girdi, mesaj, enlem] : QList<std::tuple<QStringList, QString, double>>{
+             {{"Bursa", "40.18", "29.06"}, "", 40.18},
+             {{"Bursa", "4a0,1b8", "29"}, "", 40.18},
+             {{"", "40", "29"}, "Uyarı: Boş geçtiniz", 0},
+             {{"Bursa", "415", "29"}, "Uyarı: Enlem -90 ile 90 arasında olmalı: 415", 0},
+             {{"Bursa", "40", "-181"}, "Uyarı: Boylam -180 ile 180 arasında olmalı: -181", 0}}) {
+        // clang-format on
+        init();
+        ac(istanbul(), 1);
+        const char *kutular[] = {"OzelSehirlineEdit", "OzelEnlemlineEdit", "OzelBoylamlineEdit"};
+        for (int i = 0; i < 3; ++i)
+            klavyeyle(bul<QLineEdit>(kutular[i]), girdi[i]);
+        QComboBox *gmt = bul<QComboBox>("OzelGmtComboBox");
+        gmt->setCurrentIndex(gmt->findText("+5:30"));
+        tikla("OzelSehirTamamBtn");
+        sonuc(mesaj);
+        if (mesaj.isEmpty()) {
+            QCOMPARE((QList<double>{ayar.enlem, ayar.gmt}), (QList<double>{enlem, 5.5}));
+            QVERIFY(ayar.saatDilimi.isEmpty() && ayar.sehirAdi == girdi[0] && d->isHidden());
+            QCOMPARE(depo().value("Enlem").toDouble(), enlem);
+        }
     }
 }
-
-// clang-format off
-void TestDiyaloglar::yontem_data()
-{
-    QTest::addColumn<QStringList>("acilar"); // none: a method of the list
-    QTest::addColumn<QString>("mesaj");
-    QTest::newRow("Karachi, Hanafi") << QStringList() << "";
-    QTest::newRow("custom angles") << QStringList{"18.5", " 17 "} << "";
-    QTest::newRow("empty Fajr") << QStringList{"", "17"} << "Uyarı: Boş geçtiniz";
-    QTest::newRow("beyond 90") << QStringList{"91", "17"} << "Uyarı: Açı 0 ile 90 arasında olmalı: 91";
-    QTest::newRow("above the horizon") << QStringList{"18", "-1"}
-                                       << "Uyarı: Açı 0 ile 90 arasında olmalı: -1";
-}
-// clang-format on
 
 // Page 3: a method of the list with its Asr rule, or custom angles; a refused page changes
 // nothing, not even the method in force.
 void TestDiyaloglar::yontem()
 {
-    QFETCH(QStringList, acilar);
-    QFETCH(QString, mesaj);
-    ac(istanbul(), 2);
-    if (acilar.isEmpty()) {
-        tikla("HesapKaraciHanefiRadioButton");
-        QVERIFY(bul("ikindiHanefiRadioButton")->isChecked());
-    } else {
-        tikla("HesapOzelYontemRadioButton");
-        klavyeyle(bul<QLineEdit>("OzeFecirLineEdit"), acilar[0]);
-        klavyeyle(bul<QLineEdit>("OzeYatsiLineEdit"), acilar[1]);
-    }
-    tikla("YontemTamamBtn");
-    sonuc(mesaj);
-    if (mesaj.isEmpty() && acilar.isEmpty()) {
-        QVERIFY(ayar.hanefiMezhep && !ayar.ozelHesapYontem);
-        QCOMPARE(depo().value("HesapYontemi").toInt(), 3);
-    } else if (mesaj.isEmpty()) {
-        QCOMPARE((QList<double>{ayar.sabahAci, ayar.yatsiAci}), (QList<double>{18.5, 17}));
-        QCOMPARE(depo().value("OzelHesapYontem").toBool(), true);
+    // clang-format off
+    for (const auto &[acilar, mesaj] : QList<std::pair<QStringList, QString>>{
+             {{}, ""}, // Karachi, and with it Hanafi Asr
+             {{"18.5", " 17 "}, ""},
+             {{"", "17"}, "Uyarı: Boş geçtiniz"},
+             {{"91", "17"}, "Uyarı: Açı 0 ile 90 arasında olmalı: 91"},
+             {{"18", "-1"}, "Uyarı: Açı 0 ile 90 arasında olmalı: -1"}}) {
+        // clang-format on
+        init();
+        ac(istanbul(), 2);
+        if (acilar.isEmpty()) {
+            tikla("HesapKaraciHanefiRadioButton");
+            QVERIFY(bul("ikindiHanefiRadioButton")->isChecked());
+        } else {
+            tikla("HesapOzelYontemRadioButton");
+            klavyeyle(bul<QLineEdit>("OzeFecirLineEdit"), acilar[0]);
+            klavyeyle(bul<QLineEdit>("OzeYatsiLineEdit"), acilar[1]);
+        }
+        tikla("YontemTamamBtn");
+        sonuc(mesaj);
+        if (mesaj.isEmpty() && acilar.isEmpty()) {
+            QVERIFY(ayar.hanefiMezhep && !ayar.ozelHesapYontem);
+            QCOMPARE(depo().value("HesapYontemi").toInt(), 3);
+        } else if (mesaj.isEmpty()) {
+            QCOMPARE((QList<double>{ayar.sabahAci, ayar.yatsiAci}), (QList<double>{18.5, 17}));
+            QCOMPARE(depo().value("OzelHesapYontem").toBool(), true);
+        }
     }
 }
 

@@ -140,36 +140,29 @@ private slots:
 };
 
 // VakitTakibi on a day of İmsak 05:00 (or 00:10), Fajr 05:10, sunrise 06:40, Dhuhr 13:05, Asr
-// 16:40, Maghrib 19:20 and Isha as given (24:05 is after midnight, 99:99 none); "+1 " marks the
-// next day.
+// 16:40, Maghrib 19:20 and Isha as given (24:05 is after midnight, 99:99 none).
 void TestPencere::takip()
 {
-    const auto an = [](const QString &t) {
-        // clang-format on
-        const bool yarin = t.startsWith("+1 ");
-        return (2461380 + yarin) * 86400000LL +
-               QTime::fromString(t.mid(yarin ? 3 : 0), "hh:mm:ss.zzz").msecsSinceStartOfDay();
+    const auto an = [](const QString &t) { // "+" marks the next day
+        return (2461380 + t.startsWith('+')) * 86400000LL +
+               QTime::fromString(t.mid(t.startsWith('+')), Qt::ISODateWithMs).msecsSinceStartOfDay();
     };
+    // clang-format off
     const auto gun = [](int yatsiSaat, int yatsiDakika, int imsak = 5) {
-        return std::array<ravla::PrayerTime, 7>{{{5, 10},
-                                                 {6, 40},
-                                                 {13, 5},
-                                                 {16, 40},
-                                                 {19, 20},
-                                                 {yatsiSaat, yatsiDakika},
-                                                 {imsak, imsak ? 0 : 10}}};
+        return std::array<ravla::PrayerTime, 7>{{{5, 10}, {6, 40}, {13, 5}, {16, 40}, {19, 20},
+                                                 {yatsiSaat, yatsiDakika}, {imsak, imsak ? 0 : 10}}};
     };
     // The countdown: the next prayer, hours and minutes, the minutes counted up and capped at 59.
-    // clang-format off
     for (const auto &[yatsi, saat, beklenen] : QList<std::tuple<int, QString, QList<int>>>{
-             {2050, "22:30:15.000", {1, 6, 40}},    // after Isha: tomorrow's Fajr
-             {2050, "06:40:00.000", {2, 6, 26}},    // sunrise is not a prayer
-             {2050, "05:09:59.999", {1, 0, 1}},     //
-             {2050, "12:05:30.000", {2, 0, 59}},    // 59:30 left stays 59
-             {2050, "12:20:00.000", {2, 0, 46}},    //
-             {2440, "+1 00:30:00.000", {5, 0, 11}}, // Isha at 24:40 after midnight
-             {2405, "23:50:00.000", {5, 0, 16}},    // and before
-             {9999, "20:00:00.000", {1, 9, 11}}}) { // no Isha
+             {2050, "22:30:15", {1, 6, 40}},      // after Isha: tomorrow's Fajr
+             {2050, "06:40:00", {2, 6, 26}},      // sunrise is not a prayer
+             {2050, "05:09:59.999", {1, 0, 1}},
+             {2050, "12:05:30", {2, 0, 59}},      // 59:30 left stays 59
+             {2050, "12:20:00", {2, 0, 46}},
+             {2440, "+00:30:00", {5, 0, 11}},     // Isha at 24:40, after midnight
+             {2405, "23:50:00", {5, 0, 16}},      // and before
+             {9999, "20:00:00", {1, 9, 11}}}) {   // no Isha
+        // clang-format on
         const auto v = gun(yatsi / 100, yatsi % 100);
         VakitTakibi t;
         t.vakitleriKur(an(saat) / 86400000, v.data(), v.data());
@@ -178,35 +171,33 @@ void TestPencere::takip()
         const VakitTakibi::KalanSure k = VakitTakibi::kalanSure(an(saat), hedef);
         QVERIFY2((QList{sonraki, k.saat, k.dakika} == beklenen), qPrintable(saat));
     }
-    // The alerts on ticks as a real timer makes them; reminders (İmsak, Fajr .. Isha) instead of
-    // the prayers where minutes are given.
+    // The alerts (the prayer's number, İmsak 6) on ticks as a real timer makes them; where minutes
+    // are given (İmsak, Fajr .. Isha), the reminders instead.
     const int yok = std::numeric_limits<int>::min(); // what a NaN once turned into
+    // clang-format off
     for (const auto &[yatsi, imsak, hatirlat, tikler, beklenen] :
-         QList<std::tuple<QList<int>, int, QList<int>, QStringList, QList<int>>>{
-             {{20, 50}, 5, {}, {"13:04:59.000", "13:05:00.000", "13:05:01.000"}, {2}},
-             {{20, 50}, 5, {}, {"13:04:59.980", "13:05:01.010"}, {2}},    // stepped over
-             {{20, 50}, 5, {}, {"13:04:50.000", "13:05:45.000"}, {2}},    // late, within a minute
-             {{20, 50}, 5, {}, {"13:04:00.000", "13:06:30.000"}, {}},     // slept through it
-             {{20, 50}, 5, {}, {"13:05:00.500", "13:05:01.500"}, {}},     // started after it
-             {{20, 50}, 5, {}, {"13:04:59.500", "13:05:00.500", "13:04:59.000", "13:05:00.500"},
-              {2}}, // the clock set back over it
-             {{20, 50}, 5, {}, {"05:09:59.500", "05:10:00.500", "06:39:59.500", "06:40:00.500",
-                                "16:39:59.500", "16:40:00.500", "20:49:59.000", "20:50:00.000"},
-              {1, 3, 5}}, // not sunrise
-             {{24, 5}, 5, {}, {"23:59:59.500", "+1 00:04:59.500", "+1 00:05:00.500"}, {5}},
-             {{yok, yok}, 5, {}, {"20:49:59.000", "20:50:00.000", "+1 00:00:00.000"}, {}},
-             {{99, 99}, 5, {}, {"20:49:59.000", "20:50:00.000", "+1 00:00:00.000"}, {}},
-             {{20, 50}, 5, {0, 0, 15, 0, 0, 0}, {"12:49:59.500", "12:50:00.500"}, {2}},
+         QList<std::tuple<QList<int>, int, QList<int>, QString, QList<int>>>{
+             {{20, 50}, 5, {}, "13:04:59 13:05:00 13:05:01", {2}},
+             {{20, 50}, 5, {}, "13:04:59.980 13:05:01.010", {2}},          // stepped over
+             {{20, 50}, 5, {}, "13:04:50 13:05:45", {2}},                  // late, within a minute
+             {{20, 50}, 5, {}, "13:04:00 13:06:30", {}},                   // slept through it
+             {{20, 50}, 5, {}, "13:05:00.500 13:05:01.500", {}},           // started after it
+             {{20, 50}, 5, {}, "13:04:59.500 13:05:00.500 13:04:59 13:05:00.500", {2}}, // set back
+             {{20, 50}, 5, {}, "05:09:59.500 05:10:00.500 06:39:59.500 06:40:00.500 "
+                               "16:39:59.500 16:40:00.500 20:49:59 20:50:00", {1, 3, 5}},
+             {{24, 5}, 5, {}, "23:59:59.500 +00:04:59.500 +00:05:00.500", {5}},
+             {{yok, yok}, 5, {}, "20:49:59 20:50:00 +00:00:00", {}},
+             {{99, 99}, 5, {}, "20:49:59 20:50:00 +00:00:00", {}},
+             {{20, 50}, 5, {0, 0, 15, 0, 0, 0}, "12:49:59.500 12:50:00.500", {2}},
              {{20, 50}, 5, {30, 10, 0, 0, 0, 0},
-              {"04:29:59.500", "04:30:00.500", "04:59:59.500", "05:00:00.500"}, {6, 1}},
-             {{24, 5}, 5, {0, 0, 0, 0, 0, 60}, {"23:04:59.500", "23:05:00.500"}, {5}},
-             {{20, 50}, 0, {20, 0, 0, 0, 0, 0}, // İmsak at 00:10: the evening before
-              {"23:49:59.500", "23:50:00.500", "+1 00:09:59.000"}, {6}}}) {
+              "04:29:59.500 04:30:00.500 04:59:59.500 05:00:00.500", {6, 1}},
+             {{24, 5}, 5, {0, 0, 0, 0, 0, 60}, "23:04:59.500 23:05:00.500", {5}},
+             {{20, 50}, 0, {20, 0, 0, 0, 0, 0}, "23:49:59.500 23:50:00.500 +00:09:59", {6}}}) {
         // clang-format on
         const auto v = gun(yatsi[0], yatsi[1], imsak);
         VakitTakibi t;
         QList<int> gelenler;
-        for (const QString &tik : tikler) {
+        for (const QString &tik : tikler.split(' ')) {
             const qint64 gunNo = an(tik) / 86400000;
             if (hatirlat.isEmpty()) // as the window does: the tick's day and the day before
                 t.vakitleriKur(gunNo, v.data(), v.data());
@@ -216,7 +207,7 @@ void TestPencere::takip()
             if (const int gelen = t.tik(an(tik)))
                 gelenler << gelen;
         }
-        QVERIFY2(gelenler == beklenen, qPrintable(tikler.join(' ')));
+        QVERIFY2(gelenler == beklenen, qPrintable(tikler));
     }
 }
 
@@ -247,10 +238,8 @@ void TestPencere::saatDilimleri()
              {"America/New_York", -5, {2026, 10, 31}, 60},
              {"America/New_York", -5, {2026, 11, 1}, 0},
              {"Australia/Sydney", 10, {2026, 1, 15}, 60}, // southern summer
-             {"Australia/Lord_Howe", 10.5, {2026, 1, 15}, 30},
              {"", 1, {2026, 3, 28}, 0}, // a typed-in place: the built-in rule
-             {"", 1, {2026, 3, 29}, 60},
-             {"Mars/Olympus", 1, {2026, 7, 1}, 60},
+             {"Mars/Olympus", 1, {2026, 3, 29}, 60}, // unknown: the same rule
              {"-", 1, {2026, 10, 24}, 60}, // the user's dates, 29.3. to 25.10.2026
              {"-", 1, {2026, 10, 25}, 0}}) {
         // clang-format on
@@ -527,11 +516,11 @@ void TestPencere::gorusBildirimi()
              {QDateTime(QDate(2026, 3, 7), QTime(10, 0)), true},
              {QDateTime(QDate(2026, 3, 8), QTime(10, 0)), false},
              {QDateTime(QDate(2026, 3, 6), QTime(23, 59)), true}}) { // the 7th by the 95th tick
+        // clang-format on
         simdi = baslangic;
         QRavla w;
         QList<int> gosterildi;
         for (int tik = 1; tik <= 200; ++tik) {
-            // clang-format on
             simdi = baslangic.addSecs(tik);
             w.ZamanAkimi();
             if (w.bildirim().isVisible())
@@ -595,13 +584,10 @@ void TestPencere::dil()
     // clang-format off
     for (const auto &[kayitli, sistem, kod, no] :
          QList<std::tuple<QVariant, QString, QString, int>>{{QVariant(), "en_GB", "en_EN", 3},
-                                                            {QVariant(), "de_AT", "de_DE", 2},
-                                                            {QVariant(), "ar_SA", "ar_AR", 1},
                                                             {QVariant(), "fr_FR", "fr_FR", 0},
                                                             {"1", "de_DE", "ar_AR", 1},
                                                             {"iki", "de_DE", "ar_AR", 0},
-                                                            {"4", "de_DE", "de_DE", 2},
-                                                            {"-1", "de_DE", "de_DE", 2}}) {
+                                                            {"4", "de_DE", "de_DE", 2}}) {
         // clang-format on
         QSettings s(QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama));
         s.clear();
