@@ -108,10 +108,11 @@ private slots:
         Saat::ayarla([] { return simdi; });
         QDir(ses.path()).mkpath("ezan");
         QDir(ses.path()).mkpath("sesler");
-        // clang-format off
-        for (const auto &[ad, seviye] : QList<std::pair<const char *, int>>{
-                 {"ezan/Fecir.ogg", kFecir}, {"ezan/Aksa.ogg", kAksa}, {"ezan/Mekke.ogg", kMekke},
-                 {"sesler/Hatirlatma.ogg", kHatirlatma}})
+        for (const auto &[ad, seviye] :
+             QList<std::pair<const char *, int>>{{"ezan/Fecir.ogg", kFecir},
+                                                 {"ezan/Aksa.ogg", kAksa},
+                                                 {"ezan/Mekke.ogg", kMekke},
+                                                 {"sesler/Hatirlatma.ogg", kHatirlatma}})
             QVERIFY(DiskSes::wavYaz(ses.filePath(ad), seviye));
     }
     void init()
@@ -145,7 +146,8 @@ void TestPencere::takip()
 {
     const auto an = [](const QString &t) { // "+" marks the next day
         return (2461380 + t.startsWith('+')) * 86400000LL +
-               QTime::fromString(t.mid(t.startsWith('+')), Qt::ISODateWithMs).msecsSinceStartOfDay();
+               QTime::fromString(t.mid(t.startsWith('+')), Qt::ISODateWithMs)
+                   .msecsSinceStartOfDay();
     };
     // clang-format off
     const auto gun = [](int yatsiSaat, int yatsiDakika, int imsak = 5) {
@@ -443,10 +445,9 @@ void TestPencere::tepsi()
     }
     QRavla w;
     w.show();
-    // clang-format off
-    for (const auto neden : {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick,
-                             QSystemTrayIcon::Context, QSystemTrayIcon::Trigger,
-                             QSystemTrayIcon::DoubleClick})
+    for (const auto neden :
+         {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Context,
+          QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick})
         w.slotTrayTiklandi(neden);
     QVERIFY(w.isHidden() && !menu(w, 0)->isEnabled() && menu(w, 1)->isEnabled());
     w.slotTrayTiklandi(QSystemTrayIcon::Trigger);
@@ -466,7 +467,6 @@ void TestPencere::cikis()
         void closeEvent(QCloseEvent *e) override { e->ignore(); }
     };
     for (const QString acik : {"tepsi", "ezan", "secenekler", "inatci"}) {
-        // clang-format on
         Inatci inatci;
         QRavla w;
         w.show();
