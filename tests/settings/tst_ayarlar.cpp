@@ -1,7 +1,14 @@
+// The settings store and the city database, read from files the tests write, as a hand-edited
+// file, another program or a damaged disk may leave them.
 #include "ayarlar.h"
+#include "saatdilimi.h"
+#include "sehirveritabani.h"
 #include "testortami.h"
 
+#include <QDir>
 #include <QSettings>
+
+using namespace SehirVeritabani;
 
 namespace {
 
@@ -10,41 +17,29 @@ QString depoDosyasi()
     return QSettings(QLatin1String(kOrganizasyon), QStringLiteral("Ravla Ayarlar")).fileName();
 }
 
-// The store as someone else left it: a hand-edited file, another program, a damaged disk.
-void depoYaz(const QByteArray &satirlar)
+QByteArray dosya(const QString &yol)
 {
-    QFile f(depoDosyasi());
-    QVERIFY(QDir().mkpath(QFileInfo(f).absolutePath()));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("[General]\n" + satirlar + "\n");
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("-");
 }
 
-AyarDegerleri oku()
+void dosyaYaz(const QString &yol, const QByteArray &icerik)
 {
+    QDir().mkpath(QFileInfo(yol).absolutePath());
+    QFile f(yol);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(icerik);
+}
+
+AyarDegerleri oku(const QByteArray &satirlar = "-")
+{
+    if (satirlar != "-")
+        dosyaYaz(depoDosyasi(), "[General]\n" + satirlar + "\n");
     AyarDegerleri d;
-    d.enlem = d.boylam = -1; // so that a key that is not read shows
-    d.gmt = d.hesapYontemi = -1;
     Ayarlar a;
     a.Bagla(d);
     a.Oku();
     return d;
-}
-
-QVariantList alanlar(const AyarDegerleri &d)
-{
-    return {d.enlem,         d.boylam,
-            d.gmt,           d.ulkeAdi,
-            d.sehirAdi,      d.yazSaatiOtomatik,
-            d.yazGunBasla,   d.yazAyBasla,
-            d.yazYilBasla,   d.yazGunBitis,
-            d.yazAyBitis,    d.yazYilBitis,
-            d.hesapYontemi,  d.ikindiYontemi,
-            d.hanefiMezhep,  d.ozelHesapYontem,
-            d.sabahAci,      d.yatsiAci,
-            d.saatDilimi,    d.dakikalar[0],
-            d.dakikalar[6],  d.yuksekEnlemKurali,
-            d.hicriDuzeltme, d.hatirlat[0],
-            d.hatirlat[5],   d.hatirlatmaSesi};
 }
 
 } // namespace
@@ -54,151 +49,178 @@ class TestAyarlar : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QFile::remove(depoDosyasi()); }
-    void okunanlar_data();
-    void okunanlar();
+    void bozukDegerler_data();
+    void bozukDegerler();
     void kaydetVeOku();
-    void eskiDepo();
-    void baglanmamis();
+    void ulkeListesi();
+    void sehirSatiri();
+    void ulkeDosyasi();
+    void arama();
+    void sunulanVeritabani();
 };
 
-void TestAyarlar::okunanlar_data()
+// clang-format off
+void TestAyarlar::bozukDegerler_data()
 {
     QTest::addColumn<QByteArray>("satir");
-    QTest::addColumn<int>("alan"); // index into alanlar()
-    QTest::addColumn<QVariant>("beklenen");
-
-    QTest::newRow("latitude") << QByteArray("Enlem=41.5") << 0 << QVariant(41.5);
-    QTest::newRow("latitude not a number: zero")
-        << QByteArray("Enlem=kirk bir") << 0 << QVariant(0.0);
-    QTest::newRow("latitude NaN") << QByteArray("Enlem=nan") << 0 << QVariant(49.08);
-    QTest::newRow("latitude infinite") << QByteArray("Enlem=-inf") << 0 << QVariant(49.08);
-    QTest::newRow("latitude overflowing") << QByteArray("Enlem=1e400") << 0 << QVariant(49.08);
-    QTest::newRow("latitude beyond the pole") << QByteArray("Enlem=-118.6") << 0 << QVariant(49.08);
-    QTest::newRow("longitude huge") << QByteArray("Boylam=-1e300") << 1 << QVariant(9.14);
-    QTest::newRow("longitude 180") << QByteArray("Boylam=180") << 1 << QVariant(180.0);
-    QTest::newRow("time zone") << QByteArray("GMT=-9") << 2 << QVariant(-9.0);
-    QTest::newRow("half-hour time zone") << QByteArray("GMT=5.5") << 2 << QVariant(5.5);
-    QTest::newRow("time zone out of range") << QByteArray("GMT=16") << 2 << QVariant(1.0);
-    QTest::newRow("time zone overflowing") << QByteArray("GMT=99999999999") << 2 << QVariant(1.0);
-    QTest::newRow("time zone NaN") << QByteArray("GMT=nan") << 2 << QVariant(1.0);
-    QTest::newRow("time zone not a number: zero") << QByteArray("GMT=iki") << 2 << QVariant(0.0);
-    QTest::newRow("city as rich text stays text")
-        << QByteArray("SehirAdi=<img src='/dev/zero'>") << 4 << QVariant("<img src='/dev/zero'>");
-    QTest::newRow("manual daylight saving")
-        << QByteArray("YazSaatiOtomotikHesap=0") << 5 << QVariant(false);
-    QTest::newRow("yes/no key holding a word")
-        << QByteArray("YazSaatiOtomotikHesap=hayir") << 5 << QVariant(true);
-    QTest::newRow("method") << QByteArray("HesapYontemi=2") << 12 << QVariant(2);
-    QTest::newRow("method beyond the last") << QByteArray("HesapYontemi=99") << 12 << QVariant(5);
-    QTest::newRow("method negative") << QByteArray("HesapYontemi=-1") << 12 << QVariant(5);
-    QTest::newRow("Hanafi") << QByteArray("HanefiMezhep=1") << 14 << QVariant(true);
-    QTest::newRow("Hanafi in Turkish: not understood")
-        << QByteArray("HanefiMezhep=evet") << 14 << QVariant(false);
-    QTest::newRow("custom angle") << QByteArray("SabahAci=18.5") << 16 << QVariant(18.5);
-    QTest::newRow("custom angle beyond the nadir")
-        << QByteArray("SabahAci=91") << 16 << QVariant(0.0);
-    // Keys added since: anything but a whole number in range is the default.
-    QTest::newRow("own minutes for Fajr") << QByteArray("DakikaSabah=-30") << 19 << QVariant(-30);
-    QTest::newRow("own minutes beyond 30") << QByteArray("DakikaSabah=31") << 19 << QVariant(0);
-    QTest::newRow("own minutes for İmsak, words")
-        << QByteArray("DakikaImsak=beş") << 20 << QVariant(0);
-    QTest::newRow("high-latitude rule") << QByteArray("YuksekEnlemKurali=3") << 21 << QVariant(3);
-    QTest::newRow("high-latitude rule unknown")
-        << QByteArray("YuksekEnlemKurali=4") << 21 << QVariant(0);
-    QTest::newRow("Hijri correction") << QByteArray("HicriDuzeltme=-2") << 22 << QVariant(-2);
-    QTest::newRow("Hijri correction, a fraction")
-        << QByteArray("HicriDuzeltme=1.5") << 22 << QVariant(0);
-    QTest::newRow("reminder before İmsak") << QByteArray("HatirlatImsak=60") << 23 << QVariant(60);
-    QTest::newRow("reminder under 5 minutes is off")
-        << QByteArray("HatirlatImsak=4") << 23 << QVariant(0);
-    QTest::newRow("reminder before Isha") << QByteArray("HatirlatYatsi=5") << 24 << QVariant(5);
-    QTest::newRow("reminder beyond an hour is off")
-        << QByteArray("HatirlatYatsi=61") << 24 << QVariant(0);
-    QTest::newRow("reminder tone") << QByteArray("HatirlatmaSesi=true") << 25 << QVariant(true);
-    QTest::newRow("custom angle above the horizon")
-        << QByteArray("YatsiAci=-0.5") << 17 << QVariant(0.0);
+    QTest::addColumn<bool>("varsayilan"); // reads as an empty store does, or is taken
+    const QList<std::pair<const char *, bool>> satirlar{
+        {"Enlem=nan", true}, {"Enlem=-inf", true}, {"Enlem=1e400", true}, {"Enlem=-118.6", true},
+        {"Enlem=90.01", true}, {"Enlem=-90", false}, {"Enlem=kirk bir", false}, // text: zero
+        {"Boylam=-1e300", true}, {"Boylam=180.5", true}, {"Boylam=-180", false},
+        {"GMT=nan", true}, {"GMT=15.5", true}, {"GMT=-15", false}, {"GMT=5.5", false},
+        {"HesapYontemi=21", true}, {"HesapYontemi=-1", true}, {"HesapYontemi=20", false},
+        {"SabahAci=91", true}, {"YatsiAci=-0.5", true}, {"SabahAci=90", false},
+        {"YazSaatiOtomotikHesap=hayir", true}, {"YazSaatiOtomotikHesap=0", false},
+        {"HanefiMezhep=evet", true}, {"HanefiMezhep=1", false},
+        {"DakikaSabah=31", true}, {"DakikaImsak=beş", true}, {"DakikaImsak=-30", false},
+        {"YuksekEnlemKurali=4", true}, {"YuksekEnlemKurali=3", false},
+        {"HicriDuzeltme=1.5", true}, {"HicriDuzeltme=3", true}, {"HicriDuzeltme=-2", false},
+        {"HatirlatImsak=4", true}, {"HatirlatYatsi=61", true}, {"HatirlatYatsi=5", false},
+        {"HatirlatmaSesi=true", false}};
+    for (const auto &[satir, varsayilan] : satirlar)
+        QTest::newRow(satir) << QByteArray(satir) << varsayilan;
 }
+// clang-format on
 
-void TestAyarlar::okunanlar()
+// A value not finite, out of range or not understood reads as that key's default, exactly as
+// a missing key does, and reading writes nothing back.
+void TestAyarlar::bozukDegerler()
 {
     QFETCH(QByteArray, satir);
-    QFETCH(int, alan);
-    QFETCH(QVariant, beklenen);
-
-    const QVariantList varsayilanlar = alanlar(oku());
-    depoYaz(satir);
-    const QByteArray once = [] {
-        QFile f(depoDosyasi());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-
-    const QVariantList okunan = alanlar(oku());
-    QCOMPARE(okunan.at(alan), beklenen);
-    for (int i = 0; i < okunan.size(); ++i) // every other key reads as in an empty store
-        if (i != alan)
-            QCOMPARE(okunan.at(i), varsayilanlar.at(i));
-
-    QFile f(depoDosyasi()); // reading writes nothing back
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), once);
+    QFETCH(bool, varsayilan);
+    const AyarDegerleri bos = oku(QByteArray());
+    QCOMPARE(oku(satir) == bos, varsayilan);
+    QCOMPARE(dosya(depoDosyasi()), "[General]\n" + satir + "\n");
 }
 
+// What is saved reads back as it was; a store of the first version (eighteen keys, the time
+// zone whole) loads unchanged with the keys added since at their defaults.
 void TestAyarlar::kaydetVeOku()
 {
-    AyarDegerleri d;
-    d.enlem = 21.4225;
-    d.boylam = 39.8262;
-    d.gmt = 3;
-    d.ulkeAdi = QStringLiteral("السعودية");
-    d.sehirAdi = QStringLiteral("Mekke, Hicaz"); // a comma must not split it into a list
-    d.yazSaatiOtomatik = false;
-    d.yazGunBasla = 29, d.yazAyBasla = 3, d.yazYilBasla = 2026;
-    d.yazGunBitis = 25, d.yazAyBitis = 10, d.yazYilBitis = 2026;
-    d.hesapYontemi = 6;
-    d.ikindiYontemi = 4;
-    d.hanefiMezhep = true;
-    d.ozelHesapYontem = true;
-    d.sabahAci = 18.5;
-    d.yatsiAci = 17.0;
+    // clang-format off
+    AyarDegerleri d{21.4225, 39.8262, 5.5, "السعودية", "Mekke, Hicaz", false, 29, 3, 2026, 25,
+                    10, 2026, 6, 4, true, true, 18.5, 17.0, "Asia/Riyadh", {-3, 0, 0, 0, 0, 0, 3},
+                    2, -1, {15, 0, 0, 0, 0, 60}, true};
+    // clang-format on
     Ayarlar a;
     a.Bagla(d);
     a.Kaydet();
+    QCOMPARE(oku(), d);
 
-    d.saatDilimi = QStringLiteral("Asia/Riyadh");
-    for (int i = 0; i < 7; ++i)
-        d.dakikalar[i] = i - 3;
-    d.yuksekEnlemKurali = 2;
-    d.hicriDuzeltme = -1;
-    d.hatirlat[0] = 15, d.hatirlat[5] = 60, d.hatirlatmaSesi = true;
-    a.Kaydet();
-    QCOMPARE(QSettings(depoDosyasi(), QSettings::IniFormat).allKeys().size(), 35);
-    QCOMPARE(alanlar(oku()), alanlar(d));
+    // clang-format off
+    d = {41.0082, 28.9784, 3, "Türkiye", "İstanbul", false, 29, 3, 2026, 25, 10, 2026, 7, 1,
+         true, false, 18.5, 17, "", {}, 0, 0, {}, false};
+    // clang-format on
+    QCOMPARE(oku("Enlem=41.0082\nBoylam=28.9784\nGMT=3\nUlkeAdi=T\xc3\xbcrkiye\n"
+                 "SehirAdi=\"\xc4\xb0stanbul\"\nYazSaatiOtomotikHesap=false\nYazGunBaslaTarih=29\n"
+                 "YazAyBaslaTarih=3\nYazYilBaslaTarih=2026\nYazGunBitisTarih=25\n"
+                 "YazAyBitisTarih=10\nYazYilBitisTarih=2026\nHesapYontemi=7\nikindiYontemi=1\n"
+                 "HanefiMezhep=true\nOzelHesapYontem=false\nSabahAci=18.5\nYatsiAci=17"),
+             d);
 }
 
-// A store written by the first version (eighteen keys, the time zone a whole number) loads as
-// it was, and the keys added since take their defaults.
-void TestAyarlar::eskiDepo()
+// liste.dat as it may be: the first 254 lines only, a last line without a break, CR LF, blanks,
+// a BOM, a megabyte line with its letters whole, binary junk; no file is no list at all.
+void TestAyarlar::ulkeListesi()
 {
-    depoYaz("Enlem=41.0082\nBoylam=28.9784\nGMT=3\nUlkeAdi=T\xc3\xbcrkiye\n"
-            "SehirAdi=\"\xc4\xb0stanbul\"\nYazSaatiOtomotikHesap=false\nYazGunBaslaTarih=29\n"
-            "YazAyBaslaTarih=3\nYazYilBaslaTarih=2026\nYazGunBitisTarih=25\nYazAyBitisTarih=10\n"
-            "YazYilBitisTarih=2026\nHesapYontemi=7\nikindiYontemi=1\nHanefiMezhep=true\n"
-            "OzelHesapYontem=false\nSabahAci=18.5\nYatsiAci=17");
-    const AyarDegerleri d = oku();
-    QCOMPARE(alanlar(d),
-             (QVariantList{41.0082, 28.9784, 3.0,  "Türkiye", "İstanbul", false, 29,    3,    2026,
-                           25,      10,      2026, 7,         1,          true,  false, 18.5, 17.0,
-                           "",      0,       0,    0,         0,          0,     0,     false}));
+    QByteArray uzun;
+    for (int i = 1; i <= 300; ++i)
+        uzun += "U" + QByteArray::number(i) + "\n";
+    // clang-format off
+    for (const auto &[icerik, beklenen] : QList<std::pair<QByteArray, QStringList>>{
+             {uzun, {"254", "U1", "U254"}},
+             {"", {"0"}},
+             {"Almanya\n\nTürkiye", {"3", "Almanya", "Türkiye"}},
+             {"\xEF\xBB\xBF  Almanya \r\n\tMısır\r\n", {"2", "Almanya", "Mısır"}},
+             {QByteArray("Ş").repeated(500000) + "\nB", {"2", QString("Ş").repeated(500000), "B"}},
+             {QByteArray::fromHex("00ff10fe0a80c0c1f5ff0d0a"),
+              {"2", QString::fromUtf8("\0\xFF\x10\xFE", 4).trimmed(), QString::fromUtf8("\x80\xC0\xC1\xF5\xFF")}}}) {
+        // clang-format on
+        QTemporaryDir k;
+        QVERIFY(!ulkeler(k.path() + "/"));
+        dosyaYaz(k.filePath("liste.dat"), icerik);
+        const QStringList okunan = ulkeler(k.path() + "/").value_or(QStringList{"-"});
+        QStringList ozet{QString::number(okunan.size())};
+        if (!okunan.isEmpty())
+            ozet << okunan.first() << okunan.last();
+        QCOMPARE(ozet, beklenen);
+    }
 }
 
-void TestAyarlar::baglanmamis()
+// A city line: name, latitude, longitude, zone and IANA zone; what gives no real place is listed
+// but cannot be chosen ("-").
+void TestAyarlar::sehirSatiri()
 {
-    // An unbound object neither crashes nor touches the store.
-    Ayarlar a;
-    a.Oku();
-    a.Kaydet();
-    QVERIFY(!QFile::exists(depoDosyasi()));
+    // clang-format off
+    for (const auto &[satir, beklenen] : QList<std::pair<QString, QString>>{
+             {"A,B,37.00,-35.32,+2", "A,B|37|-35.32|2|"},
+             {"New Delhi,Delhi,28.6358,77.2245,5.5,Asia/Kolkata,x",
+              "New Delhi,Delhi|28.6358|77.2245|5.5|Asia/Kolkata"},
+             {"Atlantis", "Atlantis|0|0|0|-"},
+             {"A,B,95,10,1", "A,B|0|10|1|-"},
+             {"A,B,10,-180.5,1", "A,B|10|0|1|-"},
+             {"A,B,kirk,otuz,iki", "A,B|0|0|0|-"},
+             {"A,B,10,10,nan", "A,B|10|10|0|-"}}) {
+        // clang-format on
+        const Koordinat k = koordinatlariAyikla(satir);
+        QCOMPARE(QStringList({sehirAdiniAyikla(satir), QString::number(k.enlem),
+                              QString::number(k.boylam), QString::number(k.gmt),
+                              k.hata.isEmpty() ? k.saatDilimi : QStringLiteral("-")})
+                     .join('|'),
+                 beklenen);
+    }
+}
+
+// A country name is a file name only when it is no path.
+void TestAyarlar::ulkeDosyasi()
+{
+    QTemporaryDir d;
+    QVERIFY(QDir(d.path()).mkdir("x"));
+    for (const char *ad : {"Almanya", "x/../Almanya", "x\\..\\Almanya", "A..lmanya"})
+        dosyaYaz(d.filePath(QString::fromUtf8(ad) + ".txt"), "Köln,NRW,50.93,6.95,1");
+    QVERIFY(!sehirSatirlari(d.path() + "/x/", "../Almanya"));
+    for (const char *ad : {"x/../Almanya", "x\\..\\Almanya", "A..lmanya", "Atlantis"})
+        QVERIFY2(!sehirSatirlari(d.path() + "/", QString::fromUtf8(ad)), ad);
+    QCOMPARE(sehirSatirlari(d.path() + "/", "Almanya").value_or(QStringList()),
+             QStringList{"Köln,NRW,50.93,6.95,1"});
+}
+
+// The filter ignores case and accents, Turkish dotted and dotless i included.
+void TestAyarlar::arama()
+{
+    // clang-format off
+    for (const auto &[ad, aranan] : QList<std::pair<QString, QString>>{
+             {"İstanbul", "istanbul"}, {"İstanbul", "İSTANBUL"}, {"İstanbul", "Istanbul"},
+             {"Iğdır", "igdir"}, {"Köln", "koln"}, {"Mönchengladbach", "glad"}, {"Gießen", "giessen"}})
+        QVERIFY2(aramaAnahtari(ad).contains(aramaAnahtari(aranan)), qPrintable(aranan));
+    // clang-format on
+    QVERIFY(!aramaAnahtari("İzmir").contains(aramaAnahtari("istanbul")));
+}
+
+// The database that ships: whole, well-formed, every zone known, a few places checked.
+void TestAyarlar::sunulanVeritabani()
+{
+    const QString klasor = QStringLiteral(RAVLA_KOORDINAT_KLASORU "/");
+    const std::optional<QStringList> liste = ulkeler(klasor);
+    QVERIFY(liste && liste->size() > 200 && liste->size() <= kEnCokUlke);
+    QStringList bulunan;
+    for (const QString &ulke : *liste) {
+        const std::optional<QStringList> satirlar = sehirSatirlari(klasor, ulke);
+        QVERIFY2(satirlar && !satirlar->isEmpty(), qPrintable(ulke));
+        for (const QString &satir : *satirlar) {
+            const Koordinat k = koordinatlariAyikla(satir);
+            if (!k.hata.isEmpty() || satir.count(',') != 5 || !SaatDilimi::bilinir(k.saatDilimi) ||
+                SaatDilimi::standartOfset(k.saatDilimi, 2026) != k.gmt)
+                QFAIL(qPrintable(ulke + ": " + satir + " " + k.hata));
+            bulunan << ulke + "/" + satir.section(',', 0, 0) + ":" + QString::number(k.gmt) + ":" +
+                           k.saatDilimi;
+        }
+    }
+    for (const char *b :
+         {"Türkiye/İstanbul:3:Europe/Istanbul", "Hindistan/Delhi:5.5:Asia/Kolkata",
+          "ABD/New York City:-5:America/New_York", "Avustralya/Adelaide:9.5:Australia/Adelaide"})
+        QVERIFY2(bulunan.contains(QString::fromUtf8(b)), b);
 }
 
 RAVLA_TEST_MAIN(TestAyarlar)
