@@ -7,12 +7,10 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QList>
 #include <QThread>
 #include <QtEndian>
 
 #include <cmath>
-#include <cstdlib>
 #include <numbers>
 
 namespace DiskSes {
@@ -23,9 +21,8 @@ constexpr qint64 kDonem = 1024;          // frames the device mixes at a time
 constexpr qint64 kGecikme = 4 * kDonem;  // frames that may have been mixed before they show
 constexpr qint64 kPencere = 20 * kDonem; // frames a level is judged on
 
-// Points SDL at a file of its own. Takes effect when the next device is opened. The driver
-// writes a period every gecikmeMs milliseconds: faster than real time keeps the tests short,
-// and nothing below depends on the pace.
+// Points SDL at a file of its own, from the next device opened on. The driver writes a period
+// every gecikmeMs milliseconds: faster than real time keeps the tests short.
 inline void kur(const QString &dosya, int gecikmeMs = 8)
 {
     qputenv("SDL_AUDIODRIVER", "disk");
@@ -44,26 +41,19 @@ public:
     bool bekle(qint64 kare, int sureMs = 15000) const
     {
         QElapsedTimer t;
-        t.start();
-        while (kareSayisi() < kare) {
-            if (t.elapsed() > sureMs)
-                return false;
+        for (t.start(); kareSayisi() < kare && t.elapsed() <= sureMs;)
             QThread::msleep(2);
-        }
-        return true;
+        return kareSayisi() >= kare;
     }
 
     // Both channels' samples of frames [bas, son).
     QList<qint16> ornekler(qint64 bas, qint64 son) const
     {
         QFile f(dosya);
-        QList<qint16> o;
-        if (son <= bas || !f.open(QIODevice::ReadOnly) || !f.seek(bas * kKareBoyu))
-            return o;
-        const QByteArray ham = f.read((son - bas) * kKareBoyu);
-        o.resize(ham.size() / 2);
-        for (qsizetype i = 0; i < o.size(); ++i)
-            o[i] = qFromLittleEndian<qint16>(ham.constData() + 2 * i);
+        const bool acik = son > bas && f.open(QIODevice::ReadOnly) && f.seek(bas * kKareBoyu);
+        const QByteArray ham = acik ? f.read((son - bas) * kKareBoyu) : QByteArray();
+        QList<qint16> o(ham.size() / 2);
+        qFromLittleEndian<qint16>(ham.constData(), o.size(), o.data());
         return o;
     }
 
@@ -75,33 +65,13 @@ public:
         return t;
     }
 
-    // The first frame at or after bas that is not silent, waiting for up to enCok frames of
-    // output; -1 if none came.
-    qint64 ilkSesli(qint64 bas, qint64 enCok) const
-    {
-        for (qint64 k = bas; k < bas + enCok; k += kDonem) {
-            if (!bekle(k + kDonem))
-                return -1;
-            const QList<qint16> o = ornekler(k, k + kDonem);
-            for (qsizetype i = 0; i < o.size(); ++i)
-                if (o[i] != 0)
-                    return k + i / 2;
-        }
-        return -1;
-    }
-
     // The loudest sample of kPencere frames surely mixed after an action: call it right after
-    // the action returns. Frames in the file by then, and up to kGecikme more, may be older.
-    // No file at all: the output was never opened (it opens with the first sound), so nothing
-    // sounded.
+    // the action returns (up to kGecikme frames written by then may be older). No file: the
+    // output was never opened, so nothing sounded. -1: the output stopped writing.
     int sonrakiTepe() const
     {
-        if (!QFile::exists(dosya))
-            return 0;
         const qint64 bas = kareSayisi() + kGecikme;
-        if (!bekle(bas + kPencere))
-            return -1;
-        return tepe(bas, bas + kPencere);
+        return !QFile::exists(dosya) ? 0 : bekle(bas + kPencere) ? tepe(bas, bas + kPencere) : -1;
     }
 
 private:
@@ -112,21 +82,19 @@ private:
 // peak (every hundredth sample) is exactly genlik.
 inline bool wavYaz(const QString &yol, int genlik, double saniye = 8.0)
 {
-    const qint32 kare = qint32(saniye * kOrnekHizi);
+    const qint32 boy = qint32(saniye * kOrnekHizi) * kKareBoyu;
     QByteArray veri;
-    veri.reserve(44 + kare * kKareBoyu);
     QDataStream s(&veri, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
     s.writeRawData("RIFF", 4);
-    s << qint32(36 + kare * kKareBoyu);
+    s << 36 + boy;
     s.writeRawData("WAVEfmt ", 8);
-    s << qint32(16) << qint16(1) << qint16(2) << qint32(kOrnekHizi)
-      << qint32(kOrnekHizi * kKareBoyu) << qint16(kKareBoyu) << qint16(16);
+    s << 16 << qint16(1) << qint16(2) << kOrnekHizi << kOrnekHizi * kKareBoyu << qint16(kKareBoyu)
+      << qint16(16);
     s.writeRawData("data", 4);
-    s << qint32(kare * kKareBoyu);
-    for (qint32 i = 0; i < kare; ++i) {
-        const auto x =
-            qint16(std::lround(genlik * std::sin(2 * std::numbers::pi * 441.0 * i / kOrnekHizi)));
+    s << boy;
+    for (qint32 i = 0; i < boy / kKareBoyu; ++i) {
+        const auto x = qint16(std::lround(genlik * std::sin(std::numbers::pi * i / 50)));
         s << x << x;
     }
     QFile f(yol);
