@@ -1,4 +1,5 @@
 #include "aylikcizelge.h"
+#include "tamkayit.h"
 
 #include "ui_aylikcizelge.h"
 
@@ -175,9 +176,7 @@ bool AylikCizelge::csvKaydet(const QString &yol)
     const std::string metin = vakit::timetableText(o);
     QSaveFile dosya(yol);
     if (dosya.open(QIODevice::WriteOnly) &&
-        dosya.write(metin.data(), static_cast<qint64>(metin.size())) ==
-            static_cast<qint64>(metin.size()) &&
-        dosya.commit())
+        tamKaydet(dosya, QByteArray::fromStdString(metin)))
         return true;
     hataGoster(yol, dosya.errorString());
     return false;

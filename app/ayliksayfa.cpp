@@ -1,4 +1,5 @@
 #include "ayliksayfa.h"
+#include "tamkayit.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -318,7 +319,7 @@ bool AylikSayfa::pdfYaz(const QString &yol, const AylikVeri &veri, QString *hata
             return false;
         }
     }
-    if (!dosya.commit()) {
+    if (!tamKaydet(dosya)) {
         if (hata)
             *hata = dosya.errorString();
         return false;

@@ -1,4 +1,5 @@
 #include "otomatikbaslat.h"
+#include "tamkayit.h"
 
 #include "resimler.h"
 
@@ -89,7 +90,6 @@ bool OtomatikBaslat::ayarla(bool etkin)
     QSaveFile f(yol);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    f.write(metin.toUtf8());
-    return f.commit();
+    return tamKaydet(f, metin.toUtf8());
 #endif
 }

@@ -1,4 +1,5 @@
 #include "ezansec.h"
+#include "tamkayit.h"
 
 #include "ui_ezansec.h"
 
@@ -47,8 +48,7 @@ bool yaz(const QString &dosya, const QStringList &satirlar)
     QByteArray veri;
     for (const QString &s : satirlar)
         veri += s.toUtf8() + '\n';
-    f.write(veri);
-    return f.commit();
+    return tamKaydet(f, veri);
 }
 
 QIcon simge(const QString &yol)
