@@ -118,9 +118,7 @@ private slots:
         QCOMPARE(gorunenler("SehirlistWidget"), QStringList{"Köln,Nordrhein-Westfalen"});
         satirTikla("SehirlistWidget", "Köln,Nordrhein-Westfalen");
         tikla("TamamButton");
-        QCOMPARE((QList<double>{ayar.enlem, ayar.boylam, ayar.gmt}),
-                 (QList<double>{50.9333, 6.95, 1}));
-        QVERIFY(ayar.yazSaatiOtomatik && d->isHidden());
+        QVERIFY(ayar.enlem == 50.9333 && ayar.yazSaatiOtomatik && d->isHidden());
         QCOMPARE(depo().value("SaatDilimi").toString(), QStringLiteral("Europe/Berlin"));
     }
 
@@ -140,8 +138,7 @@ private slots:
             satirTikla("UlkelistWidget", ulke);
             if (!sehir.isEmpty())
                 satirTikla("SehirlistWidget", sehir);
-            QTRY_COMPARE(yakalananMesajlar(), mesaj.isEmpty() ? QStringList() : QStringList{mesaj});
-            yakalananMesajlar().clear();
+            sonuc(mesaj);
             QVERIFY(sehir.isEmpty() || bul<QLabel>("SehirHataLabel")->text().contains("95"));
             tikla("TamamButton");
             QVERIFY(depo().allKeys().isEmpty() && ayar == istanbul());
@@ -294,12 +291,12 @@ private slots:
                 const QStringList alan = cli[g].split(',');
                 QStringList beklenen{gunler[ay.addDays(g).dayOfWeek() - 1],
                                      ay.addDays(g).toString("dd.MM.yyyy"), alan[8]};
-                for (int s = 1; s <= 7; ++s) { // "6:41:22" -> "06:41", "1:03:34*" -> "01:03*"
-                    const QStringList hms = QString(alan[s]).remove('*').split(':');
-                    beklenen << (hms[0] == "99" ? QStringLiteral("\u2014")
-                                                : hms[0].rightJustified(2, '0') + ":" + hms[1] +
-                                                      (alan[s].endsWith('*') ? "*" : ""));
-                }
+                for (int s = 1; s <= 7; ++s) // "6:41:22" -> "06:41", "1:03:34*" -> "01:03*"
+                    beklenen << (alan[s].startsWith("99")
+                                     ? QStringLiteral("\u2014")
+                                     : alan[s]
+                                           .rightJustified(alan[s].endsWith('*') ? 9 : 8, '0')
+                                           .remove(5, 3));
                 QCOMPARE(sayfa[g], beklenen.join(' '));
             }
         }
