@@ -62,18 +62,15 @@ private slots:
         row("--date 9999-12-30 --days 2 --format csv", "\n9999-12-31,");
         row("--lat 52.52 --lon 13.405 --tz 1 --date 2026-06-21 --days 2 --format json",
             "[\n  {\"date\": \"2026-06-21\", \"imsak\": \"1:17:57\", \"imsakExtreme\": true,|"
-            "\"sunrise\": \"4:43:14\", \"sunriseExtreme\": false,|\"ishaExtreme\": true, "
-            "\"hijri\": \"6.1.1448\", \"qibla\": 136},\n  {\"date\": \"2026-06-22\"");
+            "\"sunriseExtreme\": false,|\"qibla\": 136},\n  {\"date\": \"2026-06-22\"");
         // The text table's heading says what was asked for; footnotes explain "*" and 99:99:00.
         row("--custom 18.5,17 --hanafi --tz -3.5 --dst none --offsets 0,0,0,0,0,2,-1 "
             "--high-lat angle --hijri-offset -1",
-            "Prayer times for latitude 41, longitude 29, time zone UTC-3.5\nMethod: Custom angles "
-            "18.5°/17°, Hanafi Asr\nOwn minutes: Maghrib +2, Isha -1\nHigh latitudes: twilight "
-            "angle (angle/60 of the night)\nHijri date moved by -1 day\nDaylight saving: none\n");
+            "UTC-3.5\nMethod: Custom angles 18.5°/17°, Hanafi Asr\nOwn minutes: Maghrib +2, "
+            "Isha -1\nHigh latitudes: twilight angle|moved by -1 day\nDaylight saving: none\n");
         row("--lat 80 --lon 29 --tz 1 --method 6 --date 2026-06-21 --dst none",
-            "  0:00:24*  99:99:00 |\n* estimated: the Sun does not reach the twilight angle that "
-            "night, so the time is taken from the nearest day on which it does (Imsak: ten minutes "
-            "before that Fajr).\n99:99:00: the time does not occur on that day.\n");
+            "  0:00:24*  99:99:00 |\n* estimated: |(Imsak: ten minutes before that Fajr).\n"
+            "99:99:00: the time does not occur on that day.\n");
         // Bad input.
         row("--lat 41,5 --lon 29 --tz 2", "error: --lat needs a number, got '41,5'");
         row("--lat --lon 29 --tz 2", "error: --lat needs a value");
