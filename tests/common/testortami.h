@@ -18,12 +18,11 @@ inline QStringList &yakalananMesajlar()
 }
 inline void mesajKutulariniYanitla()
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
+    for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *kutu = qobject_cast<QMessageBox *>(w); kutu && kutu->isVisible()) {
             yakalananMesajlar() << kutu->windowTitle() + QStringLiteral(": ") + kutu->text();
             kutu->done(QMessageBox::Ok);
         }
-    }
 }
 #define RAVLA_MESAJ_YANITLAYICI()                                                                  \
     QTimer yanitlayici;                                                                            \
@@ -43,13 +42,12 @@ using RavlaTestUygulamasi = QCoreApplication;
         QTemporaryDir ortam;                                                                       \
         qputenv("XDG_CONFIG_HOME", ortam.filePath(QStringLiteral("config")).toLocal8Bit());        \
         qputenv("XDG_DATA_HOME", ortam.filePath(QStringLiteral("data")).toLocal8Bit());            \
-        const QString ekran = ortam.filePath(QStringLiteral("screen.json"));                       \
-        QFile f(ekran);                                                                            \
+        QFile f(ortam.filePath(QStringLiteral("screen.json")));                                    \
         if (f.open(QIODevice::WriteOnly))                                                          \
             f.write(R"({"screens":[{"name":"test","x":0,"y":0,"width":1280,"height":1024,)"        \
                     R"("logicalDpi":96,"logicalBpi":96,"dpr":1}]})");                              \
         f.close();                                                                                 \
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + ekran).toLocal8Bit());               \
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + f.fileName()).toLocal8Bit());        \
         RavlaTestUygulamasi app(argc, argv);                                                       \
         RAVLA_MESAJ_YANITLAYICI()                                                                  \
         TestClass test;                                                                            \
