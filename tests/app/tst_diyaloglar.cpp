@@ -248,7 +248,7 @@ private slots:
     // extracts it, holds one line per day: weekday, date, Hijri date and the seven times.
     void aylikCizelge()
     {
-        QVERIFY2(popplerKurulu(), "pdftotext and pdfinfo are needed: install poppler-utils");
+        QVERIFY2(popplerKurulu(), "pdftotext is needed: install poppler-utils");
         // New York in November, when the clocks go back; a place typed in with all the options
         // besides: own summer dates ending within the month, own angles, Hanafi Asr, own minutes,
         // a seventh of the night, the Hijri date a day back. Beside each, ravla-vakit's arguments.
