@@ -20,8 +20,7 @@ int main(int argc, char *argv[])
     // Started with the session: straight into the tray, no window flashing up.
     const bool tepsiden =
         QCoreApplication::arguments().contains(QLatin1String(OtomatikBaslat::kTepsiSecenegi));
-    resimleriYukle();
-    uygulama.setWindowIcon(QIcon(QStringLiteral(":/iconlar/resim/ravla.png")));
+    uygulama.setWindowIcon(QIcon(hazirResim(QStringLiteral("ravla"))));
     uygulama.setDesktopFileName(QStringLiteral("ravla")); // the window belongs to ravla.desktop
     TekKopya tekKopya;
     if (!tekKopya.ilkKopya(!tepsiden))

@@ -53,7 +53,35 @@ QLocale arayuzYereli(int dilNo)
     }
 }
 
+// The window's pictures are set here rather than in the form: stored decoded, they show without
+// a PNG decoded at start-up (see hazirResim).
+QPixmap resim(const char *ad)
+{
+    return hazirResim(QLatin1String(ad));
+}
+
 } // namespace
+
+void QRavla::ResimleriKoy()
+{
+    ui->TabanZorvaLabel->setPixmap(resim("zorvalik"));
+    ui->label_2->setPixmap(resim("sol"));
+    ui->label->setPixmap(resim("tepe"));
+    camiResmi = resim("cami");
+    camikResmi = resim("camik");
+    ui->camilabel->setPixmap(camiResmi);
+    ui->IsikLabel->setPixmap(resim("isik"));
+    ui->OkuToolButton->setIcon(resim("cal"));
+    ui->OkumaToolButton->setIcon(resim("dur"));
+    ui->SesSec->setIcon(resim("ses"));
+    ui->secenektoolButton->setIcon(resim("ayar"));
+    ui->KabeAciToolButton->setIcon(resim("kabekucuk"));
+    ui->AylikToolButton->setIcon(resim("takvim"));
+    ui->BilgiToolButton->setIcon(resim("bilgi"));
+    const char *const bayraklar[] = {"turk", "arap", "alman", "ingiliz"}; // the languages' order
+    for (int i = 0; i < 4; ++i)
+        ui->DilComboBox->setItemIcon(i, resim(bayraklar[i]));
+}
 
 QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavlaClass>())
 {
@@ -91,8 +119,7 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     ayarlar.Oku();
     CumleleriDoldur();
 
-    camiResmi = QPixmap(QStringLiteral(":/iconlar/resim/cami.png"));
-    camikResmi = QPixmap(QStringLiteral(":/iconlar/resim/camik.png"));
+    ResimleriKoy();
     TrayEylemleriniKur();
     TrayMenusunuKur();
     trayIkon->setIcon(camiResmi);

@@ -99,6 +99,7 @@ private:
     void HatirlatmaGeldi(int vakit);
     void tepsiIpucu(const QString &metin);
     void GorusSor();
+    void ResimleriKoy();
     void TrayEylemleriniKur();
     void TrayMenusunuKur();
     void tepsiResmi(const QPixmap &resim);

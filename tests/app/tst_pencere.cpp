@@ -6,6 +6,7 @@
 #include "otomatikbaslat.h"
 #include "programklasoru.h"
 #include "qravla.h"
+#include "resimler.h"
 #include "saat.h"
 #include "tekkopya.h"
 #include "testortami.h"
@@ -189,6 +190,25 @@ private slots:
         QCOMPARE(
             okunan.join('|'),
             "Egyptian General Authority of Survey|Şafi - Maliki - Hanbeli|Istanbul|41|5.5|Hayır");
+    }
+
+    // The pictures stored decoded hold the PNGs' colours, and a pixmap shows them from where they
+    // lie: the window's start decodes, converts and copies none. Other names load their PNG.
+    void hazirResimler()
+    {
+        const auto argb = [](const QImage &i) {
+            return i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        const QStringList hamlar = QDir(":/ham").entryList();
+        QCOMPARE(hamlar.size(), 18);
+        for (const QString &dosya : hamlar) {
+            const QString ad = QFileInfo(dosya).completeBaseName();
+            const QImage resim = hazirResim(ad).toImage();
+            QVERIFY2(argb(resim) == argb(QImage(":/iconlar/resim/" + ad + ".png")), qPrintable(ad));
+            QCOMPARE(resim.constBits(), QResource(":/ham/" + dosya).data() + 16);
+        }
+        QCOMPARE(argb(hazirResim("kabe").toImage()), argb(QImage(":/iconlar/resim/kabe.png")));
+        QVERIFY(hazirResim("yok").isNull());
     }
 
     // Each day's times move by the zone's offset that day, else by the built-in or the user's rule.
