@@ -108,24 +108,12 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     if (dilNo >= 0 && dilNo <= 3)
         ui->DilComboBox->setCurrentIndex(dilNo);
 
-    // The options dialog reads the country list when it is first opened; a list that is not
-    // there is told at the start all the same.
-    if (!SehirVeritabani::ulkeler(SehirVeritabani::klasor()))
-        QMessageBox::critical(
-            this, QCoreApplication::translate("secenekler", "Uyarı"),
-            QCoreApplication::translate("secenekler", "Ülkeler listesi bulunamadı"),
-            QMessageBox::Ok);
     ayarlar.Bagla(ayar);
     ayarlar.Oku();
     CumleleriDoldur();
 
     ResimleriKoy();
     TrayEylemleriniKur();
-    TrayMenusunuKur();
-    trayIkon->setIcon(camiResmi);
-    trayIkon->setToolTip(windowTitle());
-    connect(trayIkon, &QSystemTrayIcon::activated, this, &QRavla::slotTrayTiklandi);
-    trayIkon->setVisible(true);
 
     connect(ui->OkuToolButton, &QToolButton::clicked, this, &QRavla::CalSlot);
     connect(ui->OkumaToolButton, &QToolButton::clicked, this, &QRavla::DurSlot);
@@ -138,9 +126,7 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
         gizlemeZamanlayici->start(1500);
     }
 
-    ezanSec = std::make_unique<EzanSec>();
     connect(ui->SesSec, &QToolButton::clicked, this, &QRavla::SesSecSlot);
-    kibleFormu = std::make_unique<kible>();
     connect(ui->KabeAciToolButton, &QToolButton::clicked, this, &QRavla::KabeAciSlot);
     animasyonZamanlayici = new QTimer(this);
     connect(animasyonZamanlayici, &QTimer::timeout, this, &QRavla::TrayAnimasyon);
@@ -153,7 +139,36 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     ZamanAkimi();
     tikSayaci = 0;
     akisZamanlayici->start(1000);
-    kibleFormu->KibleGoster(kibleDerece, ayar.ulkeAdi);
+
+    // What the first sight of the window need not wait for follows at once after it.
+    QTimer::singleShot(0, this, &QRavla::BaslangiciTamamla);
+}
+
+void QRavla::BaslangiciTamamla()
+{
+    trayIkonu()->setVisible(true);
+    ezanSecimi(); // makes the user's adhan folder where recordings go
+    // The options dialog reads the country list when it is first opened; a list that is not
+    // there is told at the start all the same.
+    if (!SehirVeritabani::ulkeler(SehirVeritabani::klasor()))
+        QMessageBox::critical(
+            this, QCoreApplication::translate("secenekler", "Uyarı"),
+            QCoreApplication::translate("secenekler", "Ülkeler listesi bulunamadı"),
+            QMessageBox::Ok);
+}
+
+EzanSec &QRavla::ezanSecimi()
+{
+    if (!ezanSec)
+        ezanSec = std::make_unique<EzanSec>();
+    return *ezanSec;
+}
+
+kible &QRavla::kibleFormu()
+{
+    if (!kibleDialogu)
+        kibleDialogu = std::make_unique<kible>();
+    return *kibleDialogu;
 }
 
 std::function<bool()> QRavla::tepsiVarMi = &QSystemTrayIcon::isSystemTrayAvailable;
@@ -348,6 +363,7 @@ void QRavla::SonrakiVakitGuncelle()
 void QRavla::tepsiIpucu(const QString &metin)
 {
     // A tooltip set anew every second would flicker where the desktop shows it.
+    ipucu = metin;
     if (trayIkon && trayIkon->toolTip() != metin)
         trayIkon->setToolTip(metin.isEmpty() ? windowTitle() : metin);
 }
@@ -426,15 +442,15 @@ void QRavla::HatirlatmaGeldi(int vakit)
     else
         bildirim().MesajGoster(QString(), QString::number(dakika));
     if (ayar.hatirlatmaSesi)
-        ezanSec->sesAraci()->DosyaCal(ProgramKlasoru::yol() +
-                                          QStringLiteral("/sesler/Hatirlatma.ogg"),
-                                      ui->SesSlider->value());
+        ezanSecimi().sesAraci()->DosyaCal(ProgramKlasoru::yol() +
+                                              QStringLiteral("/sesler/Hatirlatma.ogg"),
+                                          ui->SesSlider->value());
     emit hatirlatmaGeldi(vakit);
 }
 
 void QRavla::VakitGeldi(int vakit)
 {
-    ezanSec->EzanCal(vakit, ui->SesSlider->value());
+    ezanSecimi().EzanCal(vakit, ui->SesSlider->value());
     ezanBildirimi().MesajGoster(ezanMesaji(dilNo, true));
     emit vakitGeldi(vakit);
 }
@@ -461,27 +477,29 @@ int QRavla::SimdikiVakit() const
 
 void QRavla::CalSlot()
 {
-    ezanSec->EzanCal(SimdikiVakit(), ui->SesSlider->value());
+    ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value());
     ezanBildirimi().MesajGoster(ezanMesaji(dilNo, false));
 }
 
 void QRavla::DurSlot()
 {
-    ezanSec->EzanDur();
+    if (ezanSec)
+        ezanSec->EzanDur();
     if (ezanPopup)
         ezanPopup->KayarakKapat();
 }
 
 void QRavla::SesSecSlot()
 {
-    ezanSec->show();
+    ezanSecimi().show();
     ezanSec->raise();
 }
 
 void QRavla::tepsiResmi(const QPixmap &resim)
 {
     ui->camilabel->setPixmap(resim);
-    trayIkon->setIcon(resim);
+    if (trayIkon)
+        trayIkon->setIcon(resim);
 }
 
 void QRavla::TrayAnimasyon()
@@ -498,7 +516,7 @@ void QRavla::TrayAnimasyon()
 void QRavla::SetDuzey(int duzey)
 {
     ui->SesDuzeyLabel->setText(QStringLiteral("% %1").arg(duzey));
-    ezanSec->sesAraci()->DuzeyAyarla(duzey);
+    ezanSecimi().sesAraci()->DuzeyAyarla(duzey);
 }
 
 void QRavla::TrayEylemleriniKur()
@@ -537,6 +555,16 @@ void QRavla::TrayMenusunuKur()
     trayMenu->addAction(cikisAction);
     trayIkon = new QSystemTrayIcon(this);
     trayIkon->setContextMenu(trayMenu);
+    trayIkon->setIcon(camiResmi);
+    trayIkon->setToolTip(ipucu.isEmpty() ? windowTitle() : ipucu);
+    connect(trayIkon, &QSystemTrayIcon::activated, this, &QRavla::slotTrayTiklandi);
+}
+
+QSystemTrayIcon *QRavla::trayIkonu()
+{
+    if (!trayIkon)
+        TrayMenusunuKur();
+    return trayIkon;
 }
 
 void QRavla::TrayGizle()
@@ -632,9 +660,10 @@ void QRavla::GorusSor()
 
 void QRavla::KabeAciSlot()
 {
-    kibleFormu->KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
-    kibleFormu->show();
-    kibleFormu->raise();
+    kible &kibleDialog = kibleFormu();
+    kibleDialog.KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
+    kibleDialog.show();
+    kibleDialog.raise();
 }
 
 void QRavla::AylikCizelgeGoster()

@@ -50,10 +50,11 @@ public:
     static QString saatYazisi(const QTime &saat); // "hh:mm", the colon blinking
     int animasyonKaresi() const { return animasyonKare; }
     QTimer *animasyonZamanlayicisi() const { return animasyonZamanlayici; }
-    QSystemTrayIcon *trayIkonu() const { return trayIkon; }
-    AniForm &bildirim(); // made when first needed, like the dialogs
+    QSystemTrayIcon *trayIkonu(); // made with the window's first turn of the event loop
+    AniForm &bildirim();          // made when first needed, like the dialogs
     EzanPopup &ezanBildirimi();
-    EzanSec &ezanSecimi() { return *ezanSec; }
+    EzanSec &ezanSecimi();
+    kible &kibleFormu();
     int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
     static QString ipucuMetni(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika);
 
@@ -100,6 +101,7 @@ private:
     void tepsiIpucu(const QString &metin);
     void GorusSor();
     void ResimleriKoy();
+    void BaslangiciTamamla();
     void TrayEylemleriniKur();
     void TrayMenusunuKur();
     void tepsiResmi(const QPixmap &resim);
@@ -139,9 +141,10 @@ private:
     QAction *aylikAction = nullptr;
     QMenu *trayMenu = nullptr;
     QSystemTrayIcon *trayIkon = nullptr;
+    QString ipucu; // the tray tooltip, kept for an icon made later
     std::unique_ptr<EzanSec> ezanSec;
     std::unique_ptr<AylikCizelge> aylikCizelge;
-    std::unique_ptr<kible> kibleFormu;
+    std::unique_ptr<kible> kibleDialogu;
     int animasyonKare = 0;
     QPixmap camiResmi, camikResmi;
 

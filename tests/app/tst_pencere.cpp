@@ -37,7 +37,7 @@ class TestPencere : public QObject
     {
         return w.findChild<QLabel *>(ad)->text();
     }
-    static QAction *menu(const QRavla &w, int i) // 0 hide, 1 show, 4 quit
+    static QAction *menu(QRavla &w, int i) // 0 hide, 1 show, 4 quit
     {
         return w.trayIkonu()->contextMenu()->actions().value(i);
     }
