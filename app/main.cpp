@@ -1,4 +1,5 @@
 #include "dil.h"
+#include "onyukleme.h"
 #include "otomatikbaslat.h"
 #include "qravla.h"
 #include "resimler.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char *argv[])
 {
+    const std::jthread yaziTipleri = yaziTipleriniOnYukle();
     QApplication uygulama(argc, argv);
     // Started with the session: straight into the tray, no window flashing up.
     const bool tepsiden =
