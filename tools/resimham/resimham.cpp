@@ -4,11 +4,11 @@
 // A .ham file: "RHAM", then width, height and QImage::Format as 32-bit numbers in this
 // machine's byte order, then the rows, 4 bytes a pixel. Opaque pictures are RGB32, the others
 // ARGB32_Premultiplied: the two formats a raster pixmap keeps without converting.
+#include "tamkayit.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -47,15 +47,13 @@ int main(int argc, char *argv[])
         resim.convertTo(opak(resim) ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
         const quint32 baslik[3] = {quint32(resim.width()), quint32(resim.height()),
                                    quint32(resim.format())};
+        QByteArray veri("RHAM");
+        veri.append(reinterpret_cast<const char *>(baslik), sizeof baslik);
+        for (int y = 0; y < resim.height(); ++y)
+            veri.append(reinterpret_cast<const char *>(resim.constScanLine(y)), resim.width() * 4);
         QSaveFile cikti(args.at(1) + QLatin1Char('/') + QFileInfo(girdi).completeBaseName() +
                         QStringLiteral(".ham"));
-        bool tamam = cikti.open(QIODevice::WriteOnly) && cikti.write("RHAM", 4) == 4 &&
-                     cikti.write(reinterpret_cast<const char *>(baslik), sizeof baslik) ==
-                         qint64(sizeof baslik);
-        for (int y = 0; tamam && y < resim.height(); ++y)
-            tamam = cikti.write(reinterpret_cast<const char *>(resim.constScanLine(y)),
-                                resim.width() * 4) == resim.width() * 4;
-        if (!tamam || !cikti.commit()) {
+        if (!cikti.open(QIODevice::WriteOnly) || !tamKaydet(cikti, veri)) {
             std::fprintf(stderr, "resimham: cannot write %s\n", qPrintable(cikti.fileName()));
             return 1;
         }
