@@ -30,8 +30,7 @@ int main(int argc, char *argv[])
     tray.setContextMenu(&menu);
     tray.show();
 
-    // The clock shows the time from the start, as any window shows its text: a blank label
-    // would spare this program the font set-up that every real window pays before it appears.
+    // The clock shows the time from the start, as any window shows its text.
     const auto tick = [&clock] { clock.setText(QTime::currentTime().toString()); };
     tick();
     QTimer second;
