@@ -60,6 +60,14 @@ QPixmap resim(const char *ad)
     return hazirResim(QLatin1String(ad));
 }
 
+// Windows and dialogs the start need not wait for: made when first asked for.
+template <typename T> T &ilkKullanimda(std::unique_ptr<T> &p)
+{
+    if (!p)
+        p = std::make_unique<T>();
+    return *p;
+}
+
 } // namespace
 
 void QRavla::ResimleriKoy()
@@ -159,32 +167,24 @@ void QRavla::BaslangiciTamamla()
 
 EzanSec &QRavla::ezanSecimi()
 {
-    if (!ezanSec)
-        ezanSec = std::make_unique<EzanSec>();
-    return *ezanSec;
+    return ilkKullanimda(ezanSec);
 }
 
 kible &QRavla::kibleFormu()
 {
-    if (!kibleDialogu)
-        kibleDialogu = std::make_unique<kible>();
-    return *kibleDialogu;
+    return ilkKullanimda(kibleDialogu);
 }
 
 std::function<bool()> QRavla::tepsiVarMi = &QSystemTrayIcon::isSystemTrayAvailable;
 
 AniForm &QRavla::bildirim()
 {
-    if (!aniForm)
-        aniForm = std::make_unique<AniForm>();
-    return *aniForm;
+    return ilkKullanimda(aniForm);
 }
 
 EzanPopup &QRavla::ezanBildirimi()
 {
-    if (!ezanPopup)
-        ezanPopup = std::make_unique<EzanPopup>();
-    return *ezanPopup;
+    return ilkKullanimda(ezanPopup);
 }
 
 secenekler &QRavla::seceneklerFormu()
@@ -200,9 +200,7 @@ secenekler &QRavla::seceneklerFormu()
 
 bilgi &QRavla::bilgiFormu()
 {
-    if (!bilgiPenceresi)
-        bilgiPenceresi = std::make_unique<bilgi>();
-    return *bilgiPenceresi;
+    return ilkKullanimda(bilgiPenceresi);
 }
 
 QRavla::~QRavla()
