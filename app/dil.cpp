@@ -1,5 +1,6 @@
 #include "dil.h"
 
+#include "depo.h"
 #include "programklasoru.h"
 
 #include <QSettings>
@@ -29,7 +30,7 @@ Secim ilkSecim(const QString &sistemYerelAdi)
 bool gecersizNo(const QVariant &no)
 {
     bool sayi = false;
-    const int n = no.toInt(&sayi);
+    const qlonglong n = no.toLongLong(&sayi); // toInt() would wrap 2^32 + 1 round to 1
     return no.isValid() && sayi && (n < 0 || n > 3);
 }
 
@@ -47,10 +48,18 @@ QString Dil::yerelDilKodu(QSettings &store, const QString &sistemYerelAdi)
     return secim.kod;
 }
 
+QString Dil::yerelDilKodu(const QString &sistemYerelAdi)
+{
+    const std::unique_ptr<QSettings> store = Depo::ac(QLatin1String(kUygulama));
+    return store ? yerelDilKodu(*store, sistemYerelAdi) : ilkSecim(sistemYerelAdi).kod;
+}
+
 int Dil::dilNo(const QString &sistemYerelAdi)
 {
-    const QSettings store{QLatin1String(kOrganizasyon), QLatin1String(kUygulama)};
-    const QVariant no = store.value(QStringLiteral("Dil No"), QVariant());
+    const std::unique_ptr<QSettings> store = Depo::ac(QLatin1String(kUygulama));
+    if (!store) // a store that cannot be opened was never set
+        return ilkSecim(sistemYerelAdi).no;
+    const QVariant no = store->value(QStringLiteral("Dil No"), QVariant());
     if (gecersizNo(no))
         return ilkSecim(sistemYerelAdi).no;
     return no.toInt(); // missing or malformed: Turkish

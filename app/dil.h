@@ -18,6 +18,9 @@ inline constexpr const char *kUygulama = "Ravla Dil Ayarlari";
 // settles it (and "Dil No") from the
 // system locale name such as "de_DE" and writes both.
 QString yerelDilKodu(QSettings &store, const QString &sistemYerelAdi);
+// The same over the language store, which is left alone (and the choice not kept) when
+// something other than a regular file stands in its place.
+QString yerelDilKodu(const QString &sistemYerelAdi);
 
 // Reads "Dil No"; a missing or malformed value is 0 (Turkish); a number outside 0..3 takes
 // the first run's choice for the system locale.

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 // Which way the interface reads is the catalogue's to say: "RTL" in Arabic.
@@ -28,8 +27,7 @@ int main(int argc, char *argv[])
     if (!tekKopya.ilkKopya(!tepsiden))
         return 0; // the running copy shows its window
 
-    QSettings dilAyarlari(QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama));
-    const QString kod = Dil::yerelDilKodu(dilAyarlari, QLocale::system().name());
+    const QString kod = Dil::yerelDilKodu(QLocale::system().name());
     QTranslator cevirmen;
     Dil::katalogYukle(cevirmen, kod); // no catalogue: the built-in Turkish texts stay
     uygulama.installTranslator(&cevirmen);

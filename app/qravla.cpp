@@ -2,6 +2,7 @@
 
 #include "ui_qravla.h"
 
+#include "depo.h"
 #include "dil.h"
 #include "resimler.h"
 #include "saat.h"
@@ -633,9 +634,19 @@ void QRavla::DilComboBoxDegisSlot()
     const int i = ui->DilComboBox->currentIndex();
     if (i < 0 || i > 3)
         return;
-    QSettings depo{QLatin1String(kOrganizasyon), QLatin1String(Dil::kUygulama)};
-    depo.setValue(QStringLiteral("Yerel Dil"), QString::fromLatin1(diller[i].kod));
-    depo.setValue(QStringLiteral("Dil No"), QString::fromLatin1(diller[i].no));
+    const std::unique_ptr<QSettings> depo = Depo::ac(QLatin1String(Dil::kUygulama));
+    QString hata;
+    if (depo) {
+        depo->setValue(QStringLiteral("Yerel Dil"), QString::fromLatin1(diller[i].kod));
+        depo->setValue(QStringLiteral("Dil No"), QString::fromLatin1(diller[i].no));
+    }
+    if (!depo || !Depo::kaydet(*depo, &hata)) {
+        if (hata.isEmpty())
+            hata = Depo::yazilamamaNedeni(Depo::dosyasi(QLatin1String(Dil::kUygulama)));
+        QMessageBox::critical(this, QCoreApplication::translate("secenekler", "Hata"), hata,
+                              QMessageBox::Ok);
+        return;
+    }
     bildirim().MesajGoster(QString::fromUtf8(diller[i].baslik), QString::fromUtf8(diller[i].mesaj));
 }
 

@@ -1,5 +1,6 @@
 #include "ayarlar.h"
 
+#include "depo.h"
 #include "schedule.h"
 
 #include <QSettings>
@@ -31,10 +32,11 @@ int AyarDonusumu::tamSayi(const QVariant &v, int varsayilan, int alt, int ust)
 {
     if (!v.isValid())
         return varsayilan;
+    // 64 bits: Qt's toInt() wraps 4294967304 round to 8 and calls it a success.
     bool ok = false;
-    const int i = v.toInt(&ok);
+    const qlonglong i = v.toLongLong(&ok);
     if (ok)
-        return i >= alt && i <= ust ? i : varsayilan;
+        return i >= alt && i <= ust ? static_cast<int>(i) : varsayilan;
     // Not a whole number: one that is not finite or out of range reads as the default, any
     // other text as zero.
     const double d = v.toDouble(&ok);
@@ -58,8 +60,8 @@ bool AyarDonusumu::evetHayir(const QVariant &v, bool varsayilan)
 int AyarDonusumu::secenek(const QVariant &v, int varsayilan, int alt, int ust)
 {
     bool ok = false;
-    const int i = v.toInt(&ok);
-    return ok && i >= alt && i <= ust ? i : varsayilan;
+    const qlonglong i = v.toLongLong(&ok);
+    return ok && i >= alt && i <= ust ? static_cast<int>(i) : varsayilan;
 }
 
 namespace {
@@ -72,18 +74,29 @@ const char *const kDakikaAnahtarlari[7] = {"DakikaSabah",  "DakikaGunes", "Dakik
 const char *const kHatirlatmaAnahtarlari[6] = {"HatirlatImsak",  "HatirlatSabah", "HatirlatOgle",
                                                "HatirlatIkindi", "HatirlatAksam", "HatirlatYatsi"};
 
-double okuDouble(const QSettings &s, const char *key, double varsayilan, double alt, double ust)
+// A store that could not be opened reads as an empty one.
+class Okuyucu
+{
+public:
+    explicit Okuyucu(const QSettings *s) : s(s) {}
+    QVariant value(const QString &key) const { return s ? s->value(key) : QVariant(); }
+
+private:
+    const QSettings *s;
+};
+
+double okuDouble(const Okuyucu &s, const char *key, double varsayilan, double alt, double ust)
 {
     return AyarDonusumu::sayi(s.value(QLatin1String(key)), varsayilan, alt, ust);
 }
 
-int okuInt(const QSettings &s, const char *key, int varsayilan,
+int okuInt(const Okuyucu &s, const char *key, int varsayilan,
            int alt = std::numeric_limits<int>::min(), int ust = std::numeric_limits<int>::max())
 {
     return AyarDonusumu::tamSayi(s.value(QLatin1String(key)), varsayilan, alt, ust);
 }
 
-bool okuBool(const QSettings &s, const char *key, bool varsayilan)
+bool okuBool(const Okuyucu &s, const char *key, bool varsayilan)
 {
     return AyarDonusumu::evetHayir(s.value(QLatin1String(key)), varsayilan);
 }
@@ -130,12 +143,13 @@ void Ayarlar::Oku()
 {
     if (!bagli())
         return;
-    const QSettings s{QLatin1String(kOrganizasyon), QLatin1String(kUygulama)};
+    const std::unique_ptr<QSettings> depo = Depo::ac(QLatin1String(kUygulama));
+    const Okuyucu s(depo.get());
     *enlem_ = okuDouble(s, "Enlem", 49.08, -90, 90);
     *boylam_ = okuDouble(s, "Boylam", 9.14, -180, 180);
     *gmt_ = okuDouble(s, "GMT", 1, -15, 15); // whole hours in stores of older versions
-    *ulkeAdi_ = s.value(QStringLiteral("UlkeAdi"), QString()).toString();
-    *sehirAdi_ = s.value(QStringLiteral("SehirAdi"), QString()).toString();
+    *ulkeAdi_ = s.value(QStringLiteral("UlkeAdi")).toString();
+    *sehirAdi_ = s.value(QStringLiteral("SehirAdi")).toString();
     *yazSaatiOtomatik_ = okuBool(s, "YazSaatiOtomotikHesap", true);
     *yazGunBasla_ = okuInt(s, "YazGunBaslaTarih", 0);
     *yazAyBasla_ = okuInt(s, "YazAyBaslaTarih", 0);
@@ -150,7 +164,7 @@ void Ayarlar::Oku()
     *sabahAci_ = okuDouble(s, "SabahAci", 0.0, 0, 90);
     *yatsiAci_ = okuDouble(s, "YatsiAci", 0.0, 0, 90);
     if (eklenenler_) {
-        eklenenler_->saatDilimi = s.value(QStringLiteral("SaatDilimi"), QString()).toString();
+        eklenenler_->saatDilimi = s.value(QStringLiteral("SaatDilimi")).toString();
         for (int i = 0; i < 7; ++i)
             eklenenler_->dakikalar[i] =
                 AyarDonusumu::secenek(s.value(QLatin1String(kDakikaAnahtarlari[i])), 0,
@@ -168,11 +182,17 @@ void Ayarlar::Oku()
     }
 }
 
-void Ayarlar::Kaydet()
+bool Ayarlar::Kaydet()
 {
+    hata_.clear();
     if (!bagli())
-        return;
-    QSettings s{QLatin1String(kOrganizasyon), QLatin1String(kUygulama)};
+        return true;
+    const std::unique_ptr<QSettings> depo = Depo::ac(QLatin1String(kUygulama));
+    if (!depo) {
+        hata_ = Depo::yazilamamaNedeni(Depo::dosyasi(QLatin1String(kUygulama)));
+        return false;
+    }
+    QSettings &s = *depo;
     s.setValue(QStringLiteral("Enlem"), *enlem_);
     s.setValue(QStringLiteral("Boylam"), *boylam_);
     s.setValue(QStringLiteral("GMT"), *gmt_);
@@ -201,4 +221,5 @@ void Ayarlar::Kaydet()
             s.setValue(QLatin1String(kHatirlatmaAnahtarlari[i]), eklenenler_->hatirlat[i]);
         s.setValue(QStringLiteral("HatirlatmaSesi"), eklenenler_->hatirlatmaSesi);
     }
+    return Depo::kaydet(s, &hata_);
 }

@@ -74,7 +74,10 @@ public:
     // lies outside the key's range, and a yes/no key holding anything but true/false/1/0 give
     // the key's default; text that is no number at all reads as zero.
     void Oku();
-    void Kaydet(); // writes every bound variable
+    // Writes every bound variable. False when the store did not take them; `hata()` then says
+    // why, in the interface language, and what was stored before is still there.
+    bool Kaydet();
+    const QString &hata() const { return hata_; }
 
 private:
     double *enlem_ = nullptr;
@@ -95,6 +98,7 @@ private:
     bool *ozelHesapYontem_ = nullptr;
     double *sabahAci_ = nullptr;
     double *yatsiAci_ = nullptr;
+    QString hata_;
     AyarDegerleri *eklenenler_ = nullptr; // the keys added since the eighteen: bound through
                                           // AyarDegerleri only
 };

@@ -183,6 +183,7 @@ QString secenekler::gmtMetni(double saat)
 void secenekler::AyarlariBagla(AyarDegerleri &degerler)
 {
     ayar = &degerler;
+    kayitli = degerler;
     ayarlar.Bagla(degerler);
     ayarlariGoster();
 }
@@ -303,7 +304,13 @@ void secenekler::tarihleriYaz(const TarihKutulari &k)
 
 void secenekler::kaydetVeKapat()
 {
-    ayarlar.Kaydet();
+    if (!ayarlar.Kaydet()) {
+        // The window goes on with what is stored; the page keeps the choice for another try.
+        *ayar = kayitli;
+        QMessageBox::critical(this, tr("Hata"), ayarlar.hata(), QMessageBox::Ok);
+        return;
+    }
+    kayitli = *ayar;
     emit ayarlarKaydedildi();
     close();
 }
@@ -404,8 +411,8 @@ void secenekler::UygulaBtnTiklandi()
         ayar->sehirAdi = secilenSehir;
         ayar->yazSaatiOtomatik = true;
         ayar->saatDilimi = listeSaatDilimi;
-        ayarlar.Kaydet();
-        emit ayarlarKaydedildi();
+        kaydetVeKapat();
+        return;
     }
     close();
 }

@@ -80,6 +80,7 @@ private:
 
     std::unique_ptr<Ui::seceneklerClass> ui;
     AyarDegerleri *ayar = nullptr;
+    AyarDegerleri kayitli; // what the store holds: the window's settings when a save fails
     Ayarlar ayarlar;
     TarihKutulari ozelTarih{}, genelTarih{};
 

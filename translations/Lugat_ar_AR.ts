@@ -49,6 +49,37 @@
     </message>
 </context>
 <context>
+    <name>Depo</name>
+    <message>
+        <source>yerinde dosya değil, başka bir şey var</source>
+        <translation>يوجد في مكانه شيء آخر غير ملف</translation>
+    </message>
+    <message>
+        <source>%1 bir klasör değil</source>
+        <translation>%1 ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>disk salt okunur</source>
+        <translation>القرص للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>yazma izni yok</source>
+        <translation>لا يوجد إذن بالكتابة</translation>
+    </message>
+    <message>
+        <source>diskte yer kalmadı</source>
+        <translation>لم تعد هناك مساحة على القرص</translation>
+    </message>
+    <message>
+        <source>disk yazmayı kabul etmedi</source>
+        <translation>رفض القرص الكتابة</translation>
+    </message>
+    <message>
+        <source>Ayarlar kaydedilemedi (%1): %2</source>
+        <translation>تعذر حفظ الإعدادات (%1): %2</translation>
+    </message>
+</context>
+<context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>

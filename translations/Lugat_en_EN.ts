@@ -49,6 +49,37 @@
     </message>
 </context>
 <context>
+    <name>Depo</name>
+    <message>
+        <source>yerinde dosya değil, başka bir şey var</source>
+        <translation>something other than a file stands in its place</translation>
+    </message>
+    <message>
+        <source>%1 bir klasör değil</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>disk salt okunur</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>yazma izni yok</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>diskte yer kalmadı</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>disk yazmayı kabul etmedi</source>
+        <translation>the disk refused the write</translation>
+    </message>
+    <message>
+        <source>Ayarlar kaydedilemedi (%1): %2</source>
+        <translation>The settings could not be saved (%1): %2</translation>
+    </message>
+</context>
+<context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>

@@ -228,6 +228,45 @@ private slots:
         QCOMPARE(depo().value("GMT").toDouble(), -3.5);
     }
 
+    // A store the disk refuses (its folder's path is a file here, which holds for root too):
+    // every page's "Tamam" says so and why, the dialog stays for another try, and the window
+    // goes on with what it had. Once the disk takes it, the same click saves.
+    void kaydedilemeyenDepo()
+    {
+        const QString klasor = QFileInfo(depo().fileName()).absolutePath();
+        QVERIFY(QDir(klasor).removeRecursively() && QDir().mkpath(QFileInfo(klasor).absolutePath()));
+        QFile engel(klasor);
+        QVERIFY(engel.open(QIODevice::WriteOnly) && engel.write("bir dosya") == 9);
+        engel.close();
+        const QString neden = "Hata: Ayarlar kaydedilemedi (" + depo().fileName() + "): " +
+                              QDir::toNativeSeparators(klasor) + " bir klasör değil";
+        for (const auto &[sayfa, dugme] :
+             {std::pair{0, "TamamButton"}, {1, "OzelSehirTamamBtn"}, {2, "YontemTamamBtn"},
+              {3, "GenelAyarTamamBtn"}}) {
+            ac(istanbul(), sayfa);
+            if (sayfa == 0) {
+                satirTikla("UlkelistWidget", "Almanya");
+                satirTikla("SehirlistWidget", "Berlin,Berlin");
+            } else if (sayfa == 1) {
+                yaz("OzelSehirlineEdit", "Bursa");
+            } else if (sayfa == 2) {
+                tikla("HesapDiyanetRadioButton");
+            }
+            tikla(dugme);
+            QTRY_COMPARE(yakalananMesajlar(), QStringList{neden});
+            yakalananMesajlar().clear();
+            QVERIFY(d->isVisible());
+            QCOMPARE(ayar, istanbul());
+        }
+        QVERIFY(QFile::remove(klasor));
+        ac(istanbul(), 2);
+        tikla("HesapDiyanetRadioButton");
+        tikla("YontemTamamBtn");
+        QVERIFY(yakalananMesajlar().isEmpty() && d->isHidden() && ayar.hesapYontemi == 8);
+        QFile kayit(depo().fileName());
+        QVERIFY(kayit.open(QIODevice::ReadOnly) && kayit.readAll().contains("HesapYontemi=8"));
+    }
+
     // Each page shows the settings in force: confirming one to change one thing keeps the rest.
     void gecerliAyarlarGosterilir()
     {

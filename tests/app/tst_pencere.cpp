@@ -1,6 +1,7 @@
 // The main window on a clock of the test's own, over real stores and the real sound library
 // (SDL's disk driver, read back): times and countdown, alerts and reminders, the tray, the
 // languages and their catalogues, the single running copy.
+#include "depo.h"
 #include "dil.h"
 #include "diskkaydi.h"
 #include "otomatikbaslat.h"
@@ -14,6 +15,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -525,7 +528,8 @@ private slots:
         // clang-format off
         for (const auto &[kayitli, sistem, kod, no] : QList<std::tuple<QVariant, QString, QString, int>>{
                  {{}, "en_GB", "en_EN", 3}, {{}, "fr_FR", "fr_FR", 0}, {"1", "de_DE", "ar_AR", 1},
-                 {"iki", "de_DE", "ar_AR", 0}, {"4", "de_DE", "de_DE", 2}}) {
+                 {"iki", "de_DE", "ar_AR", 0}, {"4", "de_DE", "de_DE", 2},
+                 {"4294967297", "de_DE", "de_DE", 2} /* 2^32 + 1, not Arabic */}) {
             // clang-format on
             QSettings s = dilDeposu();
             s.clear();
@@ -537,6 +541,15 @@ private slots:
             QCOMPARE(Dil::yerelDilKodu(s, "en_US"), kod);
             QCOMPARE(Dil::dilNo("en_US"), no);
         }
+        // A FIFO where the store goes: the system's language, nothing written, and no hang.
+        const QString dosya = dilDeposu().fileName();
+        QVERIFY(QFile::remove(dosya));
+        QCOMPARE(::mkfifo(QFile::encodeName(dosya), 0600), 0);
+        const auto sil = qScopeGuard([&] { QFile::remove(dosya); });
+        QCOMPARE(Depo::dosyasi(Dil::kUygulama), dosya);
+        QCOMPARE(Dil::yerelDilKodu("de_DE"), "de_DE");
+        QCOMPARE(Dil::dilNo("de_DE"), 2);
+        QVERIFY(!QFileInfo(dosya).isFile());
     }
 
     // Every text lupdate finds in the sources and forms today has a finished translation in each

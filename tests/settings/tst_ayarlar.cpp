@@ -1,6 +1,7 @@
 // The settings store and the city database, read from files the tests write, as a hand-edited
 // file, another program or a damaged disk may leave them.
 #include "ayarlar.h"
+#include "depo.h"
 #include "saatdilimi.h"
 #include "sehirveritabani.h"
 #include "testortami.h"
@@ -8,11 +9,22 @@
 #include <QDir>
 #include <QSettings>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace SehirVeritabani;
 
+// Not through QSettings, which opens the file as it is made: a FIFO there would hang the test.
 static QString depoDosyasi()
 {
-    return QSettings(QLatin1String(kOrganizasyon), QStringLiteral("Ravla Ayarlar")).fileName();
+    return Depo::dosyasi(QStringLiteral("Ravla Ayarlar"));
+}
+
+static QByteArray dosyaOku(const QString &yol)
+{
+    QFile f(yol);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("okunamadı");
 }
 
 static void dosyaYaz(const QString &yol, const QByteArray &icerik)
@@ -47,7 +59,11 @@ private slots:
         for (const char *s : {"Enlem=nan", "Enlem=1e400", "Enlem=-118.6", "Enlem=90.01", "Boylam=-1e300",
                  "Boylam=180.5", "GMT=15.5", "HesapYontemi=21", "HesapYontemi=-1", "SabahAci=91", "YatsiAci=-0.5",
                  "YazSaatiOtomotikHesap=hayir", "HanefiMezhep=evet", "DakikaSabah=31", "DakikaImsak=beş",
-                 "YuksekEnlemKurali=4", "HicriDuzeltme=3", "HatirlatImsak=4", "HatirlatYatsi=61"})
+                 "YuksekEnlemKurali=4", "HicriDuzeltme=3", "HatirlatImsak=4", "HatirlatYatsi=61",
+                 // 2^32 + n, which a 32-bit conversion wraps round to n
+                 "HesapYontemi=4294967304", "DakikaOgle=4294967306", "HicriDuzeltme=4294967297",
+                 "HatirlatOgle=4294967311", "YazGunBaslaTarih=4294967325", "HesapYontemi=2147483648",
+                 "DakikaSabah=-4294967291", "HesapYontemi=18446744073709551624"})
             QTest::newRow(s) << true;
         for (const char *s : {"Enlem=-90", "Enlem=kirk bir" /* text: zero */, "Boylam=-180", "GMT=-15", "GMT=5.5",
                  "HesapYontemi=20", "SabahAci=90", "HanefiMezhep=1", "DakikaImsak=-30", "YuksekEnlemKurali=3",
@@ -78,8 +94,9 @@ private slots:
                         6, 4, true, true, 18.5, 17.0, "Asia/Riyadh", {-3, 0, 0, 0, 0, 0, 3}, 2, -1, {15, 0, 0, 0, 0, 60}, true};
         Ayarlar a;
         a.Bagla(d);
-        a.Kaydet();
+        QVERIFY(a.Kaydet() && a.hata().isEmpty());
         QCOMPARE(oku(), d);
+        QCOMPARE(QSettings(kOrganizasyon, "Ravla Ayarlar").fileName(), depoDosyasi());
         d = {41.0082, 28.9784, 3, "Türkiye", "İstanbul", false, 29, 3, 2026, 25, 10, 2026, 7, 1, true, false,
              18.5, 17, "", {}, 0, 0, {}, false};
         QCOMPARE(oku("Enlem=41.0082\nBoylam=28.9784\nGMT=3\nUlkeAdi=Türkiye\nSehirAdi=\"İstanbul\"\n"
@@ -87,6 +104,96 @@ private slots:
                      "YazGunBitisTarih=25\nYazAyBitisTarih=10\nYazYilBitisTarih=2026\nHesapYontemi=7\n"
                      "ikindiYontemi=1\nHanefiMezhep=true\nOzelHesapYontem=false\nSabahAci=18.5\nYatsiAci=17"), d);
         // clang-format on
+    }
+
+    // A store the disk will not take: the save says so, and why, and the file on disk is the one
+    // saved before. The permission rows need a user that permissions hold; the disk rows a
+    // small filesystem mounted where the store goes.
+    void kaydedilemeyenDepo_data()
+    {
+        QTest::addColumn<QString>("neden");
+        QTest::newRow("dosya 444") << "yazma izni yok";
+        QTest::newRow("dosya 000") << "yazma izni yok";
+        QTest::newRow("klasör 555") << "yazma izni yok";
+        QTest::newRow("klasör yerine dosya") << "bir klasör değil";
+        QTest::newRow("FIFO") << "yerinde dosya değil";
+        QTest::newRow("disk dolu") << "diskte yer kalmadı";
+        QTest::newRow("disk salt okunur") << "disk salt okunur";
+    }
+    void kaydedilemeyenDepo()
+    {
+        QFETCH(QString, neden);
+        const QByteArray durum = QTest::currentDataTag();
+        const QString dosya = depoDosyasi();
+        const QString klasor = QFileInfo(dosya).absolutePath();
+        QDir(klasor).removeRecursively();
+        QFile::remove(klasor);
+        QVERIFY(QDir().mkpath(klasor));
+        const bool disk = durum.startsWith("disk");
+        if (durum.startsWith("dosya") || durum.startsWith("klasör 5")) {
+            if (geteuid() == 0)
+                QSKIP("root writes whatever the permissions say");
+        }
+        if (disk && ::mount("tmpfs", QFile::encodeName(klasor), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("no tmpfs can be mounted here (needs root)");
+        const auto ayir = qScopeGuard([&] {
+            QFile(dosya).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+            QFile(klasor).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            if (disk)
+                ::umount2(QFile::encodeName(klasor), MNT_DETACH);
+        });
+
+        const QByteArray onceki = "[General]\nHesapYontemi=5\nEnlem=41\n";
+        dosyaYaz(dosya, onceki);
+        QString yol = dosya; // what must stay as it was
+        if (durum == "dosya 444")
+            QVERIFY(QFile(dosya).setPermissions(QFile::ReadOwner));
+        else if (durum == "dosya 000")
+            QVERIFY(QFile(dosya).setPermissions({}));
+        else if (durum == "klasör 555")
+            QVERIFY(QFile(klasor).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        else if (durum == "klasör yerine dosya") {
+            QVERIFY(QDir(klasor).removeRecursively());
+            dosyaYaz(klasor, onceki);
+            yol = klasor;
+        } else if (durum == "FIFO") {
+            QVERIFY(QFile::remove(dosya));
+            QCOMPARE(::mkfifo(QFile::encodeName(dosya), 0600), 0);
+        } else if (durum == "disk dolu") {
+            QFile dolgu(klasor + "/dolgu");
+            QVERIFY(dolgu.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (dolgu.write(QByteArray(512, 'x')) == 512) {
+            }
+        } else if (durum == "disk salt okunur") {
+            QCOMPARE(::mount("tmpfs", QFile::encodeName(klasor), "tmpfs",
+                             MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        }
+
+        AyarDegerleri d;
+        d.hesapYontemi = 8;
+        Ayarlar a;
+        a.Bagla(d);
+        QVERIFY(!a.Kaydet());
+        QVERIFY2(a.hata().contains(neden) && a.hata().contains(QFileInfo(dosya).fileName()),
+                 qPrintable(a.hata()));
+        QFile(dosya).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        if (durum == "FIFO")
+            QVERIFY(QFileInfo(dosya).exists() && !QFileInfo(dosya).isFile());
+        else
+            QCOMPARE(dosyaOku(yol), onceki);
+    }
+
+    // A FIFO in the store's place is no store: the values read as defaults at once, nothing is
+    // written, and the program does not hang in open().
+    void fifoDepo()
+    {
+        const QString dosya = depoDosyasi();
+        QDir().mkpath(QFileInfo(dosya).absolutePath());
+        QFile::remove(dosya);
+        QCOMPARE(::mkfifo(QFile::encodeName(dosya), 0600), 0);
+        const auto sil = qScopeGuard([&] { QFile::remove(dosya); });
+        QCOMPARE(oku(), AyarDegerleri());
+        QVERIFY(!QFileInfo(dosya).isFile());
     }
 
     // liste.dat as it may be: the first 254 lines only, a last line without a break, CR LF, blanks,

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Runs a test as an unprivileged user where the tests run as root (as in CI): root writes
+# through any permission, so a read-only store is only read-only to someone else.
+set -eu
+test_programi=$1
+shift
+if [ "$(id -u)" != 0 ]; then
+    exec "$test_programi" "$@"
+fi
+klasor=$(mktemp -d)
+trap 'rm -rf "$klasor"' EXIT
+cp "$test_programi" "$klasor/test"
+chmod 755 "$klasor" "$klasor/test"
+setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$klasor" TMPDIR=/tmp "$klasor/test" "$@"
