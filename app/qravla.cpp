@@ -259,6 +259,7 @@ void QRavla::ZamanAkimi()
 {
     const QDateTime simdi = Saat::simdi();
     simdiMs = VakitTakibi::duvarSaatiMs(simdi);
+    simdiAn = simdi;
     const QDate bugun = simdi.date();
     gun = bugun.day();
     ay = bugun.month();
@@ -374,7 +375,7 @@ int QRavla::SonrakiVakit() const
 
 void QRavla::KalanSureHesapla(qint64 hedef)
 {
-    const VakitTakibi::KalanSure kalan = VakitTakibi::kalanSure(simdiMs, hedef);
+    const VakitTakibi::KalanSure kalan = VakitTakibi::kalanSure(simdiAn, hedef);
     kalanSaat = kalan.saat;
     kalanDakika = kalan.dakika;
 }

@@ -160,4 +160,5 @@ private:
     VakitTakibi hatirlatmaTakibi;
     int kurulanHatirlat[6] = {}; // the reminders hatirlatmaTakibi follows
     qint64 simdiMs = 0;          // this tick's local wall-clock time
+    QDateTime simdiAn;           // and the instant, with its clock's zone
 };

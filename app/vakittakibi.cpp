@@ -1,5 +1,7 @@
 #include "vakittakibi.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
 
 namespace {
@@ -118,12 +120,18 @@ int VakitTakibi::sonrakiVakit(qint64 simdi, qint64 *hedef) const
     return 1;
 }
 
-VakitTakibi::KalanSure VakitTakibi::kalanSure(qint64 simdi, qint64 hedef)
+VakitTakibi::KalanSure VakitTakibi::kalanSure(const QDateTime &simdi, qint64 hedefMs)
 {
-    const qint64 saniye = hedef / 1000 - simdi / 1000;
-    const int saat = static_cast<int>(saniye / 3600);
-    int dakika = static_cast<int>((saniye - 3600 * qint64(saat)) / 60);
+    // The target on simdi's clock: the same zone, or local time, or offset.
+    const QDate gun = QDate::fromJulianDay(hedefMs / kGunMs);
+    const QTime saat = QTime::fromMSecsSinceStartOfDay(static_cast<int>(hedefMs % kGunMs));
+    const QDateTime hedef = simdi.timeSpec() == Qt::TimeZone
+                                ? QDateTime(gun, saat, simdi.timeZone())
+                                : QDateTime(gun, saat, simdi.timeSpec(), simdi.offsetFromUtc());
+    const qint64 saniye = hedef.toMSecsSinceEpoch() / 1000 - simdi.toMSecsSinceEpoch() / 1000;
+    const int saatler = static_cast<int>(saniye / 3600);
+    int dakika = static_cast<int>((saniye - 3600 * qint64(saatler)) / 60);
     if (dakika <= 58)
         ++dakika;
-    return {saat, dakika};
+    return {saatler, dakika};
 }

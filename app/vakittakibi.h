@@ -37,8 +37,10 @@ public:
         int dakika;
     };
     // Whole seconds to the target as hours and minutes, the running minute counted
-    // (so 45:00 left reads 46 minutes), capped at 59 minutes.
-    static KalanSure kalanSure(qint64 simdiMs, qint64 hedefMs);
+    // (so 45:00 left reads 46 minutes), capped at 59 minutes. The target is a wall-clock moment
+    // of simdi's clock; the time left runs between the real instants, so that a clock change
+    // on the way (an hour less in spring, one more in autumn) is counted.
+    static KalanSure kalanSure(const QDateTime &simdi, qint64 hedefMs);
 
     static qint64 duvarSaatiMs(const QDateTime &t);
     static qint64 an(qint64 julianGun, int saat, int dakika);

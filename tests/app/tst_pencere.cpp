@@ -159,11 +159,53 @@ private slots:
             qint64 hedef = 0;
             if (!tikler.contains(' ')) {
                 sonuc << t.sonrakiVakit(an(tikler), &hedef);
-                sonuc << VakitTakibi::kalanSure(an(tikler), hedef).saat
-                      << VakitTakibi::kalanSure(an(tikler), hedef).dakika;
+                const qint64 ms = an(tikler);
+                const QDateTime utc(QDate::fromJulianDay(ms / 86400000),
+                                    QTime::fromMSecsSinceStartOfDay(ms % 86400000), Qt::UTC);
+                sonuc << VakitTakibi::kalanSure(utc, hedef).saat
+                      << VakitTakibi::kalanSure(utc, hedef).dakika;
             }
             QVERIFY2(sonuc == beklenen, qPrintable(tikler));
         }
+    }
+
+    // The countdown across a clock change runs in real time: at 01:59:30 CET on 29 March 2026 in
+    // Berlin a Fajr at 04:48 CEST is 1 h 48 min 30 s away, not 2 h 48.
+    void kalanSureSaatDegisimi()
+    {
+        // clang-format off
+        for (const auto &[dilim, simdi, hedef, saat, dakika] :
+             QList<std::tuple<QByteArray, QString, QString, int, int>>{
+                 {"Europe/Berlin", "2026-03-29T01:59:30", "2026-03-29T04:48", 1, 49},
+                 {"Europe/Berlin", "2026-03-28T23:00:00", "2026-03-29T04:48", 4, 49}, // after midnight
+                 {"Europe/Berlin", "2026-10-25T01:59:30", "2026-10-25T05:55", 4, 56},
+                 {"Europe/Berlin", "2026-06-01T12:00:00", "2026-06-01T13:05", 1, 6},  // no change
+                 {"America/New_York", "2026-03-08T01:59:30", "2026-03-08T05:52", 2, 53},
+                 {"America/New_York", "2026-11-01T00:59:30", "2026-11-01T05:40", 5, 41},
+                 {"Asia/Riyadh", "2026-03-29T01:59:30", "2026-03-29T04:48", 2, 49}}) {
+            // clang-format on
+            const QTimeZone z(dilim);
+            const QDateTime t = QDateTime::fromString(simdi, Qt::ISODate);
+            const QDateTime h = QDateTime::fromString(hedef, Qt::ISODate);
+            const VakitTakibi::KalanSure k = VakitTakibi::kalanSure(
+                QDateTime(t.date(), t.time(), z), VakitTakibi::duvarSaatiMs(h));
+            QVERIFY2(k.saat == saat && k.dakika == dakika,
+                     qPrintable(simdi + " " + QString::number(k.saat) + ":" +
+                                QString::number(k.dakika)));
+        }
+        // The window in Berlin, on the clock of Berlin's rules, counts the same way.
+        AyarDegerleri a;
+        a.enlem = 52.52, a.boylam = 13.405, a.gmt = 1, a.saatDilimi = "Europe/Berlin";
+        kaydet(a);
+        simdi = QDateTime(QDate(2026, 3, 29), QTime(1, 59, 30), QTimeZone("Europe/Berlin"));
+        QRavla w;
+        const QTime sabah = QTime::fromString(metin(w, "fecirvakitlabel"), "h:mm:ss");
+        const qint64 saniye = simdi.secsTo(QDateTime(simdi.date(), sabah, simdi.timeZone()));
+        QVERIFY2(saniye > 3600 && saniye < 3 * 3600, qPrintable(metin(w, "fecirvakitlabel")));
+        QCOMPARE(metin(w, "KalanZamanLabel"),
+                 QStringLiteral("Sabah namazına %1 saat %2 dakika kaldı")
+                     .arg(saniye / 3600)
+                     .arg(saniye % 3600 / 60 + 1));
     }
 
     void pencere()
