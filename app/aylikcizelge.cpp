@@ -13,7 +13,6 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStyle>
 
@@ -174,11 +173,10 @@ bool AylikCizelge::csvKaydet(const QString &yol)
     vakit::Options o = vakit::monthRun(secenek, yil(), ay());
     o.format = vakit::Format::Csv;
     const std::string metin = vakit::timetableText(o);
-    QSaveFile dosya(yol);
-    if (dosya.open(QIODevice::WriteOnly) &&
-        tamKaydet(dosya, QByteArray::fromStdString(metin)))
+    QString hata;
+    if (tamYaz(yol, QByteArray::fromStdString(metin), &hata))
         return true;
-    hataGoster(yol, dosya.errorString());
+    hataGoster(yol, hata);
     return false;
 }
 

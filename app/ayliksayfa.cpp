@@ -1,12 +1,12 @@
 #include "ayliksayfa.h"
 #include "tamkayit.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -299,30 +299,21 @@ bool AylikSayfa::bas(QPagedPaintDevice &aygit, const AylikVeri &veri)
 
 bool AylikSayfa::pdfYaz(const QString &yol, const AylikVeri &veri, QString *hata)
 {
-    QSaveFile dosya(yol);
-    if (!dosya.open(QIODevice::WriteOnly)) {
-        if (hata)
-            *hata = dosya.errorString();
-        return false;
-    }
+    // Drawn in memory first, then written whole: a page is a few hundred kilobytes.
+    QBuffer sayfa;
+    sayfa.open(QIODevice::WriteOnly);
     {
-        QPdfWriter yazici(&dosya);
+        QPdfWriter yazici(&sayfa);
         yazici.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
         yazici.setResolution(300);
         yazici.setCreator(QCoreApplication::translate("QRavla", "Ravla Namaz Vakti"));
         yazici.setTitle(ayBasligi(veri.yil, veri.ay) + QStringLiteral(" \u2014 ") + veri.yer);
         if (!bas(yazici, veri)) {
-            dosya.cancelWriting();
             if (hata)
                 *hata = tr("Sayfa çizilemedi");
             return false;
         }
     }
-    if (!tamKaydet(dosya)) {
-        if (hata)
-            *hata = dosya.errorString();
-        return false;
-    }
-    return true;
+    return tamYaz(yol, sayfa.data(), hata);
 }

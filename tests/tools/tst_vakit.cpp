@@ -4,9 +4,13 @@
 #include "pdfokuyucu.h"
 #include "timetable.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/mount.h>
 
 // What the program writes for these arguments (separated by blanks), or "error: " and its
 // message. "Today" is 5 December 2026.
@@ -114,6 +118,98 @@ private slots:
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.readAllStandardError() + QByteArray::number(p.exitCode()), QByteArray("0"));
         QCOMPARE(pdfSayfaSayisi(dir.filePath("m.pdf")), 1);
+    }
+
+    // --output writes every format whole or not at all: a full disk leaves the old timetable and
+    // says why; a device is written as it stands and stays a device.
+    void outputFile_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("error"); // empty: written
+        for (const char *format : {"text", "csv", "json", "pdf"}) {
+            const auto row = [format](const char *target, const char *error) {
+                QTest::addRow("%s %s", format, target) << format << target << error;
+            };
+            row("new file", "");
+            row("old file", "");
+            row("full disk", "No space left on device");
+            row("/dev/full", "No space left on device");
+            row("no folder", "cannot write");
+        }
+    }
+    void outputFile()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, target);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QString path = dir.filePath("vakit." + format);
+        const QByteArray old = "the timetable saved before\n";
+        if (target == "full disk") {
+            QVERIFY(QDir(dir.path()).mkdir("disk"));
+            const QByteArray disk = QFile::encodeName(dir.filePath("disk"));
+            if (::mount("tmpfs", disk, "tmpfs", 0, "size=64k") != 0)
+                QSKIP("no tmpfs can be mounted here (needs root)");
+            path = dir.filePath("disk/vakit." + format);
+            QFile filler(dir.filePath("disk/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+            f.close();
+            while (filler.write(QByteArray(512, 'x')) == 512) {
+            }
+        } else if (target == "old file") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        } else if (target == "/dev/full") {
+            if (!QFileInfo::exists("/dev/full"))
+                QSKIP("no /dev/full here");
+            path = "/dev/full";
+        } else if (target == "no folder") {
+            path = dir.filePath("none/vakit." + format);
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (target == "full disk")
+                ::umount2(QFile::encodeName(dir.filePath("disk")), MNT_DETACH);
+        });
+
+        QStringList args = {"--lat", "41",     "--lon",      "29",       "--tz",
+                            "2",     "--date", "2026-12-01", "--format", format};
+        if (format != "pdf") // the page is always the month
+            args << "--days"
+                 << "31";
+        QProcess p;
+        p.start(RAVLA_VAKIT, QStringList(args) << "--output" << path);
+        QVERIFY(p.waitForFinished(60000));
+        const QString stderrText = QString::fromLocal8Bit(p.readAllStandardError());
+        if (error.isEmpty()) {
+            QCOMPARE(stderrText + QString::number(p.exitCode()), QStringLiteral("0"));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray written = f.readAll();
+            if (format == "pdf") {
+                QVERIFY(written.startsWith("%PDF") && written.trimmed().endsWith("%%EOF"));
+            } else {
+                p.start(RAVLA_VAKIT, args);
+                QVERIFY(p.waitForFinished(60000));
+                QCOMPARE(written, p.readAllStandardOutput());
+            }
+            return;
+        }
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(stderrText.contains(error) && stderrText.count('\n') == 1, qPrintable(stderrText));
+        if (target == "full disk") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), old);
+            QCOMPARE(QDir(dir.filePath("disk")).entryList(QDir::Files | QDir::Hidden),
+                     (QStringList{"filler", "vakit." + format}));
+        } else if (target == "/dev/full") {
+            QVERIFY(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+        } else {
+            QVERIFY(!QFileInfo::exists(path));
+        }
     }
 };
 

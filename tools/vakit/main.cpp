@@ -2,13 +2,12 @@
 
 #include "ayliksayfa.h"
 #include "options.h"
+#include "tamkayit.h"
 #include "timetable.h"
 
 #include <QGuiApplication>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 namespace {
@@ -82,21 +81,20 @@ int main(int argc, char **argv)
     if (options.format == vakit::Format::Pdf)
         return writePage(options, argv[0]);
 
-    std::FILE *out = stdout;
-    if (!options.output.empty()) {
-        out = std::fopen(options.output.c_str(), "wb");
-        if (!out) {
-            std::fprintf(stderr, "ravla-vakit: cannot write %s: %s\n", options.output.c_str(),
-                         std::strerror(errno));
+    if (options.output.empty()) {
+        vakit::writeTimetable(options, stdout);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            std::perror("ravla-vakit: writing the timetable");
             return 1;
         }
+        return 0;
     }
-    vakit::writeTimetable(options, out);
-    bool written = std::fflush(out) == 0 && !std::ferror(out);
-    if (out != stdout)
-        written = std::fclose(out) == 0 && written;
-    if (!written) {
-        std::perror("ravla-vakit: writing the timetable");
+    // Whole or not at all: a full disk leaves the old timetable, not a cut one.
+    QString writeError;
+    if (!tamYaz(QString::fromLocal8Bit(options.output.c_str()),
+                QByteArray::fromStdString(vakit::timetableText(options)), &writeError)) {
+        std::fprintf(stderr, "ravla-vakit: cannot write %s: %s\n", options.output.c_str(),
+                     writeError.toLocal8Bit().constData());
         return 1;
     }
     return 0;
