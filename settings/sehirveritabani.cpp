@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <limits>
 
@@ -11,31 +12,37 @@
 
 namespace {
 
-// More than any real country file holds; a larger file is not a city list.
-constexpr qint64 kEnBuyukDosya = 16 * 1024 * 1024;
-
 std::optional<QStringList> satirlar(const QString &yol, int enCok)
 {
+    // stat() first: a FIFO would block open() for good, /dev/zero never ends.
+    const QFileInfo bilgi(yol);
+    if (!bilgi.isFile() || bilgi.size() > SehirVeritabani::kEnBuyukDosya)
+        return std::nullopt;
     QFile f(yol);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return SehirVeritabani::satirlariAyikla(f.read(kEnBuyukDosya), enCok);
+    const QByteArray icerik = f.read(SehirVeritabani::kEnBuyukDosya + 1);
+    if (icerik.size() > SehirVeritabani::kEnBuyukDosya) // grew since
+        return std::nullopt;
+    return SehirVeritabani::satirlariAyikla(icerik, enCok);
 }
 
 } // namespace
 
 QStringList SehirVeritabani::satirlariAyikla(const QByteArray &icerik, int enCok)
 {
-    QString metin = QString::fromUtf8(icerik);
-    if (metin.startsWith(QChar(0xFEFF)))
-        metin.remove(0, 1);
-    QStringList sonuc = metin.split(QLatin1Char('\n'));
-    if (!sonuc.isEmpty() && sonuc.last().isEmpty())
-        sonuc.removeLast(); // the break that ends the last line starts no new one
-    if (sonuc.size() > enCok)
-        sonuc.erase(sonuc.begin() + enCok, sonuc.end());
-    for (QString &s : sonuc)
-        s = s.trimmed();
+    QStringList sonuc;
+    qsizetype bas = icerik.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (bas < icerik.size() && sonuc.size() < enCok) {
+        qsizetype son = icerik.indexOf('\n', bas);
+        if (son < 0)
+            son = icerik.size(); // the last line, without its break
+        // No place or country takes more; a longer line is no line of the database, and a
+        // list entry of megabytes would stall the window.
+        if (son - bas <= kEnUzunSatir)
+            sonuc << QString::fromUtf8(icerik.constData() + bas, son - bas).trimmed();
+        bas = son + 1;
+    }
     return sonuc;
 }
 

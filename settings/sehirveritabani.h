@@ -11,18 +11,22 @@
 namespace SehirVeritabani {
 
 inline constexpr int kEnCokUlke = 254;
+// A place line takes a few dozen bytes; the largest country file a few hundred kilobytes.
+inline constexpr qsizetype kEnUzunSatir = 1024;
+inline constexpr qint64 kEnBuyukDosya = 4 * 1024 * 1024;
 
 QString klasor(); // the program folder's "koordinat/"
 
-// A file's whole lines, trimmed, at most enCok: the last one too when no line break ends it, a
-// long one as one entry; CR LF and a BOM are fine.
+// A file's whole lines, trimmed, at most enCok: the last one too when no line break ends it;
+// CR LF and a BOM are fine. A line of more than kEnUzunSatir bytes is left out.
 QStringList satirlariAyikla(const QByteArray &icerik, int enCok);
 
-// The trimmed lines of liste.dat, at most 254; empty when the file cannot be opened.
+// The trimmed lines of liste.dat, at most 254; empty when the file cannot be opened, is no
+// regular file (a FIFO, a device) or is larger than kEnBuyukDosya.
 std::optional<QStringList> ulkeler(const QString &klasor);
 
-// The trimmed lines of a country's file; empty when there is none, and for a name that is no
-// plain file name (holding '/', '\' or "..").
+// The trimmed lines of a country's file; empty when there is none (as for liste.dat), and for
+// a name that is no plain file name (holding '/', '\' or "..").
 std::optional<QStringList> sehirSatirlari(const QString &klasor, const QString &ulke);
 
 // The name a line shows: everything before its second comma.

@@ -5,6 +5,25 @@
 #include <cmath>
 #include <cstdlib>
 
+// Digits only, with a sign or not, naming a number outside 0..20.
+static bool disindaMi(const QString &metin)
+{
+    QString rakamlar = metin;
+    const bool eksi = rakamlar.startsWith(QLatin1Char('-'));
+    if (eksi || rakamlar.startsWith(QLatin1Char('+')))
+        rakamlar.remove(0, 1);
+    if (rakamlar.isEmpty())
+        return false;
+    for (const QChar c : rakamlar)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    while (rakamlar.size() > 1 && rakamlar.startsWith(QLatin1Char('0')))
+        rakamlar.remove(0, 1);
+    if (rakamlar == QLatin1String("0"))
+        return false;
+    return eksi || rakamlar.size() > 2 || rakamlar.toInt() > 20;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *veri, size_t boyut)
 {
     const QString metin =
@@ -15,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *veri, size_t boyut)
             std::abort();
         const int i = AyarDonusumu::tamSayi(v, 5, 0, 20);
         if (i < 0 || i > 20)
+            std::abort();
+        // A whole number out of range reads as the default, however many digits it has (a
+        // 32-bit conversion takes 4294967304 for 8).
+        if (disindaMi(metin) && (i != 5 || AyarDonusumu::secenek(v, 5, 0, 20) != 5))
             std::abort();
         AyarDonusumu::evetHayir(v, true);
     }

@@ -1,5 +1,5 @@
 // liste.dat and the country files as the city reader splits them: whatever the bytes, at most
-// the limit of whole, trimmed lines.
+// the limit of whole, trimmed lines, none longer than a line of the database may be.
 #include "sehirveritabani.h"
 
 #include <cstdlib>
@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *veri, size_t boyut)
     if (satirlar.size() > SehirVeritabani::kEnCokUlke)
         std::abort();
     for (const QString &s : satirlar)
-        if (s.contains(QLatin1Char('\n')) || s != s.trimmed())
+        if (s.contains(QLatin1Char('\n')) || s != s.trimmed() ||
+            s.size() > SehirVeritabani::kEnUzunSatir)
             std::abort();
     return 0;
 }

@@ -165,8 +165,9 @@ private slots:
             while (dolgu.write(QByteArray(512, 'x')) == 512) {
             }
         } else if (durum == "disk salt okunur") {
-            QCOMPARE(::mount("tmpfs", QFile::encodeName(klasor), "tmpfs",
-                             MS_REMOUNT | MS_RDONLY, nullptr), 0);
+            QCOMPARE(::mount("tmpfs", QFile::encodeName(klasor), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                             nullptr),
+                     0);
         }
 
         AyarDegerleri d;
@@ -197,7 +198,8 @@ private slots:
     }
 
     // liste.dat as it may be: the first 254 lines only, a last line without a break, CR LF, blanks,
-    // a BOM, a megabyte line with its letters whole, binary junk; no file is no list at all.
+    // a BOM, a line of a kilobyte with its letters whole, binary junk; a longer line is left out,
+    // and a file past 4 MB, like no file, is no list at all.
     void ulkeListesi()
     {
         // clang-format off
@@ -205,7 +207,10 @@ private slots:
                  {QByteArray("U\n").repeated(300), {"254", "U", "U"}}, {"", {"0", "", ""}},
                  {"Almanya\n\nTürkiye", {"3", "Almanya", "Türkiye"}},
                  {"\xEF\xBB\xBF  Almanya \r\n\tMısır\r\n", {"2", "Almanya", "Mısır"}},
-                 {QByteArray("Ş").repeated(500000) + "\nB", {"2", QString("Ş").repeated(500000), "B"}},
+                 // a line of 1024 bytes is one, a longer one is no line of the database
+                 {QByteArray("Ş").repeated(512) + "\nB", {"2", QString("Ş").repeated(512), "B"}},
+                 {QByteArray("A").repeated(1025) + "\nB\n" + QByteArray("Ş").repeated(2000), {"1", "B", "B"}},
+                 {QByteArray(4 * 1024 * 1024, '\n'), {"254", "", ""}}, {QByteArray(4 * 1024 * 1024 + 1, '\n'), {"1", "-", "-"} /* none */},
                  {QByteArray::fromHex("00ff10fe0a80c0c1f5ff0d0a"),
                   {"2", QString::fromUtf8("\0\xFF\x10\xFE", 4).trimmed(), QString::fromUtf8("\x80\xC0\xC1\xF5\xFF")}}}) {
             // clang-format on
@@ -216,6 +221,20 @@ private slots:
             QCOMPARE(QStringList({QString::number(o.size()), o.value(0), o.value(o.size() - 1)}),
                      beklenen);
         }
+    }
+
+    // Something other than a regular file where a list goes (a FIFO, a device, a folder) is no
+    // list: nothing blocks in open() or reads for ever.
+    void dosyaOlmayanListeler()
+    {
+        QTemporaryDir k;
+        QCOMPARE(::mkfifo(QFile::encodeName(k.filePath("liste.dat")), 0600), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(k.filePath("Almanya.txt")), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", k.filePath("Sıfır.txt")));
+        QVERIFY(QDir(k.path()).mkdir("Klasör.txt"));
+        QVERIFY(!ulkeler(k.path() + "/"));
+        for (const char *ulke : {"Almanya", "Sıfır", "Klasör"})
+            QVERIFY2(!sehirSatirlari(k.path() + "/", QString::fromUtf8(ulke)), ulke);
     }
 
     // A city line: name, latitude, longitude, zone and IANA zone; what gives no real place is
