@@ -12,7 +12,9 @@ class QFileSystemWatcher;
 // window) and ends. A lock file decides who is first; the kernel releases it with a process
 // that crashed, and a stale lock left behind does not block the next start. The second copy
 // asks by appending a line to a request file that the first one watches: Qt Core alone, so
-// the program needs no network library (and its Kerberos and proxy libraries) at all.
+// the program needs no network library (and its Kerberos and proxy libraries) at all. A lock
+// that cannot be made or read (a read-only or full runtime folder, an empty or foreign lock)
+// never keeps the program from running.
 class TekKopya : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,9 @@ signals:
     void gosterIstendi(); // a second start asked the first to show its window
 
 private:
+    enum class Kilit { Alindi, Tutuluyor, Yapilamadi };
+    Kilit kilitle(const QString &klasor);
+
     QString ad;
     std::unique_ptr<QLockFile> kilit;
     QFileSystemWatcher *izleyici = nullptr;

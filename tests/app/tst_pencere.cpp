@@ -16,6 +16,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 namespace {
@@ -541,6 +542,102 @@ private slots:
         QCOMPARE(goster.size(), 0);
         QVERIFY(!TekKopya(ad).ilkKopya());
         QTRY_COMPARE(goster.size(), 1);
+    }
+
+    // Whatever the runtime folder holds, a start runs: an empty, garbage, unreadable or foreign
+    // lock left behind is taken over, a folder in its place or a folder that takes nothing
+    // moves the lock to the temporary folder, and the first copy still answers a second start
+    // there. Where no folder takes a lock, the program runs unguarded. The disk rows mount a
+    // small tmpfs, which needs root.
+    void tekKopyaKilidi_data()
+    {
+        QTest::addColumn<bool>("korunur"); // a second start hands over to the first
+        QTest::newRow("boş kilit") << true;
+        QTest::newRow("bozuk kilit") << true;
+        QTest::newRow("okunamaz kilit") << true;
+        QTest::newRow("başka makinenin kilidi") << true;
+        QTest::newRow("kilit yerine klasör") << true;
+        QTest::newRow("istek dosyası yerine FIFO") << true;
+        QTest::newRow("salt okunur klasör") << true;
+        QTest::newRow("dolu klasör") << true;
+        QTest::newRow("hiçbir klasör yazılamaz") << false;
+    }
+    void tekKopyaKilidi()
+    {
+        QFETCH(bool, korunur);
+        const QByteArray durum = QTest::currentDataTag();
+        QTemporaryDir kok;
+        const QString calisma = kok.filePath("run"), gecici = kok.filePath("tmp");
+        QVERIFY(QDir().mkpath(calisma) && QDir().mkpath(gecici));
+        QFile::setPermissions(calisma, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray eskiCalisma = qgetenv("XDG_RUNTIME_DIR"), eskiGecici = qgetenv("TMPDIR");
+        QList<QByteArray> baglanan;
+        const auto geriAl = qScopeGuard([&] {
+            for (const QByteArray &b : baglanan)
+                ::umount2(b, MNT_DETACH);
+            qputenv("XDG_RUNTIME_DIR", eskiCalisma);
+            qputenv("TMPDIR", eskiGecici);
+        });
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(calisma));
+        qputenv("TMPDIR", QFile::encodeName(gecici));
+        const auto bagla = [&](const QString &klasor, const char *secenek) {
+            const QByteArray yer = QFile::encodeName(klasor);
+            if (::mount("tmpfs", yer, "tmpfs", 0, "size=16k,nr_inodes=16,mode=0700") != 0)
+                return false;
+            baglanan << yer;
+            return !*secenek ||
+                   ::mount("tmpfs", yer, "tmpfs", MS_REMOUNT | MS_RDONLY, secenek) == 0;
+        };
+
+        const QString ad = "ravla-kilit";
+        const QString kilit = calisma + "/" + ad + ".lock", istek = calisma + "/" + ad + ".goster";
+        const auto yaz = [](const QString &yol, const QByteArray &icerik) {
+            QFile f(yol);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(icerik) == icerik.size());
+            f.close();
+            // left there by a copy that died a while ago
+            QVERIFY(f.open(QIODevice::ReadWrite) &&
+                    f.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+        };
+        if (durum == "boş kilit") {
+            yaz(kilit, "");
+        } else if (durum == "bozuk kilit") {
+            yaz(kilit, "\x01\xff kilit değil\n\n");
+        } else if (durum == "okunamaz kilit") {
+            yaz(kilit, "xyz");
+            QVERIFY(QFile::setPermissions(kilit, {}));
+        } else if (durum == "başka makinenin kilidi") {
+            yaz(kilit, QByteArray::number(QCoreApplication::applicationPid()) +
+                           "\nravla\nbaska-bir-makine\n");
+        } else if (durum == "kilit yerine klasör") {
+            QVERIFY(QDir().mkpath(kilit));
+        } else if (durum == "istek dosyası yerine FIFO") {
+            QCOMPARE(::mkfifo(QFile::encodeName(istek), 0600), 0);
+        } else if (!bagla(calisma, durum == "dolu klasör" ? "" : "size=16k")) {
+            QSKIP("no tmpfs can be mounted here (needs root)");
+        }
+        if (durum == "dolu klasör") {
+            QFile dolgu(calisma + "/dolgu");
+            QVERIFY(dolgu.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (dolgu.write(QByteArray(512, 'x')) == 512) {
+            }
+            for (int i = 0; QFile(calisma + "/i" + QString::number(i)).open(QIODevice::WriteOnly);)
+                ++i; // no inode left either
+        } else if (durum == "hiçbir klasör yazılamaz") {
+            QVERIFY(bagla(gecici, "size=16k"));
+        }
+
+        QElapsedTimer sure;
+        sure.start();
+        TekKopya ilk(ad);
+        QVERIFY(ilk.ilkKopya());
+        QVERIFY2(sure.elapsed() < 1000, qPrintable(QString::number(sure.elapsed())));
+        QSignalSpy goster(&ilk, &TekKopya::gosterIstendi);
+        TekKopya ikinci(ad);
+        QCOMPARE(ikinci.ilkKopya(), !korunur);
+        if (korunur)
+            QTRY_COMPARE(goster.size(), 1);
     }
 
     // Start at login: the entry written where the desktop looks, valid, starting this program in
