@@ -35,12 +35,19 @@ QString Depo::dosyasi(const QString &uygulama)
 
 std::unique_ptr<QSettings> Depo::ac(const QString &uygulama)
 {
-    const QString dosya = dosyasi(uygulama);
-    if (!dosya.isEmpty()) {
-        const QFileInfo bilgi(dosya); // stat(): never opens, never blocks
-        if (bilgi.exists() && !bilgi.isFile())
-            return nullptr;
+#ifndef Q_OS_WIN
+    // QSettings reads the organisation's file and the system's (/etc/xdg) beside the user's.
+    for (const QString &klasor :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        const QString kok = klasor + QLatin1Char('/') + QLatin1String(kOrganizasyon);
+        for (const QString &dosya : {kok + QLatin1Char('/') + uygulama + QStringLiteral(".conf"),
+                                     kok + QStringLiteral(".conf")}) {
+            const QFileInfo bilgi(dosya); // stat(): never opens, never blocks
+            if (bilgi.exists() && !bilgi.isFile())
+                return nullptr;
+        }
     }
+#endif
     return std::make_unique<QSettings>(QLatin1String(kOrganizasyon), uygulama);
 }
 

@@ -195,6 +195,12 @@ private slots:
         const auto sil = qScopeGuard([&] { QFile::remove(dosya); });
         QCOMPARE(oku(), AyarDegerleri());
         QVERIFY(!QFileInfo(dosya).isFile());
+        // The organisation's file, which QSettings reads beside it, the same.
+        QVERIFY(QFile::remove(dosya));
+        const QString kurum = QFileInfo(dosya).absolutePath() + ".conf";
+        QCOMPARE(::mkfifo(QFile::encodeName(kurum), 0600), 0);
+        const auto sil2 = qScopeGuard([&] { QFile::remove(kurum); });
+        QCOMPARE(oku(), AyarDegerleri());
     }
 
     // liste.dat as it may be: the first 254 lines only, a last line without a break, CR LF, blanks,
