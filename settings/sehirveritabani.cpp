@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <limits>
-
 #include <cmath>
 
 namespace {
@@ -63,7 +61,7 @@ std::optional<QStringList> SehirVeritabani::sehirSatirlari(const QString &klasor
     if (ulke.contains(QLatin1Char('/')) || ulke.contains(QLatin1Char('\\')) ||
         ulke.contains(QLatin1String("..")))
         return std::nullopt;
-    return satirlar(klasor + ulke + QStringLiteral(".txt"), std::numeric_limits<int>::max());
+    return satirlar(klasor + ulke + QStringLiteral(".txt"), kEnCokSehir);
 }
 
 QString SehirVeritabani::sehirAdiniAyikla(const QString &satir)

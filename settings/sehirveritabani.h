@@ -11,6 +11,7 @@
 namespace SehirVeritabani {
 
 inline constexpr int kEnCokUlke = 254;
+inline constexpr int kEnCokSehir = 20000; // six times the places of the largest country
 // A place line takes a few dozen bytes; the largest country file a few hundred kilobytes.
 inline constexpr qsizetype kEnUzunSatir = 1024;
 inline constexpr qint64 kEnBuyukDosya = 4 * 1024 * 1024;
@@ -25,8 +26,8 @@ QStringList satirlariAyikla(const QByteArray &icerik, int enCok);
 // regular file (a FIFO, a device) or is larger than kEnBuyukDosya.
 std::optional<QStringList> ulkeler(const QString &klasor);
 
-// The trimmed lines of a country's file; empty when there is none (as for liste.dat), and for
-// a name that is no plain file name (holding '/', '\' or "..").
+// The trimmed lines of a country's file, at most kEnCokSehir; empty when there is none (as for
+// liste.dat), and for a name that is no plain file name (holding '/', '\' or "..").
 std::optional<QStringList> sehirSatirlari(const QString &klasor, const QString &ulke);
 
 // The name a line shows: everything before its second comma.
