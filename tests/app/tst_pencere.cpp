@@ -370,6 +370,17 @@ private slots:
             kutu->setCurrentIndex((dil + 1) % 4);
             QVERIFY(dilDeposu().allKeys().isEmpty());
         }
+        // A choice the store refuses says so, not that it takes effect after a restart.
+        kaydet(istanbul());
+        QRavla w;
+        const QString dosya = dilDeposu().fileName();
+        QVERIFY(QFile::remove(dosya) && QDir().mkpath(dosya));
+        const auto sil = qScopeGuard([&] { QDir(dosya).removeRecursively(); });
+        yakalananMesajlar().clear();
+        w.findChild<QComboBox *>("DilComboBox")->setCurrentIndex(2);
+        QTRY_COMPARE(yakalananMesajlar().size(), 1);
+        QCOMPARE(yakalananMesajlar().takeFirst(), "Hata: Ayarlar kaydedilemedi (" + dosya +
+                                                      "): yerinde dosya değil, başka bir şey var");
     }
 
     // The adhan at Dhuhr's second at the slider's 30 %; the reminder's tone, once, at 40 %; "Oku"
