@@ -170,7 +170,7 @@ bool AylikCizelge::pdfKaydet(const QString &yol)
 // The command line's own writer, for the same columns and bytes as ravla-vakit --format csv.
 bool AylikCizelge::csvKaydet(const QString &yol)
 {
-    vakit::Options o = vakit::monthRun(secenek, yil(), ay());
+    vakit::Run o = vakit::monthRun(secenek, yil(), ay());
     o.format = vakit::Format::Csv;
     const std::string metin = vakit::timetableText(o);
     QString hata;

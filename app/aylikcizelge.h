@@ -2,7 +2,7 @@
 
 #include "ayarlar.h"
 #include "ayliksayfa.h"
-#include "options.h"
+#include "timetable.h"
 
 #include <QWidget>
 
@@ -34,7 +34,7 @@ public:
     int yil() const { return aylik.yil; }
     int ay() const { return aylik.ay; }
     const AylikVeri &veri() const { return aylik; }
-    const vakit::Options &secenekler() const { return secenek; }
+    const vakit::Run &secenekler() const { return secenek; }
     QTableWidget *tablo() const;
     int bugunSatiri() const; // -1 when today is not in the month shown
 
@@ -56,7 +56,7 @@ private:
     void hataGoster(const QString &yol, const QString &neden);
 
     std::unique_ptr<Ui::AylikCizelgeClass> ui;
-    vakit::Options secenek;
+    vakit::Run secenek;
     QString yer;
     AylikVeri aylik;
 };

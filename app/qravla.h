@@ -5,7 +5,7 @@
 #include "bilgi.h"
 #include "ezanpopup.h"
 #include "hicrimiladihesap.h"
-#include "options.h"
+#include "timetable.h"
 #include "schedule.h"
 #include "secenekler.h"
 #include "vakittakibi.h"
@@ -154,7 +154,7 @@ private:
     int etiketHicriDuzeltmesi = 0;  // and the Hijri correction they were written with
     // The inputs of the days asked for, built once for the settings they were built with.
     std::optional<AyarDegerleri> girdiAyari;
-    vakit::Options girdiSecenekleri;
+    vakit::Run girdiSecenekleri;
     QHash<qint64, ravla::ScheduleInputs> girdiler_;
     VakitTakibi takip;
     VakitTakibi hatirlatmaTakibi;

@@ -1,8 +1,6 @@
 #include "otomatikbaslat.h"
 #include "tamkayit.h"
 
-#include "resimler.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -41,6 +39,13 @@ QString execArgumani(const QString &arguman)
 
 } // namespace
 
+// The menu entry's template is compiled in; a static library's resources are not registered
+// by themselves.
+static void sablonuYukle()
+{
+    Q_INIT_RESOURCE(masaustu);
+}
+
 QString OtomatikBaslat::girisYolu()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -49,7 +54,7 @@ QString OtomatikBaslat::girisYolu()
 
 QString OtomatikBaslat::girisMetni(const QString &program)
 {
-    resimleriYukle(); // the menu entry's template is compiled in with the images
+    sablonuYukle();
     QFile sablon(QStringLiteral(":/masaustu/ravla.desktop.in"));
     QString metin =
         sablon.open(QIODevice::ReadOnly) ? QString::fromUtf8(sablon.readAll()) : QString();

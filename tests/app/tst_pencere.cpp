@@ -716,7 +716,7 @@ private slots:
             p.setWorkingDirectory(QStringLiteral(RAVLA_KAYNAK));
             p.start(QStringLiteral(RAVLA_LUPDATE),
                     {"-silent", "-no-obsolete", "-locations", "none", "app", "settings", "sound",
-                     "qibla", "forms", "-ts", ts});
+                     "qibla", "bildirim", "core", "-ts", ts});
             QVERIFY(p.waitForFinished(120000) && p.exitCode() == 0);
             QFile f(ts);
             QVERIFY(f.open(QIODevice::ReadOnly));

@@ -1,6 +1,7 @@
 // The command-line timetable: its argument parser and its writer called directly, and the built
 // program run the way a user's script runs it.
 
+#include "options.h"
 #include "pdfokuyucu.h"
 #include "timetable.h"
 

@@ -3,8 +3,8 @@
 #include "saatdilimi.h"
 
 #include <charconv>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -241,7 +241,7 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             return;
         }
         if (arg == "--hanafi") {
-            o.hanafi = true;
+            o.inputs.hanafi = true;
             continue;
         }
         if (arg.substr(0, 9) == "--hanafi=")
@@ -275,13 +275,13 @@ void parseInto(const std::vector<std::string> &args, Options &o)
         }
 
         if (option == "--lat") {
-            o.latitude = realIn(option, value, -90, 90);
+            o.inputs.latitude = realIn(option, value, -90, 90);
             haveLat = true;
         } else if (option == "--lon") {
-            o.longitude = realIn(option, value, -180, 180);
+            o.inputs.longitude = realIn(option, value, -180, 180);
             haveLon = true;
         } else if (option == "--tz") {
-            o.timeZone = realIn(option, value, -15, 15);
+            o.inputs.timeZone = realIn(option, value, -15, 15);
             haveTz = true;
         } else if (option == "--date") {
             o.date = existingDate(option, value);
@@ -293,23 +293,24 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             o.days = wholeIn(option, value, 1, kMaxDays);
             haveDays = true;
         } else if (option == "--method") {
-            o.method = wholeIn(option, value, 1, ravla::kMethodCount);
+            o.inputs.methodCode = wholeIn(option, value, 1, ravla::kMethodCount);
             haveMethod = true;
         } else if (option == "--custom") {
             const std::size_t comma = value.find(',');
             if (comma == std::string_view::npos)
                 throw UsageError{"--custom needs two angles as FAJR,ISHA, got " + quoted(value)};
-            o.fajrAngle = realIn(option, value.substr(0, comma), 0, 90, "--custom angles");
-            o.ishaAngle = realIn(option, value.substr(comma + 1), 0, 90, "--custom angles");
-            o.custom = true;
+            o.inputs.fajrAngle = realIn(option, value.substr(0, comma), 0, 90, "--custom angles");
+            o.inputs.ishaAngle = realIn(option, value.substr(comma + 1), 0, 90, "--custom angles");
+            o.inputs.customMethod = true;
         } else if (option == "--offsets") {
-            offsets(value, o.offsets);
+            offsets(value, o.inputs.offsets);
         } else if (option == "--high-lat") {
-            o.highLatitude = highLatitude(value);
+            o.inputs.highLatitudeRule = highLatitude(value);
         } else if (option == "--hijri-offset") {
-            o.hijriOffset = wholeIn(option, value, -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
+            o.inputs.hijriOffset =
+                wholeIn(option, value, -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
         } else if (option == "--dst") {
-            o.dst = dstRule(value);
+            o.inputs.dst = dstRule(value);
         } else if (option == "--zone") {
             if (!SaatDilimi::bilinir(QString::fromStdString(std::string(value))))
                 throw UsageError{"--zone: unknown time zone " + quoted(value)};
@@ -338,7 +339,7 @@ void parseInto(const std::vector<std::string> &args, Options &o)
 
     if (ravla::civilDayNumber(o.date) + (o.days - 1) > ravla::civilDayNumber(kLastSupportedDate))
         throw UsageError{"the run must end by 9999-12-31"};
-    if (haveMethod && o.custom)
+    if (haveMethod && o.inputs.customMethod)
         throw UsageError{"--method and --custom cannot be used together"};
     if (!haveLat)
         throw UsageError{"--lat is required"};
@@ -347,7 +348,7 @@ void parseInto(const std::vector<std::string> &args, Options &o)
     if (!haveTz && o.zone.empty())
         throw UsageError{"--tz is required (or --zone)"};
     if (!haveTz) // the zone's standard offset
-        o.timeZone =
+        o.inputs.timeZone =
             SaatDilimi::standartOfset(QString::fromStdString(o.zone), o.date.year).value_or(0);
 }
 
@@ -364,14 +365,6 @@ std::string parseArguments(const std::vector<std::string> &args, const ravla::Ci
         return oneLine(e.message);
     }
     return {};
-}
-
-std::string methodTitle(int code)
-{
-    std::string name = ravla::methodName(code);
-    while (!name.empty() && name.back() == ' ')
-        name.pop_back();
-    return name;
 }
 
 std::string usage()

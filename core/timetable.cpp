@@ -3,10 +3,8 @@
 #include "hicrimiladihesap.h"
 #include "saatdilimi.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <iterator>
 #include <optional>
 
 namespace vakit {
@@ -56,24 +54,25 @@ std::string padRight(const std::string &s, std::size_t width)
     return s.size() < width ? s + std::string(width - s.size(), ' ') : s;
 }
 
-std::string methodText(const Options &o)
+std::string methodText(const Run &o)
 {
     std::string text;
-    if (o.custom) {
-        text = "Custom angles " + number(o.fajrAngle) + "\u00b0/" + number(o.ishaAngle) + "\u00b0";
+    if (o.inputs.customMethod) {
+        text = "Custom angles " + number(o.inputs.fajrAngle) + "\u00b0/" +
+               number(o.inputs.ishaAngle) + "\u00b0";
     } else {
-        text = methodTitle(o.method);
+        text = methodTitle(o.inputs.methodCode);
     }
-    if (o.hanafi)
+    if (o.inputs.hanafi)
         text += ", Hanafi Asr";
     return text;
 }
 
-std::string offsetsText(const Options &o)
+std::string offsetsText(const Run &o)
 {
     std::string text;
     for (const Column &c : kColumns) {
-        const int minutes = o.offsets[c.entry];
+        const int minutes = o.inputs.offsets[c.entry];
         if (minutes != 0)
             text += std::string(text.empty() ? "" : ", ") + c.title + " " +
                     (minutes > 0 ? "+" : "") + std::to_string(minutes);
@@ -82,10 +81,10 @@ std::string offsetsText(const Options &o)
 }
 
 // Diyanet's İmsak is its Fajr, not a steeper angle.
-bool imsakIsFajr(const Options &o)
+bool imsakIsFajr(const Run &o)
 {
     ravla::PrayerMethod m;
-    ravla::methodDefaults(o.custom ? 0 : o.method, m);
+    ravla::methodDefaults(o.inputs.customMethod ? 0 : o.inputs.methodCode, m);
     return m.imsakAngle == 0;
 }
 
@@ -123,7 +122,7 @@ class Writer
 {
 public:
     // Without a file the text stays in `text()`.
-    Writer(const Options &options, std::FILE *out) : options_(options), out_(out) {}
+    Writer(const Run &options, std::FILE *out) : options_(options), out_(out) {}
 
     void begin();
     void day(const Day &day);
@@ -131,7 +130,7 @@ public:
     std::string &text() { return buffer_; }
     bool zoneRules() const
     {
-        return !options_.zone.empty() && options_.dst.kind == ravla::DstRule::Automatic;
+        return !options_.zone.empty() && options_.inputs.dst.kind == ravla::DstRule::Automatic;
     }
 
 private:
@@ -148,7 +147,7 @@ private:
         buffer_.clear();
     }
 
-    const Options &options_;
+    const Run &options_;
     std::FILE *out_;
     std::string buffer_;
     bool first_ = true;
@@ -172,20 +171,23 @@ void Writer::begin()
     case Format::Pdf: // a page, drawn by the month page's renderer
         break;
     case Format::Text: {
-        const std::string sign = options_.timeZone < 0 ? "" : "+";
-        buffer_ += "Prayer times for latitude " + number(options_.latitude) + ", longitude " +
-                   number(options_.longitude) + ", time zone UTC" + sign +
-                   number(options_.timeZone) + "\n";
+        const std::string sign = options_.inputs.timeZone < 0 ? "" : "+";
+        buffer_ += "Prayer times for latitude " + number(options_.inputs.latitude) +
+                   ", longitude " + number(options_.inputs.longitude) + ", time zone UTC" + sign +
+                   number(options_.inputs.timeZone) + "\n";
         buffer_ += "Method: " + methodText(options_) + "\n";
         if (const std::string offsets = offsetsText(options_); !offsets.empty())
             buffer_ += "Own minutes: " + offsets + "\n";
-        buffer_ += std::string("High latitudes: ") + ruleText(options_.highLatitude) + "\n";
-        if (options_.hijriOffset != 0)
-            buffer_ += "Hijri date moved by " + std::string(options_.hijriOffset > 0 ? "+" : "") +
-                       std::to_string(options_.hijriOffset) + " day" +
-                       (std::abs(options_.hijriOffset) == 1 ? "" : "s") + "\n";
+        buffer_ +=
+            std::string("High latitudes: ") + ruleText(options_.inputs.highLatitudeRule) + "\n";
+        if (options_.inputs.hijriOffset != 0)
+            buffer_ += "Hijri date moved by " +
+                       std::string(options_.inputs.hijriOffset > 0 ? "+" : "") +
+                       std::to_string(options_.inputs.hijriOffset) + " day" +
+                       (std::abs(options_.inputs.hijriOffset) == 1 ? "" : "s") + "\n";
         buffer_ += "Daylight saving: " +
-                   (zoneRules() ? "the rules of " + options_.zone : dstText(options_.dst)) + "\n\n";
+                   (zoneRules() ? "the rules of " + options_.zone : dstText(options_.inputs.dst)) +
+                   "\n\n";
         buffer_ += padRight("Date", 10);
         for (const Column &c : kColumns)
             buffer_ += "  " + padLeft(c.title, kTimeWidth) + " ";
@@ -255,14 +257,14 @@ void Writer::end()
         if (anyFlag_) {
             const std::string imsak =
                 imsakIsFajr(options_) ? "Imsak: that Fajr" : "Imsak: ten minutes before that Fajr";
-            if (options_.highLatitude == ravla::HighLatitudeRule::Nearest)
+            if (options_.inputs.highLatitudeRule == ravla::HighLatitudeRule::Nearest)
                 buffer_ += "* estimated: the Sun does not reach the twilight angle that night, so "
                            "the time is taken from the nearest day on which it does (" +
                            imsak + ").\n";
             else
                 buffer_ += std::string("* estimated: the Sun does not reach the twilight angle "
                                        "that night, or only late, so the time is bounded by the ") +
-                           ruleText(options_.highLatitude) +
+                           ruleText(options_.inputs.highLatitudeRule) +
                            " from sunrise or sunset; where the Sun does not set, taken from the "
                            "nearest day that has the twilight (" +
                            imsak + ").\n";
@@ -292,6 +294,14 @@ ravla::CivilDate nextDay(const ravla::CivilDate &date)
     return next;
 }
 
+std::string methodTitle(int code)
+{
+    std::string name = ravla::methodName(code);
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    return name;
+}
+
 std::string clockText(const ravla::PrayerTime &time)
 {
     char buf[48];
@@ -299,41 +309,30 @@ std::string clockText(const ravla::PrayerTime &time)
     return buf;
 }
 
-ravla::ScheduleInputs inputsFor(const Options &o, const ravla::CivilDate &date)
+ravla::ScheduleInputs inputsFor(const Run &o, const ravla::CivilDate &date)
 {
-    ravla::ScheduleInputs in;
+    ravla::ScheduleInputs in = o.inputs;
     in.date = date;
-    in.latitude = o.latitude;
-    in.longitude = o.longitude;
-    in.timeZone = o.timeZone;
-    in.methodCode = o.method;
-    in.customMethod = o.custom;
-    in.fajrAngle = o.fajrAngle;
-    in.ishaAngle = o.ishaAngle;
-    in.hanafi = o.hanafi;
-    in.dst = o.dst;
-    std::copy(std::begin(o.offsets), std::end(o.offsets), in.offsets);
-    in.highLatitudeRule = o.highLatitude;
-    in.hijriOffset = o.hijriOffset;
     // The zone's own rule: no change in Istanbul, American and southern dates elsewhere. A zone
     // the system does not know leaves the built-in rule in force.
-    if (!o.zone.empty() && o.dst.kind == ravla::DstRule::Automatic) {
-        const std::optional<double> shift = SaatDilimi::kayma(
-            QString::fromStdString(o.zone), QDate(date.year, date.month, date.day), o.timeZone);
+    if (!o.zone.empty() && o.inputs.dst.kind == ravla::DstRule::Automatic) {
+        const std::optional<double> shift =
+            SaatDilimi::kayma(QString::fromStdString(o.zone),
+                              QDate(date.year, date.month, date.day), o.inputs.timeZone);
         if (shift)
             in.dst = {ravla::DstRule::Shift, {0, 0, 0}, {0, 0, 0}, *shift};
     }
     return in;
 }
 
-std::string hijriText(const Options &o, const ravla::CivilDate &date)
+std::string hijriText(const Run &o, const ravla::CivilDate &date)
 {
     HicriMiladiHesap hijri;
-    hijri.Hesapla(date.day, date.month, date.year, o.hijriOffset);
+    hijri.Hesapla(date.day, date.month, date.year, o.inputs.hijriOffset);
     return hijri.tarihMetni();
 }
 
-void computeDays(const Options &o, const std::function<void(const Day &)> &each)
+void computeDays(const Run &o, const std::function<void(const Day &)> &each)
 {
     // One calculator for the whole run: its solar cache makes the next day cheap.
     ravla::ScheduleCalculator calculator;
@@ -342,24 +341,24 @@ void computeDays(const Options &o, const std::function<void(const Day &)> &each)
         each({date, calculator.compute(inputsFor(o, date)), hijriText(o, date)});
 }
 
-Options monthRun(const Options &options, int year, int month)
+Run monthRun(const Run &options, int year, int month)
 {
-    Options o = options;
+    Run o = options;
     o.date = {1, month, year};
     o.days = ravla::daysInMonth(year, month);
     return o;
 }
 
-std::vector<Day> monthDays(const Options &options, int year, int month)
+std::vector<Day> monthDays(const Run &options, int year, int month)
 {
     std::vector<Day> days;
-    const Options o = monthRun(options, year, month);
+    const Run o = monthRun(options, year, month);
     days.reserve(o.days);
     computeDays(o, [&days](const Day &day) { days.push_back(day); });
     return days;
 }
 
-void writeTimetable(const Options &o, std::FILE *out)
+void writeTimetable(const Run &o, std::FILE *out)
 {
     Writer writer(o, out);
     writer.begin();
@@ -367,7 +366,7 @@ void writeTimetable(const Options &o, std::FILE *out)
     writer.end();
 }
 
-std::string timetableText(const Options &o)
+std::string timetableText(const Run &o)
 {
     Writer writer(o, nullptr);
     writer.begin();

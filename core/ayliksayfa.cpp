@@ -78,7 +78,7 @@ QFont yaziTipi(const QFont &temel, qreal piksel, bool kalin)
 
 } // namespace
 
-AylikVeri AylikSayfa::veri(const vakit::Options &secenekler, int yil, int ay, const QString &yer)
+AylikVeri AylikSayfa::veri(const vakit::Run &secenekler, int yil, int ay, const QString &yer)
 {
     AylikVeri v;
     v.yil = yil;
@@ -136,22 +136,25 @@ QString AylikSayfa::ayBasligi(int yil, int ay)
            QString::number(yil);
 }
 
-QString AylikSayfa::yontemMetni(const vakit::Options &o)
+QString AylikSayfa::yontemMetni(const vakit::Run &o)
 {
     QString metin =
-        o.custom
-            ? tr("Özel açılar: fecir %1, yatsı %2").arg(derece(o.fajrAngle), derece(o.ishaAngle))
+        o.inputs.customMethod
+            ? tr("Özel açılar: fecir %1, yatsı %2")
+                  .arg(derece(o.inputs.fajrAngle), derece(o.inputs.ishaAngle))
             // The method's name as the options dialog shows it, in its translation there.
-            : QCoreApplication::translate("seceneklerClass", ravla::methodName(o.method)).trimmed();
-    if (o.hanafi)
+            : QCoreApplication::translate("seceneklerClass", ravla::methodName(o.inputs.methodCode))
+                  .trimmed();
+    if (o.inputs.hanafi)
         metin = tr("%1, Hanefi ikindi").arg(metin);
     return metin;
 }
 
-QString AylikSayfa::konumMetni(const vakit::Options &o)
+QString AylikSayfa::konumMetni(const vakit::Run &o)
 {
     QString metin = tr("Enlem %1, boylam %2, UTC%3")
-                        .arg(derece(o.latitude), derece(o.longitude), utcFarki(o.timeZone));
+                        .arg(derece(o.inputs.latitude), derece(o.inputs.longitude),
+                             utcFarki(o.inputs.timeZone));
     if (!o.zone.empty())
         metin += QStringLiteral(" (%1)").arg(QString::fromStdString(o.zone));
     return metin;

@@ -34,7 +34,7 @@ class AylikSayfa
 public:
     // The month's days as ravla-vakit computes them, with the texts around them. An empty `yer`
     // heads the page with the coordinates.
-    static AylikVeri veri(const vakit::Options &secenekler, int yil, int ay, const QString &yer);
+    static AylikVeri veri(const vakit::Run &secenekler, int yil, int ay, const QString &yer);
 
     static QStringList basliklar();                     // the nine column headings
     static QStringList hucreler(const vakit::Day &gun); // a day's nine cells
@@ -43,8 +43,8 @@ public:
     static QString vakitMetni(const ravla::PrayerTime &vakit);
     static QString tarihMetni(const ravla::CivilDate &tarih); // "Pzt 01.02.2027"
     static QString ayBasligi(int yil, int ay);                // "Şubat 2027"
-    static QString yontemMetni(const vakit::Options &secenekler);
-    static QString konumMetni(const vakit::Options &secenekler);
+    static QString yontemMetni(const vakit::Run &secenekler);
+    static QString konumMetni(const vakit::Run &secenekler);
     static QStringList aciklamalar(); // the legend: what * and — mean
 
     // Draws the page into `alan` of the painter's device.

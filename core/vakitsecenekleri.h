@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ayarlar.h"
-#include "options.h"
+#include "timetable.h"
 
 // The window's settings as ravla-vakit's options: the main window, the month window and the
 // command line then build each day's inputs the same way (vakit::inputsFor), so that the three
 // never disagree. Date, run and format are left for the caller.
-vakit::Options ayarlardanSecenekler(const AyarDegerleri &ayar);
+vakit::Run ayarlardanSecenekler(const AyarDegerleri &ayar);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options.h"
+#include "schedule.h"
 
 #include <cstdio>
 #include <functional>
@@ -8,6 +8,22 @@
 #include <vector>
 
 namespace vakit {
+
+enum class Format { Text, Csv, Json, Pdf };
+
+// A run of days as a timetable shows it: the engine's inputs (each day's date, and with
+// automatic daylight saving the zone's own clock change, are set as the day is computed), the
+// place's IANA zone, the first day and how many.
+struct Run {
+    ravla::ScheduleInputs inputs;
+    std::string zone;
+    ravla::CivilDate date; // first day of the run
+    int days = 1;
+    Format format = Format::Text;
+};
+
+// The method's name as the dialogs show it, without its trailing blanks.
+std::string methodTitle(int code);
 
 // A day as every timetable shows it: the command line's, the month window's and its page.
 struct Day {
@@ -18,30 +34,30 @@ struct Day {
 
 ravla::CivilDate nextDay(const ravla::CivilDate &date);
 
-// The engine's inputs for one day under these options. With automatic daylight saving and a
+// The engine's inputs for one day of the run. With automatic daylight saving and a
 // zone, that zone's own clock change on the day applies. Whoever shows a day builds it here, so
 // that the command line and the windows cannot disagree.
-ravla::ScheduleInputs inputsFor(const Options &options, const ravla::CivilDate &date);
+ravla::ScheduleInputs inputsFor(const Run &options, const ravla::CivilDate &date);
 
 // The Hijri date of the day as the timetables write it.
-std::string hijriText(const Options &options, const ravla::CivilDate &date);
+std::string hijriText(const Run &options, const ravla::CivilDate &date);
 
 // Computes the days of the run (options.date, options.days) one after the other.
-void computeDays(const Options &options, const std::function<void(const Day &)> &each);
+void computeDays(const Run &options, const std::function<void(const Day &)> &each);
 
 // The options narrowed to one month: from its first day, as many days as it has.
-Options monthRun(const Options &options, int year, int month);
+Run monthRun(const Run &options, int year, int month);
 
 // Every day of the month, as ravla-vakit computes them.
-std::vector<Day> monthDays(const Options &options, int year, int month);
+std::vector<Day> monthDays(const Run &options, int year, int month);
 
 // H:MM:SS as the engine's clock conversion gives it, so 99:99:00 and 24:05:00 pass through.
 std::string clockText(const ravla::PrayerTime &time);
 
 // Computes every day of the run and writes it in the chosen format (text, csv or json; a page
 // is drawn elsewhere, so pdf writes nothing here).
-void writeTimetable(const Options &options, std::FILE *out);
+void writeTimetable(const Run &options, std::FILE *out);
 // The same bytes, in memory.
-std::string timetableText(const Options &options);
+std::string timetableText(const Run &options);
 
 } // namespace vakit
