@@ -47,21 +47,19 @@ bilgi::bilgi(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::bilgiCl
 
 bilgi::~bilgi() = default;
 
-void bilgi::BilgileriGoster(const QString &ulke, const QString &sehir, double enlem, double boylam,
-                            int yontem, bool hanefi, double gmt, bool yazSaati, bool ozelYontem,
-                            const QString &hicriTarih)
+void bilgi::BilgileriGoster(const AyarDegerleri &a, bool yazSaati, const QString &hicriTarih)
 {
-    ui->UlkeLabelBilgi->setText(ulke);
-    ui->SehirLabelBilgi->setText(sehir);
-    ui->EnlemLabelBilgi->setText(QString::number(enlem, 'g', 6));
-    ui->BoylamLabelBilgi->setText(QString::number(boylam, 'g', 6));
+    ui->UlkeLabelBilgi->setText(a.ulkeAdi);
+    ui->SehirLabelBilgi->setText(a.sehirAdi);
+    ui->EnlemLabelBilgi->setText(QString::number(a.enlem, 'g', 6));
+    ui->BoylamLabelBilgi->setText(QString::number(a.boylam, 'g', 6));
     // The method's name as the options dialog shows it, in the interface's language.
-    const char *ad = ravla::methodName(yontem);
-    ui->HesapMetotBilgiLbl->setText(ozelYontem ? tr("Özel Yöntem")
-                                    : *ad      ? QCoreApplication::translate("seceneklerClass", ad)
-                                               : QString());
-    ui->ikindiMetotBilgiLbl->setText(hanefi ? tr("Hanefi") : tr("Şafi - Maliki - Hanbeli"));
-    ui->ZamanDilimBilgiLbl->setText(QString::number(gmt)); // 3, -5, 5.5, -3.5
+    const char *ad = ravla::methodName(a.hesapYontemi);
+    ui->HesapMetotBilgiLbl->setText(a.ozelHesapYontem ? tr("Özel Yöntem")
+                                    : *ad ? QCoreApplication::translate("seceneklerClass", ad)
+                                          : QString());
+    ui->ikindiMetotBilgiLbl->setText(a.hanefiMezhep ? tr("Hanefi") : tr("Şafi - Maliki - Hanbeli"));
+    ui->ZamanDilimBilgiLbl->setText(QString::number(a.gmt)); // 3, -5, 5.5, -3.5
     ui->GunIsikBilgiLbl->setText(yazSaati ? tr("Evet") : tr("Hayır"));
     ui->HicriTarihBilgiLbl->setText(hicriTarih);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ayarlar.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -19,8 +21,8 @@ public:
 
     // Fills the labels; the main window calls it each time it shows the dialog. The Hijri date
     // is today's, the user's correction applied.
-    void BilgileriGoster(const QString &ulke, const QString &sehir, double enlem, double boylam,
-                         int yontem, bool hanefi, double gmt, bool yazSaati, bool ozelYontem,
+    // The settings in force; whether daylight saving holds today, and today's Hijri date.
+    void BilgileriGoster(const AyarDegerleri &ayar, bool yazSaati,
                          const QString &hicriTarih = QString());
 
 private:

@@ -117,8 +117,7 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     if (dilNo >= 0 && dilNo <= 3)
         ui->DilComboBox->setCurrentIndex(dilNo);
 
-    ayarlar.Bagla(ayar);
-    ayarlar.Oku();
+    ayar = Ayarlar().Oku();
     CumleleriDoldur();
 
     ResimleriKoy();
@@ -194,7 +193,11 @@ secenekler &QRavla::seceneklerFormu()
         secenekFormu = std::make_unique<secenekler>();
         secenekFormu->UlkeListesiniOku();
         // A confirmed page shows in the labels at once, not at the next tick.
-        connect(secenekFormu.get(), &secenekler::ayarlarKaydedildi, this, &QRavla::ZamanAkimi);
+        connect(secenekFormu.get(), &secenekler::ayarlarKaydedildi, this,
+                [this](const AyarDegerleri &yeni) {
+                    ayar = yeni;
+                    ZamanAkimi();
+                });
     }
     return *secenekFormu;
 }
@@ -696,7 +699,5 @@ void QRavla::BilgiToolButtonTiklandi()
     bilgi &b = bilgiFormu();
     b.show();
     b.raise();
-    b.BilgileriGoster(ayar.ulkeAdi, ayar.sehirAdi, ayar.enlem, ayar.boylam, ayar.hesapYontemi,
-                      ayar.hanefiMezhep, ayar.gmt, yazSaatiEtkin, ayar.ozelHesapYontem,
-                      ui->Hicrilabel->text());
+    b.BilgileriGoster(ayar, yazSaatiEtkin, ui->Hicrilabel->text());
 }

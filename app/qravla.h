@@ -5,9 +5,9 @@
 #include "bilgi.h"
 #include "ezanpopup.h"
 #include "hicrimiladihesap.h"
-#include "timetable.h"
 #include "schedule.h"
 #include "secenekler.h"
+#include "timetable.h"
 #include "vakittakibi.h"
 
 #include <QDate>
@@ -128,7 +128,6 @@ private:
     std::unique_ptr<AniForm> aniForm;
     std::unique_ptr<EzanPopup> ezanPopup;
     std::unique_ptr<secenekler> secenekFormu;
-    Ayarlar ayarlar;
     std::unique_ptr<bilgi> bilgiPenceresi;
 
     QTimer *saatZamanlayici = nullptr;

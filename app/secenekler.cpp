@@ -180,11 +180,11 @@ QString secenekler::gmtMetni(double saat)
            QStringLiteral("%1:%2").arg(dakika / 60).arg(dakika % 60, 2, 10, QLatin1Char('0'));
 }
 
-void secenekler::AyarlariBagla(AyarDegerleri &degerler)
+void secenekler::AyarlariBagla(const AyarDegerleri &degerler)
 {
-    ayar = &degerler;
+    ayar = degerler;
     kayitli = degerler;
-    ayarlar.Bagla(degerler);
+    ayarVar = true;
     ayarlariGoster();
 }
 
@@ -192,20 +192,20 @@ void secenekler::AyarlariBagla(AyarDegerleri &degerler)
 // never changes another behind the user's back.
 void secenekler::ayarlariGoster()
 {
-    ui->OzelSehirlineEdit->setText(ayar->sehirAdi);
-    ui->OzelUlkelineEdit->setText(ayar->ulkeAdi);
-    ui->OzelEnlemlineEdit->setText(sayiYaz(ayar->enlem));
-    ui->OzelBoylamlineEdit->setText(sayiYaz(ayar->boylam));
-    gmtSec(ui->OzelGmtComboBox, ayar->gmt);
-    gmtSec(ui->GenelAyrCmb, ayar->gmt);
+    ui->OzelSehirlineEdit->setText(ayar.sehirAdi);
+    ui->OzelUlkelineEdit->setText(ayar.ulkeAdi);
+    ui->OzelEnlemlineEdit->setText(sayiYaz(ayar.enlem));
+    ui->OzelBoylamlineEdit->setText(sayiYaz(ayar.boylam));
+    gmtSec(ui->OzelGmtComboBox, ayar.gmt);
+    gmtSec(ui->GenelAyrCmb, ayar.gmt);
     tarihleriGoster(ozelTarih);
     tarihleriGoster(genelTarih);
-    ui->OzelGunIsikOtoRadioButton->setChecked(ayar->yazSaatiOtomatik);
-    ui->GenelAyarIsikOtoRadioButton->setChecked(ayar->yazSaatiOtomatik);
+    ui->OzelGunIsikOtoRadioButton->setChecked(ayar.yazSaatiOtomatik);
+    ui->GenelAyarIsikOtoRadioButton->setChecked(ayar.yazSaatiOtomatik);
 
-    QRadioButton *yontem = ayar->ozelHesapYontem ? ui->HesapOzelYontemRadioButton : nullptr;
+    QRadioButton *yontem = ayar.ozelHesapYontem ? ui->HesapOzelYontemRadioButton : nullptr;
     for (QRadioButton *r : yontemDugmeleri())
-        if (!yontem && r->property("kod").toInt() == ayar->hesapYontemi)
+        if (!yontem && r->property("kod").toInt() == ayar.hesapYontemi)
             yontem = r;
     if (yontem) {
         yontem->setChecked(true);
@@ -222,17 +222,17 @@ void secenekler::ayarlariGoster()
     const bool ozel = ui->HesapOzelYontemRadioButton->isChecked();
     ui->OzeFecirLineEdit->setEnabled(ozel);
     ui->OzeYatsiLineEdit->setEnabled(ozel);
-    ui->OzeFecirLineEdit->setText(QLocale::system().toString(ayar->sabahAci));
-    ui->OzeYatsiLineEdit->setText(QLocale::system().toString(ayar->yatsiAci));
-    (ayar->hanefiMezhep ? ui->ikindiHanefiRadioButton : ui->ikindi3MezhepRadioButton)
+    ui->OzeFecirLineEdit->setText(QLocale::system().toString(ayar.sabahAci));
+    ui->OzeYatsiLineEdit->setText(QLocale::system().toString(ayar.yatsiAci));
+    (ayar.hanefiMezhep ? ui->ikindiHanefiRadioButton : ui->ikindi3MezhepRadioButton)
         ->setChecked(true);
     for (int i = 0; i < 7; ++i)
-        dakikaKutulari()[i]->setValue(ayar->dakikalar[i]);
-    ui->YuksekEnlemComboBox->setCurrentIndex(ayar->yuksekEnlemKurali);
-    ui->HicriDuzeltmeSpinBox->setValue(ayar->hicriDuzeltme);
+        dakikaKutulari()[i]->setValue(ayar.dakikalar[i]);
+    ui->YuksekEnlemComboBox->setCurrentIndex(ayar.yuksekEnlemKurali);
+    ui->HicriDuzeltmeSpinBox->setValue(ayar.hicriDuzeltme);
     for (int i = 0; i < 6; ++i) // the lowest value of the box reads "off"
-        hatirlatmaKutulari()[i]->setValue(ayar->hatirlat[i] >= 5 ? ayar->hatirlat[i] : 4);
-    ui->HatirlatmaSesiCheckBox->setChecked(ayar->hatirlatmaSesi);
+        hatirlatmaKutulari()[i]->setValue(ayar.hatirlat[i] >= 5 ? ayar.hatirlat[i] : 4);
+    ui->HatirlatmaSesiCheckBox->setChecked(ayar.hatirlatmaSesi);
     ui->OtomatikBaslatCheckBox->setChecked(OtomatikBaslat::etkinMi());
 }
 
@@ -262,21 +262,21 @@ std::array<QSpinBox *, 7> secenekler::dakikaKutulari() const
 
 void secenekler::tarihleriGoster(const TarihKutulari &k)
 {
-    const bool elle = !ayar->yazSaatiOtomatik;
+    const bool elle = !ayar.yazSaatiOtomatik;
     k.elle->setChecked(elle);
     tarihKutulariEtkin(k, elle);
-    if (ayar->yazGunBasla >= 1 && ayar->yazGunBasla <= 31)
-        k.gunBasla->setCurrentIndex(ayar->yazGunBasla - 1);
-    if (ayar->yazAyBasla >= 1 && ayar->yazAyBasla <= 12)
-        k.ayBasla->setCurrentIndex(ayar->yazAyBasla - 1);
-    if (ayar->yazYilBasla > 0)
-        yilSec(k.yilBasla, ayar->yazYilBasla);
-    if (ayar->yazGunBitis >= 1 && ayar->yazGunBitis <= 31)
-        k.gunBitis->setCurrentIndex(ayar->yazGunBitis - 1);
-    if (ayar->yazAyBitis >= 1 && ayar->yazAyBitis <= 12)
-        k.ayBitis->setCurrentIndex(ayar->yazAyBitis - 1);
-    if (ayar->yazYilBitis > 0)
-        yilSec(k.yilBitis, ayar->yazYilBitis);
+    if (ayar.yazGunBasla >= 1 && ayar.yazGunBasla <= 31)
+        k.gunBasla->setCurrentIndex(ayar.yazGunBasla - 1);
+    if (ayar.yazAyBasla >= 1 && ayar.yazAyBasla <= 12)
+        k.ayBasla->setCurrentIndex(ayar.yazAyBasla - 1);
+    if (ayar.yazYilBasla > 0)
+        yilSec(k.yilBasla, ayar.yazYilBasla);
+    if (ayar.yazGunBitis >= 1 && ayar.yazGunBitis <= 31)
+        k.gunBitis->setCurrentIndex(ayar.yazGunBitis - 1);
+    if (ayar.yazAyBitis >= 1 && ayar.yazAyBitis <= 12)
+        k.ayBitis->setCurrentIndex(ayar.yazAyBitis - 1);
+    if (ayar.yazYilBitis > 0)
+        yilSec(k.yilBitis, ayar.yazYilBitis);
 }
 
 void secenekler::tarihKutulariEtkin(const TarihKutulari &k, bool etkin)
@@ -290,28 +290,28 @@ void secenekler::tarihKutulariEtkin(const TarihKutulari &k, bool etkin)
 void secenekler::tarihleriYaz(const TarihKutulari &k)
 {
     if (!k.elle->isChecked()) {
-        ayar->yazSaatiOtomatik = true;
+        ayar.yazSaatiOtomatik = true;
         return;
     }
-    ayar->yazSaatiOtomatik = false;
-    ayar->yazGunBasla = k.gunBasla->currentText().toInt();
-    ayar->yazAyBasla = k.ayBasla->currentIndex() + 1;
-    ayar->yazYilBasla = k.yilBasla->currentText().toInt();
-    ayar->yazGunBitis = k.gunBitis->currentText().toInt();
-    ayar->yazAyBitis = k.ayBitis->currentIndex() + 1;
-    ayar->yazYilBitis = k.yilBitis->currentText().toInt();
+    ayar.yazSaatiOtomatik = false;
+    ayar.yazGunBasla = k.gunBasla->currentText().toInt();
+    ayar.yazAyBasla = k.ayBasla->currentIndex() + 1;
+    ayar.yazYilBasla = k.yilBasla->currentText().toInt();
+    ayar.yazGunBitis = k.gunBitis->currentText().toInt();
+    ayar.yazAyBitis = k.ayBitis->currentIndex() + 1;
+    ayar.yazYilBitis = k.yilBitis->currentText().toInt();
 }
 
 void secenekler::kaydetVeKapat()
 {
-    if (!ayarlar.Kaydet()) {
+    if (!ayarlar.Kaydet(ayar)) {
         // The window goes on with what is stored; the page keeps the choice for another try.
-        *ayar = kayitli;
+        ayar = kayitli;
         QMessageBox::critical(this, tr("Hata"), ayarlar.hata(), QMessageBox::Ok);
         return;
     }
-    kayitli = *ayar;
-    emit ayarlarKaydedildi();
+    kayitli = ayar;
+    emit ayarlarKaydedildi(ayar);
     close();
 }
 
@@ -403,14 +403,14 @@ void secenekler::KoordinatlariAyikla()
 
 void secenekler::UygulaBtnTiklandi()
 {
-    if (sehirSecildi && ayar) {
-        ayar->enlem = listeEnlem;
-        ayar->boylam = listeBoylam;
-        ayar->gmt = listeGmt;
-        ayar->ulkeAdi = secilenUlke;
-        ayar->sehirAdi = secilenSehir;
-        ayar->yazSaatiOtomatik = true;
-        ayar->saatDilimi = listeSaatDilimi;
+    if (sehirSecildi && ayarVar) {
+        ayar.enlem = listeEnlem;
+        ayar.boylam = listeBoylam;
+        ayar.gmt = listeGmt;
+        ayar.ulkeAdi = secilenUlke;
+        ayar.sehirAdi = secilenSehir;
+        ayar.yazSaatiOtomatik = true;
+        ayar.saatDilimi = listeSaatDilimi;
         kaydetVeKapat();
         return;
     }
@@ -419,7 +419,7 @@ void secenekler::UygulaBtnTiklandi()
 
 void secenekler::OzelSehirTamamBtnTiklandi()
 {
-    if (!ayar)
+    if (!ayarVar)
         return;
     for (const QLineEdit *kutu : {ui->OzelSehirlineEdit, ui->OzelUlkelineEdit,
                                   ui->OzelEnlemlineEdit, ui->OzelBoylamlineEdit}) {
@@ -438,12 +438,12 @@ void secenekler::OzelSehirTamamBtnTiklandi()
         uyar(tr("Boylam -180 ile 180 arasında olmalı: %1").arg(ui->OzelBoylamlineEdit->text()));
         return;
     }
-    ayar->enlem = *enlem;
-    ayar->boylam = *boylam;
-    ayar->gmt = ui->OzelGmtComboBox->currentData().toDouble();
-    ayar->ulkeAdi = ui->OzelUlkelineEdit->text();
-    ayar->sehirAdi = ui->OzelSehirlineEdit->text();
-    ayar->saatDilimi.clear(); // zone and daylight saving are the user's here
+    ayar.enlem = *enlem;
+    ayar.boylam = *boylam;
+    ayar.gmt = ui->OzelGmtComboBox->currentData().toDouble();
+    ayar.ulkeAdi = ui->OzelUlkelineEdit->text();
+    ayar.sehirAdi = ui->OzelSehirlineEdit->text();
+    ayar.saatDilimi.clear(); // zone and daylight saving are the user's here
     tarihleriYaz(ozelTarih);
     kaydetVeKapat();
 }
@@ -504,7 +504,7 @@ void secenekler::GenelAyarIsikOtoRadioButtonSlotDegisim()
 
 void secenekler::YontemTamamBtnTiklandi()
 {
-    if (!ayar)
+    if (!ayarVar)
         return;
     // Everything is checked before anything changes: a refused page leaves the method in force.
     if (ui->HesapOzelYontemRadioButton->isChecked()) {
@@ -522,22 +522,22 @@ void secenekler::YontemTamamBtnTiklandi()
                 return;
             }
         }
-        ayar->ozelHesapYontem = true;
-        ayar->sabahAci = *sabahAci;
-        ayar->yatsiAci = *yatsiAci;
+        ayar.ozelHesapYontem = true;
+        ayar.sabahAci = *sabahAci;
+        ayar.yatsiAci = *yatsiAci;
     } else {
-        ayar->ozelHesapYontem = false;
+        ayar.ozelHesapYontem = false;
         for (QRadioButton *r : yontemDugmeleri())
             if (r->isChecked())
-                ayar->hesapYontemi = r->property("kod").toInt();
+                ayar.hesapYontemi = r->property("kod").toInt();
     }
     for (int i = 0; i < 7; ++i)
-        ayar->dakikalar[i] = dakikaKutulari()[i]->value();
-    ayar->yuksekEnlemKurali = ui->YuksekEnlemComboBox->currentIndex();
+        ayar.dakikalar[i] = dakikaKutulari()[i]->value();
+    ayar.yuksekEnlemKurali = ui->YuksekEnlemComboBox->currentIndex();
     if (ui->ikindi3MezhepRadioButton->isChecked())
-        ayar->hanefiMezhep = false;
+        ayar.hanefiMezhep = false;
     else if (ui->ikindiHanefiRadioButton->isChecked())
-        ayar->hanefiMezhep = true;
+        ayar.hanefiMezhep = true;
     kaydetVeKapat();
 }
 
@@ -555,27 +555,27 @@ void secenekler::OzelYontemTUMRadioButtonlarTiklandi()
 
 void secenekler::GenelAyarTamamBtnTiklandi()
 {
-    if (!ayar)
+    if (!ayarVar)
         return;
     // The zone's own rules give way only to a time zone or daylight saving set here by hand;
     // confirming this page for a reminder keeps them.
-    const AyarDegerleri once = *ayar;
-    ayar->gmt = ui->GenelAyrCmb->currentData().toDouble();
+    const AyarDegerleri once = ayar;
+    ayar.gmt = ui->GenelAyrCmb->currentData().toDouble();
     tarihleriYaz(genelTarih);
     const bool elle =
-        ayar->gmt != once.gmt || ayar->yazSaatiOtomatik != once.yazSaatiOtomatik ||
-        (!ayar->yazSaatiOtomatik &&
-         (ayar->yazGunBasla != once.yazGunBasla || ayar->yazAyBasla != once.yazAyBasla ||
-          ayar->yazYilBasla != once.yazYilBasla || ayar->yazGunBitis != once.yazGunBitis ||
-          ayar->yazAyBitis != once.yazAyBitis || ayar->yazYilBitis != once.yazYilBitis));
+        ayar.gmt != once.gmt || ayar.yazSaatiOtomatik != once.yazSaatiOtomatik ||
+        (!ayar.yazSaatiOtomatik &&
+         (ayar.yazGunBasla != once.yazGunBasla || ayar.yazAyBasla != once.yazAyBasla ||
+          ayar.yazYilBasla != once.yazYilBasla || ayar.yazGunBitis != once.yazGunBitis ||
+          ayar.yazAyBitis != once.yazAyBitis || ayar.yazYilBitis != once.yazYilBitis));
     if (elle)
-        ayar->saatDilimi.clear();
-    ayar->hicriDuzeltme = ui->HicriDuzeltmeSpinBox->value();
+        ayar.saatDilimi.clear();
+    ayar.hicriDuzeltme = ui->HicriDuzeltmeSpinBox->value();
     for (int i = 0; i < 6; ++i) {
         const int dakika = hatirlatmaKutulari()[i]->value();
-        ayar->hatirlat[i] = dakika >= 5 ? dakika : 0;
+        ayar.hatirlat[i] = dakika >= 5 ? dakika : 0;
     }
-    ayar->hatirlatmaSesi = ui->HatirlatmaSesiCheckBox->isChecked();
+    ayar.hatirlatmaSesi = ui->HatirlatmaSesiCheckBox->isChecked();
     if (ui->OtomatikBaslatCheckBox->isChecked() != OtomatikBaslat::etkinMi() &&
         !OtomatikBaslat::ayarla(ui->OtomatikBaslatCheckBox->isChecked()))
         uyar(tr("Oturum açılınca başlatma ayarlanamadı"));

@@ -18,8 +18,8 @@ class seceneklerClass;
 }
 
 // The options dialog: a place from the city list or typed in, the calculation method and the
-// Asr rule, the time zone and daylight saving. Each page's "Tamam" writes the main window's
-// settings, saves them all and hides the dialog.
+// Asr rule, the time zone and daylight saving. Each page's "Tamam" saves the settings with
+// that page's choices, hands them to the window and hides the dialog.
 class secenekler : public QWidget
 {
     Q_OBJECT
@@ -28,8 +28,8 @@ public:
     explicit secenekler(QWidget *parent = nullptr);
     ~secenekler() override;
 
-    // Binds the dialog to the settings in force and shows them on pages 2 to 4.
-    void AyarlariBagla(AyarDegerleri &degerler);
+    // Takes a copy of the settings in force and shows them on pages 2 to 4.
+    void AyarlariBagla(const AyarDegerleri &degerler);
 
     void UlkeListesiniOku();
     void SehirListesiniOku(const QString &ulke);
@@ -40,8 +40,8 @@ public:
     static QString gmtMetni(double saat);
 
 signals:
-    // A page was confirmed: the settings changed and were saved.
-    void ayarlarKaydedildi();
+    // A page was confirmed: these are the settings now, and they were saved.
+    void ayarlarKaydedildi(const AyarDegerleri &degerler);
 
 private slots:
     void UlkelistWidgetTiklandi();
@@ -79,8 +79,9 @@ private:
     std::array<QSpinBox *, 6> hatirlatmaKutulari() const;
 
     std::unique_ptr<Ui::seceneklerClass> ui;
-    AyarDegerleri *ayar = nullptr;
-    AyarDegerleri kayitli; // what the store holds: the window's settings when a save fails
+    AyarDegerleri ayar;    // the pages' settings, given to the window once saved
+    AyarDegerleri kayitli; // what the store holds: the pages go back to it when a save fails
+    bool ayarVar = false;
     Ayarlar ayarlar;
     TarihKutulari ozelTarih{}, genelTarih{};
 

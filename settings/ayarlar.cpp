@@ -103,123 +103,78 @@ bool okuBool(const Okuyucu &s, const char *key, bool varsayilan)
 
 } // namespace
 
-void Ayarlar::Bagla(double &enlem, double &boylam, double &gmt, QString &ulkeAdi, QString &sehirAdi,
-                    int &yazGunBasla, int &yazAyBasla, int &yazYilBasla, int &yazGunBitis,
-                    int &yazAyBitis, int &yazYilBitis, bool &yazSaatiOtomatik, int &hesapYontemi,
-                    int &ikindiYontemi, double &sabahAci, double &yatsiAci, bool &hanefiMezhep,
-                    bool &ozelHesapYontem)
+AyarDegerleri Ayarlar::Oku() const
 {
-    enlem_ = &enlem;
-    boylam_ = &boylam;
-    gmt_ = &gmt;
-    ulkeAdi_ = &ulkeAdi;
-    sehirAdi_ = &sehirAdi;
-    yazGunBasla_ = &yazGunBasla;
-    yazAyBasla_ = &yazAyBasla;
-    yazYilBasla_ = &yazYilBasla;
-    yazGunBitis_ = &yazGunBitis;
-    yazAyBitis_ = &yazAyBitis;
-    yazYilBitis_ = &yazYilBitis;
-    yazSaatiOtomatik_ = &yazSaatiOtomatik;
-    hesapYontemi_ = &hesapYontemi;
-    ikindiYontemi_ = &ikindiYontemi;
-    sabahAci_ = &sabahAci;
-    yatsiAci_ = &yatsiAci;
-    hanefiMezhep_ = &hanefiMezhep;
-    ozelHesapYontem_ = &ozelHesapYontem;
-    eklenenler_ = nullptr;
-}
-
-void Ayarlar::Bagla(AyarDegerleri &d)
-{
-    Bagla(d.enlem, d.boylam, d.gmt, d.ulkeAdi, d.sehirAdi, d.yazGunBasla, d.yazAyBasla,
-          d.yazYilBasla, d.yazGunBitis, d.yazAyBitis, d.yazYilBitis, d.yazSaatiOtomatik,
-          d.hesapYontemi, d.ikindiYontemi, d.sabahAci, d.yatsiAci, d.hanefiMezhep,
-          d.ozelHesapYontem);
-    eklenenler_ = &d;
-}
-
-void Ayarlar::Oku()
-{
-    if (!bagli())
-        return;
     const std::unique_ptr<QSettings> depo = Depo::ac(QLatin1String(kUygulama));
     const Okuyucu s(depo.get());
-    *enlem_ = okuDouble(s, "Enlem", 49.08, -90, 90);
-    *boylam_ = okuDouble(s, "Boylam", 9.14, -180, 180);
-    *gmt_ = okuDouble(s, "GMT", 1, -15, 15); // whole hours in stores of older versions
-    *ulkeAdi_ = s.value(QStringLiteral("UlkeAdi")).toString();
-    *sehirAdi_ = s.value(QStringLiteral("SehirAdi")).toString();
-    *yazSaatiOtomatik_ = okuBool(s, "YazSaatiOtomotikHesap", true);
-    *yazGunBasla_ = okuInt(s, "YazGunBaslaTarih", 0);
-    *yazAyBasla_ = okuInt(s, "YazAyBaslaTarih", 0);
-    *yazYilBasla_ = okuInt(s, "YazYilBaslaTarih", 0);
-    *yazGunBitis_ = okuInt(s, "YazGunBitisTarih", 0);
-    *yazAyBitis_ = okuInt(s, "YazAyBitisTarih", 0);
-    *yazYilBitis_ = okuInt(s, "YazYilBitisTarih", 0);
-    *hesapYontemi_ = okuInt(s, "HesapYontemi", 5, 0, ravla::kMethodCount);
-    *ikindiYontemi_ = okuInt(s, "ikindiYontemi", 0);
-    *hanefiMezhep_ = okuBool(s, "HanefiMezhep", false);
-    *ozelHesapYontem_ = okuBool(s, "OzelHesapYontem", false);
-    *sabahAci_ = okuDouble(s, "SabahAci", 0.0, 0, 90);
-    *yatsiAci_ = okuDouble(s, "YatsiAci", 0.0, 0, 90);
-    if (eklenenler_) {
-        eklenenler_->saatDilimi = s.value(QStringLiteral("SaatDilimi")).toString();
-        for (int i = 0; i < 7; ++i)
-            eklenenler_->dakikalar[i] =
-                AyarDonusumu::secenek(s.value(QLatin1String(kDakikaAnahtarlari[i])), 0,
-                                      -ravla::kMaxOffsetMinutes, ravla::kMaxOffsetMinutes);
-        eklenenler_->yuksekEnlemKurali =
-            AyarDonusumu::secenek(s.value(QStringLiteral("YuksekEnlemKurali")), 0, 0, 3);
-        eklenenler_->hicriDuzeltme =
-            AyarDonusumu::secenek(s.value(QStringLiteral("HicriDuzeltme")), 0,
-                                  -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
-        for (int i = 0; i < 6; ++i) // anything but 5..60 minutes is off
-            eklenenler_->hatirlat[i] =
-                AyarDonusumu::secenek(s.value(QLatin1String(kHatirlatmaAnahtarlari[i])), 0, 5, 60);
-        eklenenler_->hatirlatmaSesi =
-            AyarDonusumu::evetHayir(s.value(QStringLiteral("HatirlatmaSesi")), false);
-    }
+    AyarDegerleri d;
+    d.enlem = okuDouble(s, "Enlem", 49.08, -90, 90);
+    d.boylam = okuDouble(s, "Boylam", 9.14, -180, 180);
+    d.gmt = okuDouble(s, "GMT", 1, -15, 15); // whole hours in stores of older versions
+    d.ulkeAdi = s.value(QStringLiteral("UlkeAdi")).toString();
+    d.sehirAdi = s.value(QStringLiteral("SehirAdi")).toString();
+    d.yazSaatiOtomatik = okuBool(s, "YazSaatiOtomotikHesap", true);
+    d.yazGunBasla = okuInt(s, "YazGunBaslaTarih", 0);
+    d.yazAyBasla = okuInt(s, "YazAyBaslaTarih", 0);
+    d.yazYilBasla = okuInt(s, "YazYilBaslaTarih", 0);
+    d.yazGunBitis = okuInt(s, "YazGunBitisTarih", 0);
+    d.yazAyBitis = okuInt(s, "YazAyBitisTarih", 0);
+    d.yazYilBitis = okuInt(s, "YazYilBitisTarih", 0);
+    d.hesapYontemi = okuInt(s, "HesapYontemi", 5, 0, ravla::kMethodCount);
+    d.ikindiYontemi = okuInt(s, "ikindiYontemi", 0);
+    d.hanefiMezhep = okuBool(s, "HanefiMezhep", false);
+    d.ozelHesapYontem = okuBool(s, "OzelHesapYontem", false);
+    d.sabahAci = okuDouble(s, "SabahAci", 0.0, 0, 90);
+    d.yatsiAci = okuDouble(s, "YatsiAci", 0.0, 0, 90);
+    d.saatDilimi = s.value(QStringLiteral("SaatDilimi")).toString();
+    for (int i = 0; i < 7; ++i)
+        d.dakikalar[i] = AyarDonusumu::secenek(s.value(QLatin1String(kDakikaAnahtarlari[i])), 0,
+                                               -ravla::kMaxOffsetMinutes, ravla::kMaxOffsetMinutes);
+    d.yuksekEnlemKurali =
+        AyarDonusumu::secenek(s.value(QStringLiteral("YuksekEnlemKurali")), 0, 0, 3);
+    d.hicriDuzeltme = AyarDonusumu::secenek(s.value(QStringLiteral("HicriDuzeltme")), 0,
+                                            -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
+    for (int i = 0; i < 6; ++i) // anything but 5..60 minutes is off
+        d.hatirlat[i] =
+            AyarDonusumu::secenek(s.value(QLatin1String(kHatirlatmaAnahtarlari[i])), 0, 5, 60);
+    d.hatirlatmaSesi = AyarDonusumu::evetHayir(s.value(QStringLiteral("HatirlatmaSesi")), false);
+    return d;
 }
 
-bool Ayarlar::Kaydet()
+bool Ayarlar::Kaydet(const AyarDegerleri &d)
 {
     hata_.clear();
-    if (!bagli())
-        return true;
     const std::unique_ptr<QSettings> depo = Depo::ac(QLatin1String(kUygulama));
     if (!depo) {
         hata_ = Depo::yazilamamaNedeni(Depo::dosyasi(QLatin1String(kUygulama)));
         return false;
     }
     QSettings &s = *depo;
-    s.setValue(QStringLiteral("Enlem"), *enlem_);
-    s.setValue(QStringLiteral("Boylam"), *boylam_);
-    s.setValue(QStringLiteral("GMT"), *gmt_);
-    s.setValue(QStringLiteral("UlkeAdi"), *ulkeAdi_);
-    s.setValue(QStringLiteral("SehirAdi"), *sehirAdi_);
-    s.setValue(QStringLiteral("YazSaatiOtomotikHesap"), *yazSaatiOtomatik_);
-    s.setValue(QStringLiteral("YazGunBaslaTarih"), *yazGunBasla_);
-    s.setValue(QStringLiteral("YazAyBaslaTarih"), *yazAyBasla_);
-    s.setValue(QStringLiteral("YazYilBaslaTarih"), *yazYilBasla_);
-    s.setValue(QStringLiteral("YazGunBitisTarih"), *yazGunBitis_);
-    s.setValue(QStringLiteral("YazAyBitisTarih"), *yazAyBitis_);
-    s.setValue(QStringLiteral("YazYilBitisTarih"), *yazYilBitis_);
-    s.setValue(QStringLiteral("HesapYontemi"), *hesapYontemi_);
-    s.setValue(QStringLiteral("ikindiYontemi"), *ikindiYontemi_);
-    s.setValue(QStringLiteral("HanefiMezhep"), *hanefiMezhep_);
-    s.setValue(QStringLiteral("OzelHesapYontem"), *ozelHesapYontem_);
-    s.setValue(QStringLiteral("SabahAci"), *sabahAci_);
-    s.setValue(QStringLiteral("YatsiAci"), *yatsiAci_);
-    if (eklenenler_) {
-        s.setValue(QStringLiteral("SaatDilimi"), eklenenler_->saatDilimi);
-        for (int i = 0; i < 7; ++i)
-            s.setValue(QLatin1String(kDakikaAnahtarlari[i]), eklenenler_->dakikalar[i]);
-        s.setValue(QStringLiteral("YuksekEnlemKurali"), eklenenler_->yuksekEnlemKurali);
-        s.setValue(QStringLiteral("HicriDuzeltme"), eklenenler_->hicriDuzeltme);
-        for (int i = 0; i < 6; ++i)
-            s.setValue(QLatin1String(kHatirlatmaAnahtarlari[i]), eklenenler_->hatirlat[i]);
-        s.setValue(QStringLiteral("HatirlatmaSesi"), eklenenler_->hatirlatmaSesi);
-    }
+    s.setValue(QStringLiteral("Enlem"), d.enlem);
+    s.setValue(QStringLiteral("Boylam"), d.boylam);
+    s.setValue(QStringLiteral("GMT"), d.gmt);
+    s.setValue(QStringLiteral("UlkeAdi"), d.ulkeAdi);
+    s.setValue(QStringLiteral("SehirAdi"), d.sehirAdi);
+    s.setValue(QStringLiteral("YazSaatiOtomotikHesap"), d.yazSaatiOtomatik);
+    s.setValue(QStringLiteral("YazGunBaslaTarih"), d.yazGunBasla);
+    s.setValue(QStringLiteral("YazAyBaslaTarih"), d.yazAyBasla);
+    s.setValue(QStringLiteral("YazYilBaslaTarih"), d.yazYilBasla);
+    s.setValue(QStringLiteral("YazGunBitisTarih"), d.yazGunBitis);
+    s.setValue(QStringLiteral("YazAyBitisTarih"), d.yazAyBitis);
+    s.setValue(QStringLiteral("YazYilBitisTarih"), d.yazYilBitis);
+    s.setValue(QStringLiteral("HesapYontemi"), d.hesapYontemi);
+    s.setValue(QStringLiteral("ikindiYontemi"), d.ikindiYontemi);
+    s.setValue(QStringLiteral("HanefiMezhep"), d.hanefiMezhep);
+    s.setValue(QStringLiteral("OzelHesapYontem"), d.ozelHesapYontem);
+    s.setValue(QStringLiteral("SabahAci"), d.sabahAci);
+    s.setValue(QStringLiteral("YatsiAci"), d.yatsiAci);
+    s.setValue(QStringLiteral("SaatDilimi"), d.saatDilimi);
+    for (int i = 0; i < 7; ++i)
+        s.setValue(QLatin1String(kDakikaAnahtarlari[i]), d.dakikalar[i]);
+    s.setValue(QStringLiteral("YuksekEnlemKurali"), d.yuksekEnlemKurali);
+    s.setValue(QStringLiteral("HicriDuzeltme"), d.hicriDuzeltme);
+    for (int i = 0; i < 6; ++i)
+        s.setValue(QLatin1String(kHatirlatmaAnahtarlari[i]), d.hatirlat[i]);
+    s.setValue(QStringLiteral("HatirlatmaSesi"), d.hatirlatmaSesi);
     return Depo::kaydet(s, &hata_);
 }

@@ -54,51 +54,20 @@ bool evetHayir(const QVariant &deger, bool varsayilan);
 int secenek(const QVariant &deger, int varsayilan, int alt, int ust);
 } // namespace AyarDonusumu
 
-// Copies eighteen variables that belong to someone else between them and the
-// per-user settings store ("Zorva Yazilim", "Ravla Ayarlar").
+// The place and calculation settings in the per-user settings store ("Zorva Yazilim",
+// "Ravla Ayarlar"), read and written as one value.
 class Ayarlar
 {
 public:
-    Ayarlar() = default;
-    virtual ~Ayarlar() = default;
-
-    void Bagla(double &enlem, double &boylam, double &gmt, QString &ulkeAdi, QString &sehirAdi,
-               int &yazGunBasla, int &yazAyBasla, int &yazYilBasla, int &yazGunBitis,
-               int &yazAyBitis, int &yazYilBitis, bool &yazSaatiOtomatik, int &hesapYontemi,
-               int &ikindiYontemi, double &sabahAci, double &yatsiAci, bool &hanefiMezhep,
-               bool &ozelHesapYontem);
-    void Bagla(AyarDegerleri &degerler); // the eighteen and the keys added since
-
-    bool bagli() const { return enlem_ != nullptr; }
-    // Loads every key into the bound variables. An absent key, a number that is not finite or
-    // lies outside the key's range, and a yes/no key holding anything but true/false/1/0 give
-    // the key's default; text that is no number at all reads as zero.
-    void Oku();
-    // Writes every bound variable. False when the store did not take them; `hata()` then says
-    // why, in the interface language, and what was stored before is still there.
-    bool Kaydet();
+    // Every key. An absent key, a number that is not finite or lies outside the key's range,
+    // and a yes/no key holding anything but true/false/1/0 give the key's default; text that
+    // is no number at all reads as zero. Reading never writes.
+    AyarDegerleri Oku() const;
+    // Writes every key. False when the store did not take them; `hata()` then says why, in
+    // the interface language, and what was stored before is still there.
+    bool Kaydet(const AyarDegerleri &degerler);
     const QString &hata() const { return hata_; }
 
 private:
-    double *enlem_ = nullptr;
-    double *boylam_ = nullptr;
-    double *gmt_ = nullptr;
-    QString *ulkeAdi_ = nullptr;
-    QString *sehirAdi_ = nullptr;
-    bool *yazSaatiOtomatik_ = nullptr;
-    int *yazGunBasla_ = nullptr;
-    int *yazAyBasla_ = nullptr;
-    int *yazYilBasla_ = nullptr;
-    int *yazGunBitis_ = nullptr;
-    int *yazAyBitis_ = nullptr;
-    int *yazYilBitis_ = nullptr;
-    int *hesapYontemi_ = nullptr;
-    int *ikindiYontemi_ = nullptr;
-    bool *hanefiMezhep_ = nullptr;
-    bool *ozelHesapYontem_ = nullptr;
-    double *sabahAci_ = nullptr;
-    double *yatsiAci_ = nullptr;
     QString hata_;
-    AyarDegerleri *eklenenler_ = nullptr; // the keys added since the eighteen: bound through
-                                          // AyarDegerleri only
 };

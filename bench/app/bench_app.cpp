@@ -24,8 +24,7 @@ void yerKaydet(double enlem, double boylam, double gmt)
     d.boylam = boylam;
     d.gmt = gmt;
     Ayarlar a;
-    a.Bagla(d);
-    a.Kaydet();
+    a.Kaydet(d);
 }
 
 // Nothing changed since the last second: the system clock, the same day, the same settings.

@@ -34,6 +34,9 @@ class TestDiyaloglar : public QObject
         ayar = a;
         d->show();
         d->AyarlariBagla(ayar);
+        // The window's side: it takes what the dialog hands over.
+        connect(d.get(), &secenekler::ayarlarKaydedildi, this,
+                [this](const AyarDegerleri &yeni) { ayar = yeni; });
         bul<QTabWidget>("tabWidget")->setCurrentIndex(sayfa);
         QVERIFY(QTest::qWaitForWindowExposed(d.get()));
     }
@@ -234,15 +237,17 @@ private slots:
     void kaydedilemeyenDepo()
     {
         const QString klasor = QFileInfo(depo().fileName()).absolutePath();
-        QVERIFY(QDir(klasor).removeRecursively() && QDir().mkpath(QFileInfo(klasor).absolutePath()));
+        QVERIFY(QDir(klasor).removeRecursively() &&
+                QDir().mkpath(QFileInfo(klasor).absolutePath()));
         QFile engel(klasor);
         QVERIFY(engel.open(QIODevice::WriteOnly) && engel.write("bir dosya") == 9);
         engel.close();
-        const QString neden = "Hata: Ayarlar kaydedilemedi (" + depo().fileName() + "): " +
-                              QDir::toNativeSeparators(klasor) + " bir klasör değil";
-        for (const auto &[sayfa, dugme] :
-             {std::pair{0, "TamamButton"}, {1, "OzelSehirTamamBtn"}, {2, "YontemTamamBtn"},
-              {3, "GenelAyarTamamBtn"}}) {
+        const QString neden = "Hata: Ayarlar kaydedilemedi (" + depo().fileName() +
+                              "): " + QDir::toNativeSeparators(klasor) + " bir klasör değil";
+        for (const auto &[sayfa, dugme] : {std::pair{0, "TamamButton"},
+                                           {1, "OzelSehirTamamBtn"},
+                                           {2, "YontemTamamBtn"},
+                                           {3, "GenelAyarTamamBtn"}}) {
             ac(istanbul(), sayfa);
             if (sayfa == 0) {
                 satirTikla("UlkelistWidget", "Almanya");

@@ -61,8 +61,7 @@ class TestPencere : public QObject
     static void kaydet(AyarDegerleri a, const QVariant &dilNo = "0")
     {
         Ayarlar s;
-        s.Bagla(a);
-        s.Kaydet();
+        s.Kaydet(a);
         dilDeposu().setValue("Dil No", dilNo);
     }
     static QStringList vakitEtiketleri(const QRavla &w)

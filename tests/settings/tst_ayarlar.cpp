@@ -40,11 +40,7 @@ static AyarDegerleri oku(const char *satirlar = nullptr)
 {
     if (satirlar)
         dosyaYaz(depoDosyasi(), "[General]\n" + QByteArray(satirlar) + "\n");
-    AyarDegerleri d;
-    Ayarlar a;
-    a.Bagla(d);
-    a.Oku();
-    return d;
+    return Ayarlar().Oku();
 }
 
 class TestAyarlar : public QObject
@@ -93,8 +89,7 @@ private slots:
         AyarDegerleri d{21.4225, 39.8262, 5.5, "السعودية", "Mekke, Hicaz", false, 29, 3, 2026, 25, 10, 2026,
                         6, 4, true, true, 18.5, 17.0, "Asia/Riyadh", {-3, 0, 0, 0, 0, 0, 3}, 2, -1, {15, 0, 0, 0, 0, 60}, true};
         Ayarlar a;
-        a.Bagla(d);
-        QVERIFY(a.Kaydet() && a.hata().isEmpty());
+        QVERIFY(a.Kaydet(d) && a.hata().isEmpty());
         QCOMPARE(oku(), d);
         QCOMPARE(QSettings(kOrganizasyon, "Ravla Ayarlar").fileName(), depoDosyasi());
         d = {41.0082, 28.9784, 3, "Türkiye", "İstanbul", false, 29, 3, 2026, 25, 10, 2026, 7, 1, true, false,
@@ -173,8 +168,7 @@ private slots:
         AyarDegerleri d;
         d.hesapYontemi = 8;
         Ayarlar a;
-        a.Bagla(d);
-        QVERIFY(!a.Kaydet());
+        QVERIFY(!a.Kaydet(d));
         QVERIFY2(a.hata().contains(neden) && a.hata().contains(QFileInfo(dosya).fileName()),
                  qPrintable(a.hata()));
         QFile(dosya).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
