@@ -74,8 +74,8 @@ template <typename T> T &ilkKullanimda(std::unique_ptr<T> &p)
 void QRavla::ResimleriKoy()
 {
     ui->TabanZorvaLabel->setPixmap(resim("zorvalik"));
-    ui->label_2->setPixmap(resim("sol"));
-    ui->label->setPixmap(resim("tepe"));
+    ui->SolResimLabel->setPixmap(resim("sol"));
+    ui->TepeResimLabel->setPixmap(resim("tepe"));
     camiResmi = resim("cami");
     camikResmi = resim("camik");
     ui->camilabel->setPixmap(camiResmi);

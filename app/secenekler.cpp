@@ -6,6 +6,8 @@
 #include "sehirveritabani.h"
 #include "ui_secenekler.h"
 
+#include "saatdilimi.h"
+
 #include <QLocale>
 #include <QMessageBox>
 #include <QTabBar>
@@ -26,7 +28,7 @@ constexpr int kIlkYil = 2004;
 void gmtListesiDoldur(QComboBox *kutu)
 {
     for (const double saat : kSaatDilimleri)
-        kutu->addItem(secenekler::gmtMetni(saat), saat);
+        kutu->addItem(SaatDilimi::ofsetMetni(saat), saat);
     kutu->setCurrentIndex(kutu->findData(0.0));
 }
 
@@ -37,7 +39,7 @@ void gmtSec(QComboBox *kutu, double saat)
     while (i < kutu->count() && kutu->itemData(i).toDouble() < saat - 1e-9)
         ++i;
     if (i == kutu->count() || std::fabs(kutu->itemData(i).toDouble() - saat) > 1e-9)
-        kutu->insertItem(i, secenekler::gmtMetni(saat), saat);
+        kutu->insertItem(i, SaatDilimi::ofsetMetni(saat), saat);
     kutu->setCurrentIndex(i);
 }
 
@@ -121,14 +123,10 @@ secenekler::secenekler(QWidget *parent)
             &secenekler::OzelEnlemlineEditSayiGirisKontrol);
     connect(ui->OzelBoylamlineEdit, &QLineEdit::textChanged, this,
             &secenekler::OzelBoylamlineEditSayiGirisKontrol);
-    connect(ui->OzelGunIsikRadioButton, &QRadioButton::clicked, this,
-            &secenekler::OzelGunIsikRadioButtonSlotDegisim);
-    connect(ui->OzelGunIsikOtoRadioButton, &QRadioButton::clicked, this,
-            &secenekler::OzelGunIsikOtoRadioButtonSlotDegisim);
-    connect(ui->GenelAyarIsikRadioButton, &QRadioButton::clicked, this,
-            &secenekler::GenelAyarIsikRadioButtonSlotDegisim);
-    connect(ui->GenelAyarIsikOtoRadioButton, &QRadioButton::clicked, this,
-            &secenekler::GenelAyarIsikOtoRadioButtonSlotDegisim);
+    // "Elle" opens the date boxes of its page, "Otomotik" closes them.
+    for (QRadioButton *r : {ui->OzelGunIsikRadioButton, ui->OzelGunIsikOtoRadioButton,
+                            ui->GenelAyarIsikRadioButton, ui->GenelAyarIsikOtoRadioButton})
+        connect(r, &QRadioButton::clicked, this, &secenekler::GunIsigiSecimiDegisti);
     connect(ui->YontemTamamBtn, &QPushButton::clicked, this, &secenekler::YontemTamamBtnTiklandi);
     for (QRadioButton *r : ui->YontemGroupBox->findChildren<QRadioButton *>())
         connect(r, &QRadioButton::clicked, this, &secenekler::OzelYontemTUMRadioButtonlarTiklandi);
@@ -166,18 +164,6 @@ void secenekler::listeleriDoldur()
     }
     gmtListesiDoldur(ui->OzelGmtComboBox);
     gmtListesiDoldur(ui->GenelAyrCmb);
-}
-
-QString secenekler::gmtMetni(double saat)
-{
-    const int dakika = static_cast<int>(std::lround(std::fabs(saat) * 60));
-    const QString isaret = saat > 0   ? QStringLiteral("+")
-                           : saat < 0 ? QStringLiteral("-")
-                                      : QString();
-    if (dakika % 60 == 0)
-        return isaret + QString::number(dakika / 60);
-    return isaret +
-           QStringLiteral("%1:%2").arg(dakika / 60).arg(dakika % 60, 2, 10, QLatin1Char('0'));
 }
 
 void secenekler::AyarlariBagla(const AyarDegerleri &degerler)
@@ -478,28 +464,12 @@ void secenekler::OzelBoylamlineEditSayiGirisKontrol(const QString &metin)
     sayiGirisKontrol(ui->OzelBoylamlineEdit, metin);
 }
 
-void secenekler::OzelGunIsikRadioButtonSlotDegisim()
+void secenekler::GunIsigiSecimiDegisti()
 {
-    if (ui->OzelGunIsikRadioButton->isChecked())
-        tarihKutulariEtkin(ozelTarih, true);
-}
-
-void secenekler::OzelGunIsikOtoRadioButtonSlotDegisim()
-{
-    if (ui->OzelGunIsikOtoRadioButton->isChecked())
-        tarihKutulariEtkin(ozelTarih, false);
-}
-
-void secenekler::GenelAyarIsikRadioButtonSlotDegisim()
-{
-    if (ui->GenelAyarIsikRadioButton->isChecked())
-        tarihKutulariEtkin(genelTarih, true);
-}
-
-void secenekler::GenelAyarIsikOtoRadioButtonSlotDegisim()
-{
-    if (ui->GenelAyarIsikOtoRadioButton->isChecked())
-        tarihKutulariEtkin(genelTarih, false);
+    const bool ozel =
+        sender() == ui->OzelGunIsikRadioButton || sender() == ui->OzelGunIsikOtoRadioButton;
+    const TarihKutulari &k = ozel ? ozelTarih : genelTarih;
+    tarihKutulariEtkin(k, k.elle->isChecked());
 }
 
 void secenekler::YontemTamamBtnTiklandi()

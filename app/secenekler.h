@@ -36,9 +36,6 @@ public:
     static QString SehirAdiniAyikla(const QString &satir);
     void KoordinatlariAyikla();
 
-    // "+5:30", "-3", "0": how the time-zone lists write an offset.
-    static QString gmtMetni(double saat);
-
 signals:
     // A page was confirmed: these are the settings now, and they were saved.
     void ayarlarKaydedildi(const AyarDegerleri &degerler);
@@ -50,10 +47,7 @@ private slots:
     void OzelSehirTamamBtnTiklandi();
     void OzelEnlemlineEditSayiGirisKontrol(const QString &metin);
     void OzelBoylamlineEditSayiGirisKontrol(const QString &metin);
-    void OzelGunIsikRadioButtonSlotDegisim();
-    void OzelGunIsikOtoRadioButtonSlotDegisim();
-    void GenelAyarIsikRadioButtonSlotDegisim();
-    void GenelAyarIsikOtoRadioButtonSlotDegisim();
+    void GunIsigiSecimiDegisti(); // either page's "Elle" or "Otomotik"
     void YontemTamamBtnTiklandi();
     void OzelYontemTUMRadioButtonlarTiklandi();
     void GenelAyarTamamBtnTiklandi();

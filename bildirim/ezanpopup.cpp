@@ -7,7 +7,7 @@ EzanPopup::EzanPopup(QWidget *parent)
 {
     ui->setupUi(this);
     ui->widget->setStyleSheet(QStringLiteral("background-color: white"));
-    ui->label->setStyleSheet(QStringLiteral("background-color: white"));
+    ui->EzanMetniLabel->setStyleSheet(QStringLiteral("background-color: white"));
     ui->MesajLabel->setTextFormat(Qt::PlainText);
 }
 

@@ -1,4 +1,5 @@
 #include "ayliksayfa.h"
+#include "saatdilimi.h"
 #include "tamkayit.h"
 
 #include <QBuffer>
@@ -52,17 +53,6 @@ const char *const kGunler[][2] = {
 QString derece(double deger)
 {
     return QString::number(deger, 'g', 8) + QChar(0x00B0);
-}
-
-// "+3", "+5:45", "-3:30"
-QString utcFarki(double saat)
-{
-    const int dakika = static_cast<int>(std::lround(std::fabs(saat) * 60));
-    QString metin = saat < 0 ? QStringLiteral("-") : QStringLiteral("+");
-    metin += QString::number(dakika / 60);
-    if (dakika % 60 != 0)
-        metin += QStringLiteral(":%1").arg(dakika % 60, 2, 10, QLatin1Char('0'));
-    return metin;
 }
 
 // The page in line heights: heading 6.3, column headings 1.4, up to 31 days, legend and footer.
@@ -154,7 +144,7 @@ QString AylikSayfa::konumMetni(const vakit::Run &o)
 {
     QString metin = tr("Enlem %1, boylam %2, UTC%3")
                         .arg(derece(o.inputs.latitude), derece(o.inputs.longitude),
-                             utcFarki(o.inputs.timeZone));
+                             SaatDilimi::ofsetMetni(o.inputs.timeZone, true));
     if (!o.zone.empty())
         metin += QStringLiteral(" (%1)").arg(QString::fromStdString(o.zone));
     return metin;

@@ -3,6 +3,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -44,4 +45,16 @@ std::optional<double> SaatDilimi::standartOfset(const QString &ad, int yil)
     if (!z)
         return std::nullopt;
     return std::min(ofset(*z, QDate(yil, 1, 15)), ofset(*z, QDate(yil, 7, 15)));
+}
+
+QString SaatDilimi::ofsetMetni(double saat, bool isaretliSifir)
+{
+    const int dakika = static_cast<int>(std::lround(std::fabs(saat) * 60));
+    QString metin = saat < 0                    ? QStringLiteral("-")
+                    : saat > 0 || isaretliSifir ? QStringLiteral("+")
+                                                : QString();
+    metin += QString::number(dakika / 60);
+    if (dakika % 60 != 0)
+        metin += QStringLiteral(":%1").arg(dakika % 60, 2, 10, QLatin1Char('0'));
+    return metin;
 }

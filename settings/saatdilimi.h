@@ -16,6 +16,10 @@ bool bilinir(const QString &ad);
 // European summers, 0 in Istanbul, -1 in Casablanca in Ramadan). Empty for an unknown zone.
 std::optional<double> kayma(const QString &ad, const QDate &tarih, double gmt);
 
+// An offset as the time-zone lists and the month's heading write it: "+5:30", "-3", and "0"
+// (or "+0" with `isaretliSifir`, after "UTC").
+QString ofsetMetni(double saat, bool isaretliSifir = false);
+
 // The zone's standard offset in the year: the smaller of its January and July offsets.
 std::optional<double> standartOfset(const QString &ad, int yil);
 

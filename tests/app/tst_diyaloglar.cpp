@@ -210,7 +210,9 @@ private slots:
         AyarDegerleri a = istanbul();
         a.saatDilimi = "Europe/Istanbul";
         ac(a, 3);
+        QVERIFY(!bul<QComboBox>("GenelAyarBaslaGunCmb")->isEnabled()); // "Otomotik": no dates
         tikla("GenelAyarIsikRadioButton");
+        QVERIFY(bul<QComboBox>("GenelAyarBitisSeneCmb")->isEnabled());
         // clang-format off
         for (const auto &[ad, metin] : QList<std::pair<const char *, QString>>{
                  {"GenelAyarBaslaGunCmb", "31"}, {"GenelAyarBaslaAyCmb", "Mart"},
