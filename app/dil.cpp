@@ -65,6 +65,21 @@ int Dil::dilNo(const QString &sistemYerelAdi)
     return no.toInt(); // missing or malformed: Turkish
 }
 
+bool Dil::sec(int dilNo, QString *hata)
+{
+    static const char *const kodlar[4] = {"tr_TR", "ar_AR", "de_DE", "en_EN"};
+    if (dilNo < 0 || dilNo > 3)
+        return false;
+    const std::unique_ptr<QSettings> store = Depo::ac(QLatin1String(kUygulama));
+    if (!store) {
+        *hata = Depo::yazilamamaNedeni(Depo::dosyasi(QLatin1String(kUygulama)));
+        return false;
+    }
+    store->setValue(QStringLiteral("Yerel Dil"), QString::fromLatin1(kodlar[dilNo]));
+    store->setValue(QStringLiteral("Dil No"), QString::number(dilNo));
+    return Depo::kaydet(*store, hata);
+}
+
 bool Dil::katalogYukle(QTranslator &cevirmen, const QString &kod)
 {
     return cevirmen.load(ProgramKlasoru::yol() + QStringLiteral("/Lugat_") + kod);

@@ -2,6 +2,7 @@
 
 #include "ayarlar.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -25,6 +26,16 @@ QString yerelDilKodu(const QString &sistemYerelAdi);
 // Reads "Dil No"; a missing or malformed value is 0 (Turkish); a number outside 0..3 takes
 // the first run's choice for the system locale.
 int dilNo(const QString &sistemYerelAdi = QLocale::system().name());
+
+// Stores the language picked in the window (0 Turkish .. 3 English) for the next start. False,
+// with the reason in `hata`, when the store did not take it.
+bool sec(int dilNo, QString *hata);
+
+// The feedback notice comes once, at the 95th tick after the start, on the 7th and the 25th.
+inline bool gorusSorulsunMu(int tikSayisi, const QDate &bugun)
+{
+    return tikSayisi == 95 && (bugun.day() == 7 || bugun.day() == 25);
+}
 
 // Loads "Lugat_<code>.qm" from the program folder; false leaves the built-in Turkish texts.
 bool katalogYukle(QTranslator &cevirmen, const QString &kod);

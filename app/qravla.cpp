@@ -2,30 +2,24 @@
 
 #include "ui_qravla.h"
 
-#include "depo.h"
-#include "dil.h"
-#include "resimler.h"
-#include "saat.h"
-#include "vakitsecenekleri.h"
-
 #include "aylikcizelge.h"
+#include "dil.h"
 #include "ezansec.h"
 #include "kible.h"
+#include "metinler.h"
 #include "programklasoru.h"
+#include "resimler.h"
+#include "saat.h"
 #include "sehirveritabani.h"
 #include "sesarac.h"
+#include "tepsi.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace {
 
@@ -117,11 +111,19 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     if (dilNo >= 0 && dilNo <= 3)
         ui->DilComboBox->setCurrentIndex(dilNo);
 
-    ayar = Ayarlar().Oku();
-    CumleleriDoldur();
+    gunluk = new GunlukVakitler(this);
+    gunluk->ayarla(Ayarlar().Oku());
+    connect(gunluk, &GunlukVakitler::vakitlerDegisti, this, &QRavla::VakitleriGoster);
+    connect(gunluk, &GunlukVakitler::vakitGeldi, this, &QRavla::VakitGeldi);
+    connect(gunluk, &GunlukVakitler::hatirlatmaGeldi, this, &QRavla::HatirlatmaGeldi);
 
     ResimleriKoy();
-    TrayEylemleriniKur();
+    tepsi = new Tepsi(dilNo, camiResmi, camikResmi, this);
+    connect(tepsi, &Tepsi::aylikIstendi, this, &QRavla::AylikCizelgeGoster);
+    connect(tepsi, &Tepsi::gizleIstendi, this, &QRavla::TrayGizle);
+    connect(tepsi, &Tepsi::gosterIstendi, this, &QRavla::TrayGoster);
+    connect(tepsi, &Tepsi::tiklandi, this, &QRavla::slotTrayTiklandi);
+    connect(tepsi, &Tepsi::resimDegisti, ui->camilabel, &QLabel::setPixmap);
 
     connect(ui->OkuToolButton, &QToolButton::clicked, this, &QRavla::CalSlot);
     connect(ui->OkumaToolButton, &QToolButton::clicked, this, &QRavla::DurSlot);
@@ -136,8 +138,6 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
 
     connect(ui->SesSec, &QToolButton::clicked, this, &QRavla::SesSecSlot);
     connect(ui->KabeAciToolButton, &QToolButton::clicked, this, &QRavla::KabeAciSlot);
-    animasyonZamanlayici = new QTimer(this);
-    connect(animasyonZamanlayici, &QTimer::timeout, this, &QRavla::TrayAnimasyon);
     connect(ui->SesSlider, &QSlider::valueChanged, this, &QRavla::SetDuzey);
 
     connect(ui->secenektoolButton, &QToolButton::clicked, this, &QRavla::SeceneklerFormuGoster);
@@ -192,12 +192,7 @@ secenekler &QRavla::seceneklerFormu()
     if (!secenekFormu) {
         secenekFormu = std::make_unique<secenekler>();
         secenekFormu->UlkeListesiniOku();
-        // A confirmed page shows in the labels at once, not at the next tick.
-        connect(secenekFormu.get(), &secenekler::ayarlarKaydedildi, this,
-                [this](const AyarDegerleri &yeni) {
-                    ayar = yeni;
-                    ZamanAkimi();
-                });
+        connect(secenekFormu.get(), &secenekler::ayarlarKaydedildi, this, &QRavla::ayarlariUygula);
     }
     return *secenekFormu;
 }
@@ -207,10 +202,17 @@ bilgi &QRavla::bilgiFormu()
     return ilkKullanimda(bilgiPenceresi);
 }
 
-QRavla::~QRavla()
+QSystemTrayIcon *QRavla::trayIkonu()
 {
-    delete trayIkon; // leaves the notification area at once
-    trayIkon = nullptr;
+    return tepsi->ikon();
+}
+
+QRavla::~QRavla() = default;
+
+void QRavla::ayarlariUygula(const AyarDegerleri &yeni)
+{
+    gunluk->ayarla(yeni);
+    ZamanAkimi(); // a confirmed page shows in the labels at once, not at the next tick
 }
 
 void QRavla::showEvent(QShowEvent *olay)
@@ -240,210 +242,63 @@ QString QRavla::saatYazisi(const QTime &saat)
     return metin;
 }
 
-// The day's inputs as the command line and the month's timetable build them, so that the three
-// never disagree. Looking a zone up costs more than a tick may: the inputs are kept while the
-// settings stay as they are.
-ravla::ScheduleInputs QRavla::girdiler(const QDate &tarih)
-{
-    if (!girdiAyari || !(ayar == *girdiAyari) || girdiler_.size() > 8) {
-        girdiAyari = ayar;
-        girdiSecenekleri = ayarlardanSecenekler(ayar);
-        girdiler_.clear();
-    }
-    auto i = girdiler_.find(tarih.toJulianDay());
-    if (i == girdiler_.end())
-        i = girdiler_.insert(
-            tarih.toJulianDay(),
-            vakit::inputsFor(girdiSecenekleri, {tarih.day(), tarih.month(), tarih.year()}));
-    return *i;
-}
-
 void QRavla::ZamanAkimi()
 {
     const QDateTime simdi = Saat::simdi();
-    simdiMs = VakitTakibi::duvarSaatiMs(simdi);
-    simdiAn = simdi;
     const QDate bugun = simdi.date();
-    gun = bugun.day();
-    ay = bugun.month();
-    yil = bugun.year();
-
+    const AyarDegerleri &ayar = gunluk->ayarlar();
     if (bugun != etiketTarihi || ayar.hicriDuzeltme != etiketHicriDuzeltmesi) {
         ui->Tarihlabel->setText(
             arayuzYereli(dilNo).toString(bugun, QStringLiteral("dddd, dd.MM.yyyy")));
-        hicri.Hesapla(gun, ay, yil, ayar.hicriDuzeltme);
+        hicri.Hesapla(bugun.day(), bugun.month(), bugun.year(), ayar.hicriDuzeltme);
         ui->Hicrilabel->setText(QString::fromStdString(hicri.ayAdi + " : " + hicri.tarihMetni()));
         etiketTarihi = bugun;
         etiketHicriDuzeltmesi = ayar.hicriDuzeltme;
     }
 
-    VakitleriHesapla(gun, ay, yil);
+    gunluk->tik(simdi);
     yaz(ui->Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
-
     SonrakiVakitGuncelle();
     GorusSor();
 }
 
-void QRavla::VakitleriHesapla(int gun, int ay, int yil)
-{
-    const QDate bugun(yil, ay, gun);
-    const ravla::DaySchedule &s = bugunHesap.compute(girdiler(bugun));
-    const bool hatirlatmaDegisti = !std::equal(std::begin(ayar.hatirlat), std::end(ayar.hatirlat),
-                                               std::begin(kurulanHatirlat));
-    if (bugunHesap.generation() == yazilanNesil && !hatirlatmaDegisti)
-        return; // nothing changed since the last second
-
-    std::copy(std::begin(s.times), std::end(s.times), std::begin(vakitler));
-    kibleAci = s.qibla;
-    kibleDerece = s.qiblaDegrees;
-    yazSaatiEtkin = s.dstInForce;
-    EtiketleriYaz();
-    yazilanNesil = bugunHesap.generation();
-
-    // Yesterday's schedule too: its Isha may fall after our midnight.
-    const ravla::PrayerTime *dun = dunHesap.compute(girdiler(bugun.addDays(-1))).times;
-    const qint64 bugunGun = bugun.toJulianDay();
-    takip.vakitleriKur(bugunGun, vakitler, dun);
-    // Tomorrow's for the reminders: one before an İmsak just after midnight comes tonight.
-    const ravla::PrayerTime *yarin = yarinHesap.compute(girdiler(bugun.addDays(1))).times;
-    hatirlatmaTakibi.anlariKur(
-        VakitTakibi::hatirlatmaAnlari(bugunGun, vakitler, dun, yarin, ayar.hatirlat));
-    std::copy(std::begin(ayar.hatirlat), std::end(ayar.hatirlat), std::begin(kurulanHatirlat));
-}
-
-void QRavla::EtiketleriYaz()
+void QRavla::VakitleriGoster(const ravla::DaySchedule &gun)
 {
     using namespace ravla;
-    yaz(ui->imsakvakitlabel, saatMetni(vakitler[Imsak]));
-    yaz(ui->fecirvakitlabel, saatMetni(vakitler[Fajr]));
-    yaz(ui->gunesvakitlabel, saatMetni(vakitler[Sunrise]));
-    yaz(ui->oglevakitlabel, saatMetni(vakitler[Dhuhr]));
-    yaz(ui->ikindivakitlabel, saatMetni(vakitler[Asr]));
-    yaz(ui->aksamvakitlabel, saatMetni(vakitler[Maghrib]));
-    yaz(ui->yatsivakitlabel, saatMetni(vakitler[Isha]));
-}
-
-void QRavla::CumleleriDoldur()
-{
-    static const char *const cumleler[4][7] = {
-        {"Sabah namazına ", "Öğle namazına ", "İkindi namazına ", "Akşam namazına ",
-         "Yatsı namazına ", " saat ", " dakika kaldı"},
-        {" بقي على صلاة الصّبح ", " بقي على صلاة الظّهر ", " بقي على صلاة العصر ",
-         " بقي على صلاة المغرب ", " بقي على صلاة العشاء ", " ساعة ", " دقيقة"},
-        {"bis Fadscr ", "bis Mittag ", "bis Asr ", "bis Abend ", "bis Nacht ", " Stunde(n) ",
-         " Minute(n) "},
-        {"Until Fajr ", "Until Dhuhr ", "Until Asr ", "Until Maghrib ", "Until Isha ", " hours ",
-         " minutes"},
-    };
-    for (int i = 0; i < 7; ++i)
-        vakitCumleleri[i] =
-            dilNo >= 0 && dilNo <= 3 ? QString::fromUtf8(cumleler[dilNo][i]) : QString();
+    kibleDerece = gun.qiblaDegrees;
+    yazSaatiEtkin = gun.dstInForce;
+    yaz(ui->imsakvakitlabel, saatMetni(gun.times[Imsak]));
+    yaz(ui->fecirvakitlabel, saatMetni(gun.times[Fajr]));
+    yaz(ui->gunesvakitlabel, saatMetni(gun.times[Sunrise]));
+    yaz(ui->oglevakitlabel, saatMetni(gun.times[Dhuhr]));
+    yaz(ui->ikindivakitlabel, saatMetni(gun.times[Asr]));
+    yaz(ui->aksamvakitlabel, saatMetni(gun.times[Maghrib]));
+    yaz(ui->yatsivakitlabel, saatMetni(gun.times[Isha]));
 }
 
 void QRavla::SonrakiVakitGuncelle()
 {
-    if (const int gelen = takip.tik(simdiMs)) {
-        VakitGeldi(gelen);
-        animasyonZamanlayici->start(700);
-    }
-    if (const int hatirlatilan = hatirlatmaTakibi.tik(simdiMs))
-        HatirlatmaGeldi(hatirlatilan);
-
-    qint64 hedef = 0;
-    const int sonraki = takip.sonrakiVakit(simdiMs, &hedef);
-    if (sonraki == 0) {
+    const GunlukVakitler::Sonraki &s = gunluk->sonraki();
+    if (s.vakit == 0) {
         yaz(ui->KalanZamanLabel, QString());
-        tepsiIpucu(QString());
+        tepsi->ipucuYaz(QString(), windowTitle());
         return;
     }
-    KalanSureHesapla(hedef);
-    yaz(ui->KalanZamanLabel, vakitCumleleri[sonraki - 1] + QString::number(kalanSaat) +
-                                 vakitCumleleri[5] + QString::number(kalanDakika) +
-                                 vakitCumleleri[6]);
-    tepsiIpucu(ipucuMetni(dilNo, sonraki, hedef, kalanSaat, kalanDakika));
-}
-
-void QRavla::tepsiIpucu(const QString &metin)
-{
-    // A tooltip set anew every second would flicker where the desktop shows it.
-    ipucu = metin;
-    if (trayIkon && trayIkon->toolTip() != metin)
-        trayIkon->setToolTip(metin.isEmpty() ? windowTitle() : metin);
-}
-
-int QRavla::SonrakiVakit() const
-{
-    return takip.sonrakiVakit(simdiMs);
-}
-
-void QRavla::KalanSureHesapla(qint64 hedef)
-{
-    const VakitTakibi::KalanSure kalan = VakitTakibi::kalanSure(simdiAn, hedef);
-    kalanSaat = kalan.saat;
-    kalanDakika = kalan.dakika;
-}
-
-namespace {
-
-// The popup's line, by language: at a prayer's time, and when the user plays the adhan.
-QString ezanMesaji(int dilNo, bool vakitGeldi)
-{
-    static const char *const mesajlar[4][2] = {
-        {"Namaz Vakti", "Ezan Okunuyor"},
-        {"حان وقت صلاة", "الأذان يدعى"},
-        {"Zeit zum Beten", "Der Gebetsruf wird ausgerufen"},
-        {"It is time for prayer", "Adhan is called"},
-    };
-    return dilNo >= 0 && dilNo <= 3 ? QString::fromUtf8(mesajlar[dilNo][vakitGeldi ? 0 : 1])
-                                    : QString();
-}
-
-} // namespace
-
-// The tray's tooltip: the next prayer, its time and the time left ("Öğle 12:05 — 1 saat 20
-// dakika").
-QString QRavla::ipucuMetni(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika)
-{
-    static const char *const adlar[4][5] = {
-        {"Sabah", "Öğle", "İkindi", "Akşam", "Yatsı"},
-        {"الفجر", "الظهر", "العصر", "المغرب", "العشاء"},
-        {"Fadschr", "Dhuhr", "Asr", "Maghrib", "Ischa"},
-        {"Fajr", "Dhuhr", "Asr", "Maghrib", "Isha"},
-    };
-    static const char *const kalan[4] = {"%1 saat %2 dakika", "%1 ساعة %2 دقيقة", "%1 Std. %2 Min.",
-                                         "%1 h %2 min"};
-    if (dilNo < 0 || dilNo > 3 || vakit < 1 || vakit > 5)
-        return QString();
-    const QTime an = QTime::fromMSecsSinceStartOfDay(int(hedefMs % 86400000));
-    return QString::fromUtf8(adlar[dilNo][vakit - 1]) + QLatin1Char(' ') +
-           an.toString(QStringLiteral("hh:mm")) + QStringLiteral(" — ") +
-           QString::fromUtf8(kalan[dilNo]).arg(saat).arg(dakika);
+    yaz(ui->KalanZamanLabel, Metinler::kalanSure(dilNo, s.vakit - 1) + QString::number(s.saat) +
+                                 Metinler::kalanSure(dilNo, 5) + QString::number(s.dakika) +
+                                 Metinler::kalanSure(dilNo, 6));
+    tepsi->ipucuYaz(Metinler::ipucu(dilNo, s.vakit, s.hedefMs, s.saat, s.dakika), windowTitle());
 }
 
 // A reminder before a prayer (1..5) or İmsak (6): a notice, and a soft tone if wanted.
 void QRavla::HatirlatmaGeldi(int vakit)
 {
-    static const char *const basliklar[4] = {"Hatırlatma", "تذكير", "Erinnerung", "Reminder"};
-    static const char *const metinler[4][6] = {
-        {"Sabah namazına %1 dakika kaldı", "Öğle namazına %1 dakika kaldı",
-         "İkindi namazına %1 dakika kaldı", "Akşam namazına %1 dakika kaldı",
-         "Yatsı namazına %1 dakika kaldı", "İmsak vaktine %1 dakika kaldı"},
-        {"بقي %1 دقيقة على صلاة الفجر", "بقي %1 دقيقة على صلاة الظهر",
-         "بقي %1 دقيقة على صلاة العصر", "بقي %1 دقيقة على صلاة المغرب",
-         "بقي %1 دقيقة على صلاة العشاء", "بقي %1 دقيقة على الإمساك"},
-        {"Noch %1 Minuten bis Fadschr", "Noch %1 Minuten bis Dhuhr", "Noch %1 Minuten bis Asr",
-         "Noch %1 Minuten bis Maghrib", "Noch %1 Minuten bis Ischa", "Noch %1 Minuten bis Imsak"},
-        {"%1 minutes until Fajr", "%1 minutes until Dhuhr", "%1 minutes until Asr",
-         "%1 minutes until Maghrib", "%1 minutes until Isha", "%1 minutes until Imsak"},
-    };
     if (vakit < 1 || vakit > 6)
         return;
+    const AyarDegerleri &ayar = gunluk->ayarlar();
     const int dakika = ayar.hatirlat[vakit == 6 ? 0 : vakit];
-    if (dilNo >= 0 && dilNo <= 3)
-        bildirim().MesajGoster(QString::fromUtf8(basliklar[dilNo]),
-                               QString::fromUtf8(metinler[dilNo][vakit - 1]).arg(dakika));
-    else
-        bildirim().MesajGoster(QString(), QString::number(dakika));
+    bildirim().MesajGoster(Metinler::hatirlatmaBasligi(dilNo),
+                           Metinler::hatirlatma(dilNo, vakit, dakika));
     if (ayar.hatirlatmaSesi)
         ezanSecimi().sesAraci()->DosyaCal(ProgramKlasoru::yol() +
                                               QStringLiteral("/sesler/Hatirlatma.ogg"),
@@ -454,34 +309,20 @@ void QRavla::HatirlatmaGeldi(int vakit)
 void QRavla::VakitGeldi(int vakit)
 {
     ezanSecimi().EzanCal(vakit, ui->SesSlider->value());
-    ezanBildirimi().MesajGoster(ezanMesaji(dilNo, true));
+    ezanBildirimi().MesajGoster(Metinler::ezan(dilNo, true));
+    tepsi->animasyonuBaslat();
     emit vakitGeldi(vakit);
 }
 
 int QRavla::SimdikiVakit() const
 {
-    const QTime simdi = Saat::simdi().time();
-    // An entry that is no clock time of the day (99:99, or 24:40 under daylight saving)
-    // never holds its rule; the next one decides.
-    const auto once = [&](int i) {
-        const ravla::PrayerTime &v = vakitler[i];
-        return v.hour >= 0 && v.hour <= 23 && simdi < QTime(v.hour, v.minute);
-    };
-    if (once(ravla::Sunrise))
-        return 1;
-    if (once(ravla::Asr))
-        return 2;
-    if (once(ravla::Maghrib))
-        return 3;
-    if (once(ravla::Isha))
-        return 4;
-    return simdi < QTime(23, 59) ? 5 : 0;
+    return gunluk->simdikiVakit(Saat::simdi().time());
 }
 
 void QRavla::CalSlot()
 {
     ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value());
-    ezanBildirimi().MesajGoster(ezanMesaji(dilNo, false));
+    ezanBildirimi().MesajGoster(Metinler::ezan(dilNo, false));
 }
 
 void QRavla::DurSlot()
@@ -498,22 +339,9 @@ void QRavla::SesSecSlot()
     ezanSec->raise();
 }
 
-void QRavla::tepsiResmi(const QPixmap &resim)
-{
-    ui->camilabel->setPixmap(resim);
-    if (trayIkon)
-        trayIkon->setIcon(resim);
-}
-
 void QRavla::TrayAnimasyon()
 {
-    ++animasyonKare;
-    tepsiResmi(animasyonKare % 2 ? camiResmi : camikResmi);
-    if (animasyonKare > 170) {
-        animasyonKare = 0;
-        tepsiResmi(camiResmi);
-        animasyonZamanlayici->stop();
-    }
+    tepsi->TrayAnimasyon();
 }
 
 void QRavla::SetDuzey(int duzey)
@@ -522,66 +350,16 @@ void QRavla::SetDuzey(int duzey)
     ezanSecimi().sesAraci()->DuzeyAyarla(duzey);
 }
 
-void QRavla::TrayEylemleriniKur()
-{
-    static const char *const metinler[4][4] = {
-        {"Gizle", "Göster", "Çıkıs", "Aylık Vakitler"},
-        {"اخفِ", "أظهر", "أغلق", "المواقيت الشهرية"},
-        {"Ausblenden", "Anzeigen", "Beenden", "Monatliche Gebetszeiten"},
-        {"hide", "display", "Quit", "Monthly prayer times"},
-    };
-    const bool bilinen = dilNo >= 0 && dilNo <= 3;
-    const auto metin = [&](int i) {
-        return bilinen ? QString::fromUtf8(metinler[dilNo][i]) : QString();
-    };
-    gizleAction = new QAction(metin(0), this);
-    gosterAction = new QAction(metin(1), this);
-    cikisAction = new QAction(metin(2), this);
-    aylikAction = new QAction(metin(3), this);
-    connect(aylikAction, &QAction::triggered, this, &QRavla::AylikCizelgeGoster);
-    connect(gizleAction, &QAction::triggered, this, &QRavla::TrayGizle);
-    connect(gosterAction, &QAction::triggered, this, &QRavla::TrayGoster);
-    // exit, not quit: quit first asks every window to close, and the main window only hides
-    // into the tray, which cancels it wherever another window is still open (on X11 the tray
-    // icon itself is one).
-    connect(cikisAction, &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
-    gosterAction->setEnabled(false);
-}
-
-void QRavla::TrayMenusunuKur()
-{
-    trayMenu = new QMenu(this);
-    trayMenu->addAction(gizleAction);
-    trayMenu->addAction(gosterAction);
-    trayMenu->addAction(aylikAction);
-    trayMenu->addSeparator();
-    trayMenu->addAction(cikisAction);
-    trayIkon = new QSystemTrayIcon(this);
-    trayIkon->setContextMenu(trayMenu);
-    trayIkon->setIcon(camiResmi);
-    trayIkon->setToolTip(ipucu.isEmpty() ? windowTitle() : ipucu);
-    connect(trayIkon, &QSystemTrayIcon::activated, this, &QRavla::slotTrayTiklandi);
-}
-
-QSystemTrayIcon *QRavla::trayIkonu()
-{
-    if (!trayIkon)
-        TrayMenusunuKur();
-    return trayIkon;
-}
-
 void QRavla::TrayGizle()
 {
     hide();
-    gizleAction->setEnabled(false);
-    gosterAction->setEnabled(true);
+    tepsi->pencereGizlendi();
 }
 
 void QRavla::TrayGoster()
 {
     showNormal();
-    gizleAction->setEnabled(true);
-    gosterAction->setEnabled(false);
+    tepsi->pencereGosterildi();
 }
 
 void QRavla::FormuGizleVeYokOl()
@@ -605,15 +383,13 @@ void QRavla::slotTrayTiklandi(QSystemTrayIcon::ActivationReason reason)
         buyuk ? showMaximized() : showNormal();
     raise();
     activateWindow();
-    gizleAction->setEnabled(true);
-    gosterAction->setEnabled(false);
+    tepsi->pencereGosterildi();
 }
 
 void QRavla::closeEvent(QCloseEvent *olay)
 {
-    if (trayIkon && trayIkon->isVisible() && tepsiVarMi()) {
-        gizleAction->setEnabled(false);
-        gosterAction->setEnabled(true);
+    if (tepsi->gorunurMu() && tepsiVarMi()) {
+        tepsi->pencereGizlendi();
         hide();
         olay->ignore();
         return;
@@ -625,54 +401,30 @@ void QRavla::closeEvent(QCloseEvent *olay)
 
 void QRavla::DilComboBoxDegisSlot()
 {
-    struct Secim {
-        const char *kod, *no, *baslik, *mesaj;
-    };
-    static const Secim diller[4] = {
-        {"tr_TR", "0", "Bilgi", "Değişiklikler program yeniden başladığızı zaman etkin olacaktır!"},
-        {"ar_AR", "1", "المعلومات",
-         "! يجب عليك إعادة تشغيل البرنامج ليتم تنفيذ التعديلات التي طلبتها"},
-        {"de_DE", "2", "Information", "Änderung wird erst nach Neustart des Programms wirksam!"},
-        {"en_EN", "3", "information", "Please restart Ravla for all the changes to take effect!"},
-    };
     const int i = ui->DilComboBox->currentIndex();
     if (i < 0 || i > 3)
         return;
-    const std::unique_ptr<QSettings> depo = Depo::ac(QLatin1String(Dil::kUygulama));
     QString hata;
-    if (depo) {
-        depo->setValue(QStringLiteral("Yerel Dil"), QString::fromLatin1(diller[i].kod));
-        depo->setValue(QStringLiteral("Dil No"), QString::fromLatin1(diller[i].no));
-    }
-    if (!depo || !Depo::kaydet(*depo, &hata)) {
-        if (hata.isEmpty())
-            hata = Depo::yazilamamaNedeni(Depo::dosyasi(QLatin1String(Dil::kUygulama)));
+    if (!Dil::sec(i, &hata)) {
         QMessageBox::critical(this, QCoreApplication::translate("secenekler", "Hata"), hata,
                               QMessageBox::Ok);
         return;
     }
-    bildirim().MesajGoster(QString::fromUtf8(diller[i].baslik), QString::fromUtf8(diller[i].mesaj));
+    bildirim().MesajGoster(Metinler::dilDegistiBasligi(i), Metinler::dilDegisti(i));
 }
 
 // Once, about 95 seconds after start, on the 7th and the 25th: does the user like the program?
 void QRavla::GorusSor()
 {
-    static const char *const metinler[4][2] = {
-        {"Ravla programını beğendinizmi?", "yorumlarınızı bu mail adresine gönderin"},
-        {"هل أعجبك هذا البرنامج ؟", "ارسال رأيك الى هذا العنوان"},
-        {"Wie hat Ihnen Ravla gefallen?", "Schicken Sie Ihre Meinung an diese EMail Adresse"},
-        {"How do you like Ravla program?", "Send your comments to this address"},
-    };
     ++tikSayaci;
-    const int bugun = Saat::simdi().date().day();
-    if (tikSayaci != 95 || (bugun != 7 && bugun != 25) || dilNo < 0 || dilNo > 3)
+    if (!Dil::gorusSorulsunMu(tikSayaci, Saat::simdi().date()) || dilNo < 0 || dilNo > 3)
         return;
-    bildirim().MesajGoster(QString::fromUtf8(metinler[dilNo][0]),
-                           QString::fromUtf8(metinler[dilNo][1]));
+    bildirim().MesajGoster(Metinler::gorusSorusu(dilNo), Metinler::gorusAdresi(dilNo));
 }
 
 void QRavla::KabeAciSlot()
 {
+    const AyarDegerleri &ayar = gunluk->ayarlar();
     kible &kibleDialog = kibleFormu();
     kibleDialog.KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
     kibleDialog.show();
@@ -683,7 +435,7 @@ void QRavla::AylikCizelgeGoster()
 {
     if (!aylikCizelge)
         aylikCizelge = std::make_unique<AylikCizelge>(); // built when first asked for
-    aylikCizelge->goster(ayar);
+    aylikCizelge->goster(gunluk->ayarlar());
 }
 
 void QRavla::SeceneklerFormuGoster()
@@ -691,7 +443,7 @@ void QRavla::SeceneklerFormuGoster()
     secenekler &s = seceneklerFormu();
     s.show();
     s.raise();
-    s.AyarlariBagla(ayar);
+    s.AyarlariBagla(gunluk->ayarlar());
 }
 
 void QRavla::BilgiToolButtonTiklandi()
@@ -699,5 +451,5 @@ void QRavla::BilgiToolButtonTiklandi()
     bilgi &b = bilgiFormu();
     b.show();
     b.raise();
-    b.BilgileriGoster(ayar, yazSaatiEtkin, ui->Hicrilabel->text());
+    b.BilgileriGoster(gunluk->ayarlar(), yazSaatiEtkin, ui->Hicrilabel->text());
 }

@@ -4,33 +4,31 @@
 #include "ayarlar.h"
 #include "bilgi.h"
 #include "ezanpopup.h"
+#include "gunlukvakitler.h"
 #include "hicrimiladihesap.h"
-#include "schedule.h"
 #include "secenekler.h"
-#include "timetable.h"
-#include "vakittakibi.h"
 
 #include <QDate>
-#include <QHash>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
-class QAction;
 class QLabel;
-class QMenu;
 class QTimer;
 class AylikCizelge;
 class EzanSec;
+class Tepsi;
 class kible;
 namespace Ui {
 class QRavlaClass;
 }
 
+// The main window: the day's times, the dates, the clock and the countdown, the buttons of the
+// adhan, the dialogs, and the popups and sound when a prayer's time or a reminder comes. The
+// schedule itself is GunlukVakitler's, the tray icon Tepsi's.
 class QRavla : public QWidget
 {
     Q_OBJECT
@@ -39,24 +37,12 @@ public:
     explicit QRavla(QWidget *parent = nullptr);
     ~QRavla() override;
 
-    // The eighteen place and calculation settings in force; the dialogs write them.
-    AyarDegerleri &ayarDegerleri() { return ayar; }
-    // Today's schedule: Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak (daylight saving in).
-    const ravla::PrayerTime &vakit(int i) const { return vakitler[i]; }
-    bool yazSaatiEtkinMi() const { return yazSaatiEtkin; }
-    int kibleDerecesi() const { return kibleDerece; }
-
-    int SonrakiVakit() const;                     // 1 Fajr .. 5 Isha; 0 when no prayer can be named
     static QString saatYazisi(const QTime &saat); // "hh:mm", the colon blinking
-    int animasyonKaresi() const { return animasyonKare; }
-    QTimer *animasyonZamanlayicisi() const { return animasyonZamanlayici; }
     QSystemTrayIcon *trayIkonu(); // made with the window's first turn of the event loop
     AniForm &bildirim();          // made when first needed, like the dialogs
     EzanPopup &ezanBildirimi();
     EzanSec &ezanSecimi();
     kible &kibleFormu();
-    int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
-    static QString ipucuMetni(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika);
 
     // Whether the desktop has a system tray; tests stand in for it.
     static std::function<bool()> tepsiVarMi;
@@ -73,6 +59,8 @@ protected:
     void hideEvent(QHideEvent *olay) override;
 
 public slots:
+    // The settings in force from now on, as the options dialog confirmed them.
+    void ayarlariUygula(const AyarDegerleri &yeni);
     void showTime();
     void ZamanAkimi();
     void SeceneklerFormuGoster();
@@ -91,35 +79,23 @@ public slots:
     void AylikCizelgeGoster();
 
 private:
-    void VakitleriHesapla(int gun, int ay, int yil);
-    void EtiketleriYaz();
-    void CumleleriDoldur();
+    void VakitleriGoster(const ravla::DaySchedule &gun);
     void SonrakiVakitGuncelle();
-    void KalanSureHesapla(qint64 hedef);
     void VakitGeldi(int vakit);
     void HatirlatmaGeldi(int vakit);
-    void tepsiIpucu(const QString &metin);
     void GorusSor();
     void ResimleriKoy();
     void BaslangiciTamamla();
-    void TrayEylemleriniKur();
-    void TrayMenusunuKur();
-    void tepsiResmi(const QPixmap &resim);
-    ravla::ScheduleInputs girdiler(const QDate &tarih);
+    int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
 
     int dilNo = 0;
-    int gun = 0, ay = 0, yil = 0;
     bool yazSaatiEtkin = false;
-    ravla::PrayerTime vakitler[7];
-    double kibleAci = 0;
     int kibleDerece = 0;
-    int kalanSaat = 0;
-    int kalanDakika = 0;
-    QString vakitCumleleri[7];
     int tikSayaci = 0;
-    AyarDegerleri ayar;
 
     std::unique_ptr<Ui::QRavlaClass> ui;
+    GunlukVakitler *gunluk = nullptr;
+    Tepsi *tepsi = nullptr;
     HicriMiladiHesap hicri;
     // The popups and dialogs are made when first shown: a program that starts into the tray
     // need not build them (the options dialog alone is some 400 widgets).
@@ -129,35 +105,14 @@ private:
     std::unique_ptr<EzanPopup> ezanPopup;
     std::unique_ptr<secenekler> secenekFormu;
     std::unique_ptr<bilgi> bilgiPenceresi;
+    std::unique_ptr<EzanSec> ezanSec;
+    std::unique_ptr<AylikCizelge> aylikCizelge;
+    std::unique_ptr<kible> kibleDialogu;
 
     QTimer *saatZamanlayici = nullptr;
     QTimer *akisZamanlayici = nullptr;
     QTimer *gizlemeZamanlayici = nullptr;
-    QTimer *animasyonZamanlayici = nullptr;
-    QAction *gizleAction = nullptr;
-    QAction *gosterAction = nullptr;
-    QAction *cikisAction = nullptr;
-    QAction *aylikAction = nullptr;
-    QMenu *trayMenu = nullptr;
-    QSystemTrayIcon *trayIkon = nullptr;
-    QString ipucu; // the tray tooltip, kept for an icon made later
-    std::unique_ptr<EzanSec> ezanSec;
-    std::unique_ptr<AylikCizelge> aylikCizelge;
-    std::unique_ptr<kible> kibleDialogu;
-    int animasyonKare = 0;
     QPixmap camiResmi, camikResmi;
-
-    ravla::ScheduleCalculator bugunHesap, dunHesap, yarinHesap;
-    unsigned long yazilanNesil = 0; // the schedule generation the labels show
-    QDate etiketTarihi;             // the date the date lines show
-    int etiketHicriDuzeltmesi = 0;  // and the Hijri correction they were written with
-    // The inputs of the days asked for, built once for the settings they were built with.
-    std::optional<AyarDegerleri> girdiAyari;
-    vakit::Run girdiSecenekleri;
-    QHash<qint64, ravla::ScheduleInputs> girdiler_;
-    VakitTakibi takip;
-    VakitTakibi hatirlatmaTakibi;
-    int kurulanHatirlat[6] = {}; // the reminders hatirlatmaTakibi follows
-    qint64 simdiMs = 0;          // this tick's local wall-clock time
-    QDateTime simdiAn;           // and the instant, with its clock's zone
+    QDate etiketTarihi;            // the date the date lines show
+    int etiketHicriDuzeltmesi = 0; // and the Hijri correction they were written with
 };

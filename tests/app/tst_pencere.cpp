@@ -4,6 +4,7 @@
 #include "depo.h"
 #include "dil.h"
 #include "diskkaydi.h"
+#include "gunlukvakitler.h"
 #include "otomatikbaslat.h"
 #include "programklasoru.h"
 #include "qravla.h"
@@ -40,6 +41,10 @@ class TestPencere : public QObject
     static QString metin(const QWidget &w, const char *ad)
     {
         return w.findChild<QLabel *>(ad)->text();
+    }
+    static QTimer *animasyon(const QRavla &w) // the tray's blinking
+    {
+        return w.findChild<QTimer *>("animasyonZamanlayici");
     }
     static QAction *menu(QRavla &w, int i) // 0 hide, 1 show, 4 quit
     {
@@ -217,12 +222,14 @@ private slots:
         QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("جمادى الثاني : 25.6.1448"));
         // The next days, and the user's Hijri correction across a month's end, at once.
         saatKur(QTime(0, 0), QDate(2026, 12, 8));
-        w.ayarDegerleri().hicriDuzeltme = 2;
-        w.ZamanAkimi();
+        AyarDegerleri a = istanbul();
+        a.hicriDuzeltme = 2;
+        w.ayarlariUygula(a);
         QCOMPARE(metin(w, "Tarihlabel"), QStringLiteral("Salı, 08.12.2026"));
         QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("رجب : 1.7.1448"));
         // The Bilgi button opens the information dialog on the settings in force.
-        w.ayarDegerleri().gmt = 5.5, w.ayarDegerleri().hesapYontemi = 1;
+        a.gmt = 5.5, a.hesapYontemi = 1;
+        w.ayarlariUygula(a);
         w.show();
         tikla(w, "BilgiToolButton");
         QStringList okunan;
@@ -273,19 +280,19 @@ private slots:
                  {"-", 1, {2026, 10, 25}, 0}}) {
             // clang-format on
             AyarDegerleri a = istanbul(gmt);
-            kaydet(a);
-            saatKur(QTime(12, 0), tarih);
-            QRavla standart;
+            GunlukVakitler standart, g;
+            standart.ayarla(a);
+            standart.tik(QDateTime(tarih, QTime(12, 0)));
             a.yazSaatiOtomatik = bolge != "-";
             a.saatDilimi = a.yazSaatiOtomatik ? bolge : QString();
             a.yazGunBasla = 29, a.yazAyBasla = 3, a.yazYilBasla = 2026;
             a.yazGunBitis = 25, a.yazAyBitis = 10, a.yazYilBitis = 2026;
-            kaydet(a);
-            QRavla w;
-            QVERIFY2(w.yazSaatiEtkinMi() == (kayma != 0), qPrintable(bolge));
+            g.ayarla(a);
+            g.tik(QDateTime(tarih, QTime(12, 0)));
+            QVERIFY2(g.bugun().dstInForce == (kayma != 0), qPrintable(bolge));
             const auto dakika = [](const ravla::PrayerTime &v) { return v.hour * 60 + v.minute; };
             for (int i = 0; i < 7; ++i)
-                QCOMPARE(dakika(w.vakit(i)) - dakika(standart.vakit(i)), kayma);
+                QCOMPARE(dakika(g.bugun().times[i]) - dakika(standart.bugun().times[i]), kayma);
         }
     }
 
@@ -406,7 +413,7 @@ private slots:
         saatKur(QTime(11, 54, 0, 400));
         w->ZamanAkimi();
         QVERIFY(seviyede(kAksa * 30 / 100));
-        QVERIFY(w->ezanBildirimi().isVisible() && w->animasyonZamanlayicisi()->isActive());
+        QVERIFY(w->ezanBildirimi().isVisible() && animasyon(*w)->isActive());
         // Before the 07:13 sunrise the morning adhan, then the noon one, the fallback at 23:59.
         for (const auto &[saat, seviye] :
              {std::pair{QTime(3, 0), kFecir}, {QTime(7, 30), kAksa}, {QTime(23, 59, 30), kMekke}}) {
@@ -486,16 +493,16 @@ private slots:
         QRavla w;
         const auto resim = [&] { return w.trayIkonu()->icon().pixmap(32, 32).toImage(); };
         const QImage normal = resim();
-        w.animasyonZamanlayicisi()->start(700);
+        animasyon(w)->start(700);
         QList<bool> kareler;
         for (int i = 0; i < 171; ++i) {
             if (i == 100)
-                w.animasyonZamanlayicisi()->start(700);
+                animasyon(w)->start(700);
             w.TrayAnimasyon();
             kareler << (resim() == normal);
         }
         QCOMPARE(kareler.mid(0, 4), (QList<bool>{true, false, true, false}));
-        QVERIFY(!w.animasyonZamanlayicisi()->isActive() && kareler.last());
+        QVERIFY(!animasyon(w)->isActive() && kareler.last());
         QCOMPARE(w.findChild<QLabel *>("camilabel")->pixmap().toImage(),
                  QPixmap(":/iconlar/resim/cami.png").toImage());
     }
