@@ -113,7 +113,7 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
 
     gunluk = new GunlukVakitler(this);
     gunluk->ayarla(Ayarlar().Oku());
-    connect(gunluk, &GunlukVakitler::vakitlerDegisti, this, &QRavla::VakitleriGoster);
+    connect(gunluk, &GunlukVakitler::vakitlerDegisti, this, &QRavla::vakitleriGoster);
     connect(gunluk, &GunlukVakitler::vakitGeldi, this, &QRavla::VakitGeldi);
     connect(gunluk, &GunlukVakitler::hatirlatmaGeldi, this, &QRavla::HatirlatmaGeldi);
 
@@ -262,7 +262,7 @@ void QRavla::ZamanAkimi()
     GorusSor();
 }
 
-void QRavla::VakitleriGoster(const ravla::DaySchedule &gun)
+void QRavla::vakitleriGoster(const ravla::DaySchedule &gun)
 {
     using namespace ravla;
     kibleDerece = gun.qiblaDegrees;

@@ -79,7 +79,7 @@ public slots:
     void AylikCizelgeGoster();
 
 private:
-    void VakitleriGoster(const ravla::DaySchedule &gun);
+    void vakitleriGoster(const ravla::DaySchedule &gun);
     void SonrakiVakitGuncelle();
     void VakitGeldi(int vakit);
     void HatirlatmaGeldi(int vakit);
