@@ -86,9 +86,6 @@ static_assert(std::size(kNational) == kMethodCount - 7);
 void methodDefaults(int code, PrayerMethod &m)
 {
     m.imsakAngle = 1.5;
-    m.fajrInterval = 0;
-    m.imsakInterval = 0;
-    m.nearestLatitude = 48.5;
     m.highLatitudeRule = HighLatitudeRule::Nearest;
     m.adjustOn = 0;
     for (double &adjust : m.minuteAdjust)

@@ -18,12 +18,8 @@ struct PrayerMethod {
     double fajrAngle = 0;
     double ishaAngle = 0;
     double imsakAngle = 1.5; // 0: İmsak is Fajr itself
-    int fajrInterval = 0;
     int ishaInterval = 0;
-    int imsakInterval = 0;
-    int rounding = 0;
     int asrFactor = 1;
-    double nearestLatitude = 48.5;
     HighLatitudeRule highLatitudeRule = HighLatitudeRule::Nearest;
     int adjustOn = 0;
     double minuteAdjust[6] = {};
