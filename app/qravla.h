@@ -96,7 +96,7 @@ private:
     std::unique_ptr<Ui::QRavlaClass> ui;
     GunlukVakitler *gunluk = nullptr;
     Tepsi *tepsi = nullptr;
-    HicriMiladiHesap hicri;
+    ravla::HicriMiladiHesap hicri;
     // The popups and dialogs are made when first shown: a program that starts into the tray
     // need not build them (the options dialog alone is some 400 widgets).
     secenekler &seceneklerFormu();

@@ -327,7 +327,7 @@ ravla::ScheduleInputs inputsFor(const Run &o, const ravla::CivilDate &date)
 
 std::string hijriText(const Run &o, const ravla::CivilDate &date)
 {
-    HicriMiladiHesap hijri;
+    ravla::HicriMiladiHesap hijri;
     hijri.Hesapla(date.day, date.month, date.year, o.inputs.hijriOffset);
     return hijri.tarihMetni();
 }

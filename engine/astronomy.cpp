@@ -59,7 +59,6 @@ void fillDay(SolarDayCache &cache, int i, double julianDay)
     cache.declination[i] = c.declination;
     cache.rightAscension[i] = c.rightAscension;
     cache.siderealTime[i] = c.siderealTime;
-    cache.spare[i] = c.spare;
     cache.distance[i] = c.distance;
 }
 
@@ -68,7 +67,6 @@ void copyDay(SolarDayCache &cache, int to, int from)
     cache.declination[to] = cache.declination[from];
     cache.rightAscension[to] = cache.rightAscension[from];
     cache.siderealTime[to] = cache.siderealTime[from];
-    cache.spare[to] = cache.spare[from];
     cache.distance[to] = cache.distance[from];
 }
 
@@ -232,7 +230,7 @@ SolarCoordinates solarCoordinates(double jd)
         deg(std::atan2(std::sin(lr) * std::cos(er) - std::tan(br) * std::sin(er), std::cos(lr))));
     const double delta =
         std::asin(std::sin(br) * std::cos(er) + std::cos(br) * std::sin(er) * std::sin(lr));
-    return {delta, alpha, nu, 0.0, r};
+    return {delta, alpha, nu, r};
 }
 
 TopocentricDay topocentricDay(SolarDayCache &cache, double jd, const Location &place)

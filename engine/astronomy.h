@@ -42,8 +42,7 @@ struct SolarCoordinates {
     double declination = 0;    // radians
     double rightAscension = 0; // degrees
     double siderealTime = 0;   // apparent, at Greenwich, degrees
-    double spare = 0;
-    double distance = 0; // AU
+    double distance = 0;       // AU
 };
 
 // The Sun at local midnight of the day before, the day and the day after (index 0, 1, 2).
@@ -52,7 +51,6 @@ struct SolarDayCache {
     double declination[3] = {};
     double rightAscension[3] = {};
     double siderealTime[3] = {};
-    double spare[3] = {};
     double distance[3] = {};
 };
 

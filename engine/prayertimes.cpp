@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace ravla {
 
@@ -30,138 +29,6 @@ double interpolatedRA(const TopocentricDay &day, double m)
 }
 
 } // namespace
-
-const char *methodName(int code)
-{
-    static const char *const names[] = {
-        "",
-        "Egyptian General Authority of Survey",
-        "University Of Islamic Sciences, Karachi - Safi",
-        "University Of Islamic Sciences, Karachi - Hanefi",
-        "Islamic Society Of North America ",
-        "Muslim World League",
-        "Umm Al-Qura University",
-        "Fixed Ishaa",
-        "Diyanet İşleri Başkanlığı",
-        "Umm al-Qura (today)",
-        "Dubai (Awqaf)",
-        "Kuwait",
-        "Qatar (Calendar House)",
-        "Singapore (MUIS)",
-        "Malaysia (JAKIM)",
-        "Indonesia (Kemenag)",
-        "Egypt (General Authority of Survey, today)",
-        "Morocco (Habous)",
-        "Institute of Geophysics, University of Tehran",
-        "UOIF (France)",
-        "Spiritual Administration of Muslims of Russia",
-    };
-    static_assert(std::size(names) == kMethodCount + 1);
-    return code >= 1 && code <= kMethodCount ? names[code] : "";
-}
-
-namespace {
-
-// A national authority's method as its published timetables show it.
-struct NationalMethod {
-    double fajr, isha;
-    int ishaInterval, ramadanIshaInterval; // minutes after Maghrib, 0: by the angle
-    double imsakAngle;                     // added to Fajr's; 0: İmsak is Fajr
-    double maghribAngle;                   // 0: Maghrib at sunset
-    bool asrAtEvent, riseSetByHourAngle;
-    // Seconds added before truncation: Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha, İmsak.
-    double shift[7];
-};
-
-// Codes 8 to 20. The angles are the authorities' own. The seconds are fitted to their published
-// tables (the most rows to the minute, rounded to 5 s): safety minutes plus rounding, where +30 s
-// is rounding to the nearest minute and +60 s rounding up.
-const NationalMethod kNational[] = {
-    // 8 Diyanet: temkin sunrise -7, Dhuhr +5, Asr +4, Maghrib +7, to the nearest minute (its
-    // tables run 6 s later still); Asr, sunrise and sunset with one declination for the day.
-    {18, 17, 0, 0, 0, 0, false, true, {36, -384, 336, 276, 456, 36, 36}},
-    // 9 Umm al-Qura: rounded up, sunrise down.
-    {18.5, 0, 90, 120, 1.5, 0, true, false, {60, 0, 60, 60, 60, 60, 60}},
-    // 10 Dubai: sunrise -3, Dhuhr +3, Asr +1, Maghrib +4 minutes, roughly to the nearest.
-    {18.2, 18.2, 0, 0, 1.5, 0, false, false, {30, -180, 200, 80, 255, 45, 30}},
-    // 11 Kuwait: to the nearest minute, 6 s later.
-    {18, 17.5, 0, 0, 1.5, 0, true, false, {36, 36, 36, 36, 36, 36, 36}},
-    // 12 Qatar: Maghrib +2 to the nearest minute, Isha 90 minutes after that.
-    {18, 0, 90, 0, 1.5, 0, true, false, {0, 30, 30, 30, 150, 150, 0}},
-    // 13 MUIS: rounded up, Dhuhr a minute more.
-    {20, 18, 0, 0, 1.5, 0, true, false, {60, 60, 120, 60, 60, 60, 60}},
-    // 14 JAKIM: rounded up (sunrise down), Dhuhr a minute more.
-    {18, 18, 0, 0, 1.5, 0, true, false, {60, 0, 120, 60, 60, 60, 60}},
-    // 15 Kemenag: ihtiyat of 2 to 3 minutes each, rounded up (sunrise down).
-    {20, 18, 0, 0, 1.5, 0, false, false, {180, -165, 240, 175, 225, 180, 180}},
-    // 16 Egypt: to the nearest minute, 15 s early.
-    {19.5, 17.5, 0, 0, 1.5, 0, true, false, {15, 15, 15, 15, 15, 15, 15}},
-    // 17 Morocco: sunrise -3, Dhuhr +5, Maghrib +5 minutes, to the nearest.
-    {19, 17, 0, 0, 1.5, 0, true, false, {5, -160, 335, 35, 290, 35, 5}},
-    // 18 Tehran: Maghrib when the Sun is 4.5 deg down.
-    {17.7, 14, 0, 0, 1.5, 4.5, true, false, {}},
-    // 19 UOIF
-    {12, 12, 0, 0, 1.5, 0, true, false, {}},
-    // 20 Russia
-    {16, 15, 0, 0, 1.5, 0, true, false, {}},
-};
-static_assert(std::size(kNational) == kMethodCount - 7);
-
-} // namespace
-
-void methodDefaults(int code, PrayerMethod &m)
-{
-    m.imsakAngle = 1.5;
-    m.fajrInterval = 0;
-    m.imsakInterval = 0;
-    m.nearestLatitude = 48.5;
-    m.highLatitudeRule = HighLatitudeRule::Nearest;
-    m.adjustOn = 0;
-    for (double &adjust : m.minuteAdjust)
-        adjust = 0;
-    m.maghribAngle = 0;
-    m.ramadanIshaInterval = 0;
-    m.twilightAtEvent = false;
-    m.asrAtEvent = false;
-    m.riseSetByHourAngle = false;
-    for (double &shift : m.shiftSeconds)
-        shift = 0;
-
-    struct Row {
-        double fajr, isha;
-        int ishaInterval, asrFactor;
-    };
-    static const Row rows[] = {
-        {0, 0, 0, 1},   {20, 18, 0, 1}, {18, 18, 0, 1}, {18, 18, 0, 2},
-        {15, 15, 0, 1}, {18, 17, 0, 1}, {19, 0, 90, 1}, {19.5, 0, 90, 1},
-    };
-    if (code < 0 || code > kMethodCount) {
-        m.asrFactor = 1;
-        m.ishaInterval = 0;
-        return;
-    }
-    if (code < static_cast<int>(std::size(rows))) {
-        m.fajrAngle = rows[code].fajr;
-        m.ishaAngle = rows[code].isha;
-        m.ishaInterval = rows[code].ishaInterval;
-        m.asrFactor = rows[code].asrFactor;
-        return;
-    }
-    const NationalMethod &n = kNational[code - std::size(rows)];
-    m.fajrAngle = n.fajr;
-    m.ishaAngle = n.isha;
-    m.ishaInterval = n.ishaInterval;
-    m.ramadanIshaInterval = n.ramadanIshaInterval;
-    m.asrFactor = 1;
-    m.imsakAngle = n.imsakAngle;
-    m.maghribAngle = n.maghribAngle;
-    // Every national method finds Fajr and Isha where the Sun really is at that moment: by
-    // evening the midnight declination puts the Sun up to 0.2 deg off the angle.
-    m.twilightAtEvent = true;
-    m.asrAtEvent = n.asrAtEvent;
-    m.riseSetByHourAngle = n.riseSetByHourAngle;
-    std::copy(std::begin(n.shift), std::end(n.shift), m.shiftSeconds);
-}
 
 double depressionHourAngle(double latitude, double declinationRad, double angle)
 {
@@ -343,6 +210,160 @@ double nightPortion(HighLatitudeRule rule, double angle)
     return 0;
 }
 
+// The steps of PrayerEngine::solveDay, in the order it takes them.
+
+// A day's times in hours of its clock while the steps settle them; kNoTime where missing.
+struct DayTimes {
+    double time[6] = {}; // PrayerIndex order
+    int extreme[6] = {}; // 1: an estimate, not where the Sun is that day
+    // The day's own sunrise and sunset (Maghrib may go by an angle instead); 0 where İmsak alone
+    // needs neither.
+    double sunrise = 0, sunset = 0;
+
+    // Without its own Fajr, sunrise, sunset or Isha, the day asks the nearest-day rule.
+    bool incomplete(bool imsakOnly) const
+    {
+        return time[Fajr] == kNoTime || sunrise == kNoTime || sunset == kNoTime ||
+               (!imsakOnly && time[Isha] == kNoTime);
+    }
+    bool twilightMissing(bool imsakOnly) const
+    {
+        return time[Fajr] == kNoTime || (!imsakOnly && time[Isha] == kNoTime);
+    }
+};
+
+// Nothing sensible comes from a place or date that is not a number.
+bool isSolvable(const Location &place, double jd)
+{
+    return std::isfinite(place.latitude) && std::isfinite(place.longitude) &&
+           std::isfinite(place.elevation) && std::isfinite(jd) && std::fabs(place.latitude) <= 90.0;
+}
+
+DayTimes noTimes()
+{
+    DayTimes d;
+    for (double &t : d.time)
+        t = kNoTime;
+    return d;
+}
+
+// The times by the day's midnight declination. İmsak needs only the Fajr of its steeper angle,
+// so the rest of the day is skipped (a portion of the night still needs the sunrise).
+DayTimes timesByDeclination(const Location &place, const PrayerMethod &method,
+                            const TopocentricDay &day, bool imsakOnly)
+{
+    const double delta = rad(day.declination[1]);
+    const bool byPortion = method.highLatitudeRule != HighLatitudeRule::Nearest;
+    const double hf = depressionHourAngle(place.latitude, delta, method.fajrAngle);
+    const double dhuhr = solarTransit(place.longitude, day);
+    DayTimes d;
+    double ha = 0, hi = 0;
+    if (!imsakOnly || byPortion)
+        d.sunrise = sunriseOrSunset(place, method, day, dhuhr, PrayerEngine::Rise);
+    if (!imsakOnly) {
+        ha = method.asrAtEvent ? asrAt(place, day, dhuhr, method.asrFactor)
+                               : asrHourAngle(place.latitude, delta, method.asrFactor);
+        d.sunset = sunriseOrSunset(place, method, day, dhuhr, PrayerEngine::Set);
+        hi = depressionHourAngle(place.latitude, delta, method.ishaAngle);
+    }
+    d.time[Fajr] = hf == kNoTime ? kNoTime : dhuhr - hf;
+    d.time[Sunrise] = d.sunrise;
+    d.time[Dhuhr] = dhuhr;
+    d.time[Asr] = ha == kNoTime ? kNoTime : dhuhr + ha;
+    d.time[Maghrib] = d.sunset;
+    d.time[Isha] = hi == kNoTime ? kNoTime : dhuhr + hi;
+    return d;
+}
+
+// Fajr and Isha where the Sun really is at that moment (an Isha by its interval needs none).
+void twilightsAtTheirMoment(DayTimes &d, const Location &place, const PrayerMethod &method,
+                            const TopocentricDay &day, bool imsakOnly)
+{
+    d.time[Fajr] = twilightAt(place, day, method.fajrAngle, PrayerEngine::Rise, d.time[Fajr]);
+    if (!imsakOnly && method.ishaInterval == 0)
+        d.time[Isha] = twilightAt(place, day, method.ishaAngle, PrayerEngine::Set, d.time[Isha]);
+}
+
+// Maghrib when the Sun is the method's angle down instead of at sunset.
+void maghribByAngle(DayTimes &d, const Location &place, const PrayerMethod &method,
+                    const TopocentricDay &day)
+{
+    const double hm =
+        depressionHourAngle(place.latitude, rad(day.declination[1]), method.maghribAngle);
+    d.time[Maghrib] = hm == kNoTime ? kNoTime : d.time[Dhuhr] + hm;
+    if (method.twilightAtEvent)
+        d.time[Maghrib] =
+            twilightAt(place, day, method.maghribAngle, PrayerEngine::Set, d.time[Maghrib]);
+}
+
+// Fajr no earlier than the rule's portion of the night before sunrise, Isha no later than its
+// portion of the night after sunset; both become estimates where the bound moves them.
+void boundByNightPortions(DayTimes &d, const PrayerMethod &method, double sunsetBefore,
+                          double sunriseAfter, bool imsakOnly)
+{
+    const HighLatitudeRule rule = method.highLatitudeRule;
+    if (d.sunrise != kNoTime && sunsetBefore != kNoTime) {
+        const double bound =
+            d.sunrise - nightPortion(rule, method.fajrAngle) * (d.sunrise - sunsetBefore);
+        if (d.time[Fajr] == kNoTime || d.time[Fajr] < bound) {
+            d.time[Fajr] = bound;
+            d.extreme[Fajr] = 1;
+        }
+    }
+    if (!imsakOnly && d.sunset != kNoTime && sunriseAfter != kNoTime) {
+        // A Maghrib by an angle is bounded like Isha (and Isha never comes before it).
+        for (const int i : {Maghrib, Isha}) {
+            const double angle = i == Isha ? method.ishaAngle : method.maghribAngle;
+            const double bound = d.sunset + nightPortion(rule, angle) * (sunriseAfter - d.sunset);
+            if ((i == Isha || angle > 0) && (d.time[i] == kNoTime || d.time[i] > bound)) {
+                const bool afterMaghrib = i == Isha && d.time[Maghrib] != kNoTime;
+                d.time[i] = afterMaghrib ? std::max(bound, d.time[Maghrib]) : bound;
+                d.extreme[i] = 1;
+            }
+        }
+    }
+}
+
+// A time the day lacks, taken from another day.
+void estimateIfMissing(DayTimes &d, int i, double estimate)
+{
+    if (d.time[i] == kNoTime) {
+        d.time[i] = estimate;
+        d.extreme[i] = 1;
+    }
+}
+
+// Where the Sun never sinks to Maghrib's angle the sunset stands in, and a borrowed Isha may
+// fall before a late Maghrib by its angle: not before it.
+void settleMaghribByAngle(DayTimes &d)
+{
+    if (d.time[Maghrib] == kNoTime && d.sunset != kNoTime) {
+        d.time[Maghrib] = d.sunset;
+        d.extreme[Maghrib] = 1;
+    }
+    if (d.time[Maghrib] != kNoTime && d.time[Isha] != kNoTime && d.time[Isha] < d.time[Maghrib]) {
+        d.time[Isha] = d.time[Maghrib];
+        d.extreme[Isha] = 1;
+    }
+}
+
+void ishaAfterMaghrib(DayTimes &d, int minutes)
+{
+    d.time[Isha] = d.time[Maghrib] == kNoTime ? kNoTime : d.time[Maghrib] + minutes / 60.0;
+    d.extreme[Isha] = 0; // a fixed time after Maghrib is no estimate
+}
+
+// İmsak alone is written to out[0], with İmsak's own minutes.
+void writeClockTimes(const DayTimes &d, const Location &place, const PrayerMethod &method,
+                     bool imsakOnly, PrayerTime *out)
+{
+    const int count = imsakOnly ? 1 : 6;
+    for (int i = 0; i < count; ++i) {
+        out[i].isExtreme = d.extreme[i];
+        toClockTime(d.time[i], place, method, out[i], imsakOnly ? static_cast<int>(Imsak) : i);
+    }
+}
+
 } // namespace
 
 void toClockTime(double t, const Location &place, const PrayerMethod &method, PrayerTime &out,
@@ -454,118 +475,40 @@ bool PrayerEngine::nearestCompleteDay(const Location &place, const PrayerMethod 
 void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, int daysInYear,
                             double jd, PrayerTime *out, int mode)
 {
-    const int count = mode == ImsakOnly ? 1 : 6;
-    // Nothing sensible comes from a place or date that is not a number: no times at all.
-    if (!std::isfinite(place.latitude) || !std::isfinite(place.longitude) ||
-        !std::isfinite(place.elevation) || !std::isfinite(jd) || std::fabs(place.latitude) > 90.0) {
-        for (int i = 0; i < count; ++i) {
-            out[i].isExtreme = 0;
-            toClockTime(kNoTime, place, method, out[i], i);
-        }
+    const bool imsakOnly = mode == ImsakOnly;
+    if (!isSolvable(place, jd)) {
+        writeClockTimes(noTimes(), place, method, imsakOnly, out);
         return;
     }
 
     const TopocentricDay &day = topocentric(jd, place);
-    const double delta = rad(day.declination[1]);
-
-    // İmsak needs only the Fajr of its steeper angle: skip the rest of the day (a portion of
-    // the night still needs the sunrise).
-    const bool imsakOnly = mode == ImsakOnly;
-    const HighLatitudeRule rule = method.highLatitudeRule;
-    const bool byPortion = rule != HighLatitudeRule::Nearest;
-    const double hf = depressionHourAngle(place.latitude, delta, method.fajrAngle);
-    const double dhuhr = solarTransit(place.longitude, day);
-    double sunrise = 0, ha = 0, sunset = 0, hi = 0;
-    if (!imsakOnly || byPortion)
-        sunrise = sunriseOrSunset(place, method, day, dhuhr, Rise);
-    if (!imsakOnly) {
-        ha = method.asrAtEvent ? asrAt(place, day, dhuhr, method.asrFactor)
-                               : asrHourAngle(place.latitude, delta, method.asrFactor);
-        sunset = sunriseOrSunset(place, method, day, dhuhr, Set);
-        hi = depressionHourAngle(place.latitude, delta, method.ishaAngle);
-    }
-
-    double times[6] = {
-        hf == kNoTime ? kNoTime : dhuhr - hf, sunrise, dhuhr,
-        ha == kNoTime ? kNoTime : dhuhr + ha, sunset,  hi == kNoTime ? kNoTime : dhuhr + hi,
-    };
-    int extreme[6] = {};
-    if (method.twilightAtEvent) {
-        times[Fajr] = twilightAt(place, day, method.fajrAngle, Rise, times[Fajr]);
-        if (!imsakOnly && method.ishaInterval == 0)
-            times[Isha] = twilightAt(place, day, method.ishaAngle, Set, times[Isha]);
-    }
-    if (!imsakOnly && method.maghribAngle > 0) {
-        const double hm = depressionHourAngle(place.latitude, delta, method.maghribAngle);
-        times[Maghrib] = hm == kNoTime ? kNoTime : dhuhr + hm;
-        if (method.twilightAtEvent)
-            times[Maghrib] = twilightAt(place, day, method.maghribAngle, Set, times[Maghrib]);
-    }
+    DayTimes d = timesByDeclination(place, method, day, imsakOnly);
+    if (method.twilightAtEvent)
+        twilightsAtTheirMoment(d, place, method, day, imsakOnly);
+    if (!imsakOnly && method.maghribAngle > 0)
+        maghribByAngle(d, place, method, day);
 
     // (For İmsak the search can only change Fajr, so only a missing Fajr starts it.)
-    const bool incomplete = times[Fajr] == kNoTime || sunrise == kNoTime || sunset == kNoTime ||
-                            (!imsakOnly && times[Isha] == kNoTime);
-    bool borrow = incomplete && rule == HighLatitudeRule::Nearest;
-    if (byPortion) {
+    const HighLatitudeRule rule = method.highLatitudeRule;
+    bool borrow = d.incomplete(imsakOnly) && rule == HighLatitudeRule::Nearest;
+    if (rule != HighLatitudeRule::Nearest) {
         double sunsetBefore = kNoTime, sunriseAfter = kNoTime;
         neighbouringNights(place, method, jd, sunsetBefore, sunriseAfter);
-        if (sunrise != kNoTime && sunsetBefore != kNoTime) {
-            const double bound =
-                sunrise - nightPortion(rule, method.fajrAngle) * (sunrise - sunsetBefore);
-            if (times[Fajr] == kNoTime || times[Fajr] < bound) {
-                times[Fajr] = bound;
-                extreme[Fajr] = 1;
-            }
-        }
-        if (!imsakOnly && sunset != kNoTime && sunriseAfter != kNoTime) {
-            // A Maghrib by an angle is bounded like Isha (and Isha never comes before it).
-            for (const int i : {Maghrib, Isha}) {
-                const double angle = i == Isha ? method.ishaAngle : method.maghribAngle;
-                const double bound = sunset + nightPortion(rule, angle) * (sunriseAfter - sunset);
-                if ((i == Isha || angle > 0) && (times[i] == kNoTime || times[i] > bound)) {
-                    const bool afterMaghrib = i == Isha && times[Maghrib] != kNoTime;
-                    times[i] = afterMaghrib ? std::max(bound, times[Maghrib]) : bound;
-                    extreme[i] = 1;
-                }
-            }
-        }
+        boundByNightPortions(d, method, sunsetBefore, sunriseAfter, imsakOnly);
         // No night to divide (the Sun stays up): as the nearest-day rule does.
-        borrow = times[Fajr] == kNoTime || (!imsakOnly && times[Isha] == kNoTime);
+        borrow = d.twilightMissing(imsakOnly);
     }
     Twilight good;
     if (borrow && nearestCompleteDay(place, method, daysInYear, jd, good)) {
-        if (times[Fajr] == kNoTime) {
-            times[Fajr] = good.transit - good.fajr;
-            extreme[Fajr] = 1;
-        }
-        if (times[Isha] == kNoTime) {
-            times[Isha] = good.transit + good.isha;
-            extreme[Isha] = 1;
-        }
+        estimateIfMissing(d, Fajr, good.transit - good.fajr);
+        estimateIfMissing(d, Isha, good.transit + good.isha);
     }
 
-    if (!imsakOnly && method.maghribAngle > 0) {
-        if (times[Maghrib] == kNoTime && sunset != kNoTime) {
-            times[Maghrib] = sunset; // the Sun never sinks that far: the sunset stands in
-            extreme[Maghrib] = 1;
-        }
-        // A borrowed Isha may fall before a late Maghrib by its angle: not before it.
-        if (times[Maghrib] != kNoTime && times[Isha] != kNoTime && times[Isha] < times[Maghrib]) {
-            times[Isha] = times[Maghrib];
-            extreme[Isha] = 1;
-        }
-    }
-
-    if (method.ishaInterval != 0) {
-        times[Isha] =
-            times[Maghrib] == kNoTime ? kNoTime : times[Maghrib] + method.ishaInterval / 60.0;
-        extreme[Isha] = 0; // a fixed time after Maghrib is no estimate
-    }
-
-    for (int i = 0; i < count; ++i) {
-        out[i].isExtreme = extreme[i];
-        toClockTime(times[i], place, method, out[i], imsakOnly ? static_cast<int>(Imsak) : i);
-    }
+    if (!imsakOnly && method.maghribAngle > 0)
+        settleMaghribByAngle(d);
+    if (method.ishaInterval != 0)
+        ishaAfterMaghrib(d, method.ishaInterval);
+    writeClockTimes(d, place, method, imsakOnly, out);
 }
 
 void PrayerEngine::neighbouringNights(const Location &place, const PrayerMethod &method, double jd,

@@ -17,7 +17,6 @@ PrayerMethod methodFor(const ScheduleInputs &in)
         methodDefaults(in.methodCode, method);
     }
     method.asrFactor = in.hanafi ? 2 : 1;
-    method.rounding = 0;
     switch (in.highLatitudeRule) { // a number that names no rule keeps the default
     case HighLatitudeRule::Nearest:
     case HighLatitudeRule::MiddleOfNight:

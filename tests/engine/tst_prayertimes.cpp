@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 using namespace ravla;
 
@@ -207,6 +208,71 @@ private slots:
                 QVERIFY(!d[Fajr].isExtreme ||
                         (d[Imsak].isExtreme && minutesApart(d[Imsak], d[Fajr], 10)));
             }
+        }
+    }
+
+    // The nearest-day rule from its definition: a Fajr or Isha the day lacks is the one of the
+    // nearest day that has both (the day before first), to the second on the same clock, and it
+    // is marked; a time the day has stays its own, and where no day of the year has both the time
+    // stays missing. Angles of the first seven methods, reckoned on each day's midnight
+    // declination as the estimate is.
+    void nearestDay_data()
+    {
+        QTest::addColumn<Location>("place");
+        QTest::addColumn<double>("fajrAngle");
+        QTest::addColumn<double>("ishaAngle");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("fajrOwn");
+        QTest::addColumn<bool>("ishaOwn");
+        const auto row = [](const char *name, Location place, double fajr, double isha, QDate date,
+                            bool fajrOwn, bool ishaOwn) {
+            QTest::newRow(name) << place << fajr << isha << date << fajrOwn << ishaOwn;
+        };
+        row("60 N, June", Location{25, 60, 2}, 18, 17, QDate(2026, 6, 21), false, false);
+        row("49 N, Fajr alone", Location{9, 49, 1}, 18, 17, QDate(2026, 6, 21), false, true);
+        row("49 N, Isha alone", Location{9, 49, 1}, 15, 18, QDate(2026, 6, 21), true, false);
+        row("65 S, December", Location{-70, -65, -4}, 18, 18, QDate(2026, 12, 21), false, false);
+        row("41 N, a true night", Location{29, 41, 2}, 18, 17, QDate(2026, 12, 5), true, true);
+        row("41 N, never", Location{29, 41, 2}, 90, 90, QDate(2026, 12, 5), false, false);
+    }
+    void nearestDay()
+    {
+        QFETCH(Location, place);
+        QFETCH(double, fajrAngle);
+        QFETCH(double, ishaAngle);
+        QFETCH(QDate, date);
+        QFETCH(bool, fajrOwn);
+        QFETCH(bool, ishaOwn);
+        PrayerMethod m = method(0);
+        m.fajrAngle = fajrAngle;
+        m.ishaAngle = ishaAngle;
+        const auto civil = [](const QDate &q) { return CivilDate{q.day(), q.month(), q.year()}; };
+        const Day d = solve(place, m, civil(date));
+        const auto own = [](const Day &day, int i) { return day[i].exists() && !day[i].isExtreme; };
+        QCOMPARE(own(d, Fajr), fajrOwn);
+        QCOMPARE(own(d, Isha), ishaOwn);
+
+        PrayerEngine walker;
+        std::optional<Day> nearest;
+        for (int k = 0; k <= 366 && !nearest; ++k)
+            for (const int step : {-k, k}) {
+                const Day other = solve(place, m, civil(date.addDays(step)), &walker);
+                if (!nearest && own(other, Fajr) && own(other, Isha))
+                    nearest = other;
+            }
+        for (const int i : {Fajr, Isha}) {
+            if (own(d, i))
+                continue;
+            QCOMPARE(d[i].exists(), nearest.has_value());
+            if (!nearest)
+                continue;
+            QVERIFY(d[i].isExtreme);
+            QVERIFY2(
+                std::fabs(std::remainder(hours(d[i]) - hours((*nearest)[i]), 24)) <= 2 / 3600.0,
+                qPrintable(
+                    QString::asprintf("time %d: %d:%02d:%02d, the nearest day's %d:%02d:%02d", i,
+                                      d[i].hour, d[i].minute, d[i].second, (*nearest)[i].hour,
+                                      (*nearest)[i].minute, (*nearest)[i].second)));
         }
     }
 
