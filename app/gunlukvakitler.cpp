@@ -2,6 +2,8 @@
 
 #include "vakitsecenekleri.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
 #include <iterator>
 
@@ -65,7 +67,17 @@ void GunlukVakitler::tik(const QDateTime &simdi)
     sonraki_ = {};
     sonraki_.vakit = takip.sonrakiVakit(simdiMs, &sonraki_.hedefMs);
     if (sonraki_.vakit != 0) {
-        const VakitTakibi::KalanSure kalan = VakitTakibi::kalanSure(simdi, sonraki_.hedefMs);
+        // The target's instant changes a few times a day: worked out once for each.
+        const QString saatDilimi = simdi.timeSpec() == Qt::TimeZone
+                                       ? QString::fromLatin1(simdi.timeZone().id())
+                                       : QString::number(simdi.timeSpec());
+        if (sonraki_.hedefMs != hedefDuvar || saatDilimi != hedefSaatDilimi) {
+            hedefDuvar = sonraki_.hedefMs;
+            hedefSaatDilimi = saatDilimi;
+            hedefAn = VakitTakibi::gercekAn(simdi, hedefDuvar);
+        }
+        const VakitTakibi::KalanSure kalan =
+            VakitTakibi::kalanSure(simdi.toMSecsSinceEpoch(), hedefAn);
         sonraki_.saat = kalan.saat;
         sonraki_.dakika = kalan.dakika;
     }

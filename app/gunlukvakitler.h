@@ -66,4 +66,6 @@ private:
     VakitTakibi hatirlatmaTakibi;
     int kurulanHatirlat[6] = {}; // the reminders hatirlatmaTakibi follows
     bool kuruldu = false;
+    qint64 hedefDuvar = -1, hedefAn = 0; // the next prayer's wall-clock moment and instant
+    QString hedefSaatDilimi;             // on the clock of this zone
 };

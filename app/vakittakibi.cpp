@@ -120,15 +120,24 @@ int VakitTakibi::sonrakiVakit(qint64 simdi, qint64 *hedef) const
     return 1;
 }
 
+qint64 VakitTakibi::gercekAn(const QDateTime &ornek, qint64 duvarMs)
+{
+    const QDate gun = QDate::fromJulianDay(duvarMs / kGunMs);
+    const QTime saat = QTime::fromMSecsSinceStartOfDay(static_cast<int>(duvarMs % kGunMs));
+    const QDateTime an = ornek.timeSpec() == Qt::TimeZone
+                             ? QDateTime(gun, saat, ornek.timeZone())
+                             : QDateTime(gun, saat, ornek.timeSpec(), ornek.offsetFromUtc());
+    return an.toMSecsSinceEpoch();
+}
+
 VakitTakibi::KalanSure VakitTakibi::kalanSure(const QDateTime &simdi, qint64 hedefMs)
 {
-    // The target on simdi's clock: the same zone, or local time, or offset.
-    const QDate gun = QDate::fromJulianDay(hedefMs / kGunMs);
-    const QTime saat = QTime::fromMSecsSinceStartOfDay(static_cast<int>(hedefMs % kGunMs));
-    const QDateTime hedef = simdi.timeSpec() == Qt::TimeZone
-                                ? QDateTime(gun, saat, simdi.timeZone())
-                                : QDateTime(gun, saat, simdi.timeSpec(), simdi.offsetFromUtc());
-    const qint64 saniye = hedef.toMSecsSinceEpoch() / 1000 - simdi.toMSecsSinceEpoch() / 1000;
+    return kalanSure(simdi.toMSecsSinceEpoch(), gercekAn(simdi, hedefMs));
+}
+
+VakitTakibi::KalanSure VakitTakibi::kalanSure(qint64 simdiAn, qint64 hedefAn)
+{
+    const qint64 saniye = hedefAn / 1000 - simdiAn / 1000;
     const int saatler = static_cast<int>(saniye / 3600);
     int dakika = static_cast<int>((saniye - 3600 * qint64(saatler)) / 60);
     if (dakika <= 58)

@@ -41,6 +41,11 @@ public:
     // of simdi's clock; the time left runs between the real instants, so that a clock change
     // on the way (an hour less in spring, one more in autumn) is counted.
     static KalanSure kalanSure(const QDateTime &simdi, qint64 hedefMs);
+    // The same between two instants (milliseconds since the epoch).
+    static KalanSure kalanSure(qint64 simdiAn, qint64 hedefAn);
+    // The instant of the wall-clock moment `duvarMs` on `ornek`'s clock (its zone, local time
+    // or offset).
+    static qint64 gercekAn(const QDateTime &ornek, qint64 duvarMs);
 
     static qint64 duvarSaatiMs(const QDateTime &t);
     static qint64 an(qint64 julianGun, int saat, int dakika);
