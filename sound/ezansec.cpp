@@ -90,9 +90,6 @@ EzanSec::EzanSec(QWidget *parent)
     connect(ui->YatsiOkuToolButton, &QToolButton::clicked, this, &EzanSec::TestYatsiOkuToolButton);
     connect(ui->IptalPushButton, &QPushButton::clicked, this, &EzanSec::IptalSlot);
 
-    for (int i = 0; i < 5; ++i)
-        ezanDosyalari[i] = varsayilanlar().at(i);
-
     // Where the program's folder cannot be written, the user's own folder is where recordings
     // go: it is there from the first start on.
     if (klasorler.kullaniciKlasoru)
@@ -153,26 +150,17 @@ void EzanSec::EzanDosyalariniListele()
 
 void EzanSec::EzanAyariniOku()
 {
-    const QFileInfo bilgi(klasorler.ayarDosyasi);
-    if (!bilgi.exists()) {
-        yaz(klasorler.ayarDosyasi, varsayilanlar());
-        return;
-    }
+    // Reading never writes: the lines found keep their prayers, the ones missing (a short, empty
+    // or damaged file, or none) take the default here alone. Only a save writes the file.
+    QStringList satirlar;
     // A directory or a FIFO in its place would fail or block the start.
-    if (!bilgi.isFile())
-        return;
-    QFile f(klasorler.ayarDosyasi);
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    const QStringList satirlar = satirlariOku(f);
-    f.close();
-
-    if (satirlar.size() < 5) {
-        yaz(klasorler.ayarDosyasi, varsayilanlar());
-        return;
+    if (QFileInfo(klasorler.ayarDosyasi).isFile()) {
+        QFile f(klasorler.ayarDosyasi);
+        if (f.open(QIODevice::ReadOnly))
+            satirlar = satirlariOku(f);
     }
     for (int vakit = 1; vakit <= 5; ++vakit) {
-        const QString &ad = satirlar.at(vakit - 1);
+        const QString ad = satirlar.value(vakit - 1, varsayilanlar().at(vakit - 1));
         kutu(vakit)->setCurrentIndex(
             kutu(vakit)->findText(ad, Qt::MatchExactly | Qt::MatchCaseSensitive));
         ezanDosyalari[vakit - 1] = ad;

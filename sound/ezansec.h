@@ -16,7 +16,7 @@ class EzanSecClass;
 
 // The adhan of each prayer, chosen among the recordings of the adhan folder and kept in
 // ayarlar.dat; owns the program's one SesArac, through which the window plays and stops.
-// Everything on disk is read once, when it is built.
+// Everything on disk is read once, when it is built; ayarlar.dat is written by a save alone.
 class EzanSec : public QWidget
 {
     Q_OBJECT
