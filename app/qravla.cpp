@@ -337,10 +337,8 @@ void QRavla::CumleleriDoldur()
 
 void QRavla::SonrakiVakitGuncelle()
 {
-    if (const int gelen = takip.tik(simdiMs)) {
+    if (const int gelen = takip.tik(simdiMs))
         VakitGeldi(gelen);
-        animasyonZamanlayici->start(700);
-    }
     if (const int hatirlatilan = hatirlatmaTakibi.tik(simdiMs))
         HatirlatmaGeldi(hatirlatilan);
 
@@ -448,8 +446,11 @@ void QRavla::HatirlatmaGeldi(int vakit)
 
 void QRavla::VakitGeldi(int vakit)
 {
-    ezanSecimi().EzanCal(vakit, ui->SesSlider->value());
+    // The popup and the tray's blinking do not wait for the recording: it opens on a thread of
+    // its own and starts once it is open.
     ezanBildirimi().MesajGoster(ezanMesaji(dilNo, true));
+    animasyonZamanlayici->start(700);
+    ezanSecimi().EzanCal(vakit, ui->SesSlider->value());
     emit vakitGeldi(vakit);
 }
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringEncoder>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -144,6 +145,69 @@ private slots:
         QVERIFY(kayit.bekle(kDonem, 200));
         // Not at once: sounds in quick succession (the test buttons) keep it open.
         QCOMPARE_GE(kapanana(kayit, 10000), 2000);
+    }
+
+    // Opening a file never holds up the event loop. A whole recording followed by megabytes of
+    // junk, which libvorbisfile takes seconds to minutes to open: the call returns before the
+    // sound starts and the loop keeps turning; wanted, it plays once open, the output kept open
+    // for it past the idle limit. Stopped or replaced meanwhile, it is dropped and gives up (the
+    // output then closes), and the recording asked for next plays at once.
+    void yavasAcilis_data()
+    {
+        QTest::addColumn<int>("copMb"); // junk after the recording
+        QTest::addColumn<QString>("sonra");
+        QTest::newRow("wanted") << 40 << "";
+        QTest::newRow("replaced") << 200 << "ses2.wav";
+        QTest::newRow("stopped") << 200 << "stop";
+    }
+
+    void yavasAcilis()
+    {
+        QFETCH(int, copMb);
+        QFETCH(QString, sonra);
+        QTemporaryDir klasor;
+        const QString yavas = klasor.filePath("Yavas.ogg");
+        {
+            QFile f(yavas);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.write(icerik(RAVLA_KAYNAK_EZAN "/Aksa.ogg")) > 100000);
+            const QByteArray cop(1 << 20, '\0');
+            for (int i = 0; i < copMb; ++i)
+                QCOMPARE(f.write(cop), cop.size());
+        }
+        SesArac ses;
+        int tik = 0;
+        QTimer sayac;
+        connect(&sayac, &QTimer::timeout, [&tik] { ++tik; });
+        sayac.start(10);
+
+        QElapsedTimer t;
+        t.start();
+        ses.DosyaCal(yavas, 100);
+        QCOMPARE_LT(t.elapsed(), 1000);
+        QVERIFY(!ses.sesVarMi());
+        if (sonra.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(ses.sesVarMi(), 90000);
+            QCOMPARE_GE(tik, 10); // the loop turned while the file opened
+            // Half a second of silence, then louder than any WAV here.
+            const qint64 bas = kayit.kareSayisi() + kGecikme;
+            QVERIFY(kayit.bekle(bas + 2 * kOrnekHizi));
+            QCOMPARE_GT(kayit.tepe(bas, bas + 2 * kOrnekHizi), 10000);
+            ses.Dur();
+            return;
+        }
+        QTest::qWait(1000);
+        QCOMPARE_GE(tik, 20);
+        QVERIFY(!ses.sesVarMi());
+        QCOMPARE(kayit.tepe(0, kayit.kareSayisi()), 0);
+        if (sonra == "stop") {
+            ses.Dur();
+        } else {
+            ses.Cal(sonra, 100);
+            QVERIFY(seviyede(kayit.sonrakiTepe(), 2000));
+        }
+        QVERIFY(kapanana(kayit, 30000) >= 0);
+        QCOMPARE(ses.sesVarMi(), sonra != "stop");
     }
 
     // ayarlar.dat as found, where the program's folder can be written or not; what each list
