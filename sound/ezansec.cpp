@@ -3,6 +3,7 @@
 
 #include "ui_ezansec.h"
 
+#include "programklasoru.h"
 #include "resimler.h"
 #include "sesarac.h"
 
@@ -114,12 +115,25 @@ QString EzanSec::ezanDosyasi(int vakit) const
     return vakit >= 1 && vakit <= 5 ? ezanDosyalari[vakit - 1] : QString();
 }
 
-void EzanSec::EzanCal(int vakit, int duzey)
+void EzanSec::EzanCal(int vakit, int duzey, std::function<void()> calinamadi)
 {
     const QString ad =
         vakit >= 1 && vakit <= 5 ? ezanDosyalari[vakit - 1] : QStringLiteral("Mekke.ogg");
-    ses->Cal(ad, 50);
-    ses->DuzeyAyarla(duzey);
+    // A recording gone, empty, cut or not audio must not leave a prayer time silent: the shipped
+    // Mekke.ogg stands in for it (not a copy of the user's of that name), then the reminder's
+    // tone.
+    const QString secilen = klasorler.dosyaYolu(ad);
+    const QString mekke = klasorler.ezanKlasorleri.isEmpty()
+                              ? QString()
+                              : klasorler.ezanKlasorleri.last() + QStringLiteral("/Mekke.ogg");
+    QStringList yollar{secilen};
+    if (mekke != secilen)
+        yollar << mekke;
+    yollar << ProgramKlasoru::yol() + QStringLiteral("/sesler/Hatirlatma.ogg");
+    ses->SiraylaCal(yollar, duzey, [calinamadi = std::move(calinamadi)](int calan) {
+        if (calan != 0 && calinamadi)
+            calinamadi();
+    });
 }
 
 void EzanSec::EzanDur()

@@ -18,6 +18,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace DiskSes;
 
@@ -211,7 +212,8 @@ private slots:
     }
 
     // ayarlar.dat as found, where the program's folder can be written or not; what each list
-    // offers; what EzanCal plays for 0 (no prayer), Fajr .. Isha and 6.
+    // offers; what EzanCal plays for 0 (no prayer), Fajr .. Isha and 6, Mekke.ogg standing in for
+    // what cannot be played.
     void ayarlar_data()
     {
         QTest::addColumn<QString>("kurulum");
@@ -227,18 +229,19 @@ private slots:
         QTest::newRow("UTF-16") << "" << QByteArray(utf16.encode(QString(kBesSes))) << "8123458";
         QTest::newRow("names in another letter case")
             << "" << QByteArray("aksa.ogg\nFECIR.OGG\nses3.wav\nSES4.WAV\nMekke.OGG\n")
-            << "8003008";
+            << "8883888";
         QTest::newRow("a name no longer in the folder")
-            << "" << QByteArray("Silindi.ogg\n") + kBesSes.mid(9) << "8023458";
+            << "" << QByteArray("Silindi.ogg\n") + kBesSes.mid(9) << "8823458";
         QTest::newRow("paths: only files of the folder play")
             << "" << QByteArray("../ezan/ses1.wav\n./ses2.wav\n..\nses4.wav/\nses5.wav\n")
-            << "8000058";
-        // Empty, no sound, Ogg cut in its headers, a directory, a FIFO (not waited on).
+            << "8888858";
+        // Empty, no sound, Ogg cut in its headers, a directory, a FIFO (not waited on): each
+        // gives way to Mekke.ogg.
         QTest::newRow("nothing to play")
             << "" << QByteArray("Bos.ogg\nMetin.ogg\nKesik.ogg\nKlasor.ogg\nBoru.ogg\n")
-            << "8000008";
+            << "8888888";
         QTest::newRow("binary junk")
-            << "" << QByteArray("\0\xff\xfe\x80\n", 5).repeated(999) << "8000008";
+            << "" << QByteArray("\0\xff\xfe\x80\n", 5).repeated(999) << "8888888";
         QTest::newRow("read-only program folder") << "read-only" << QByteArray() << "8699998";
         QTest::newRow("/proc, that not even root writes") << "/proc" << QByteArray() << "0099990";
         QTest::newRow("no audio device") << "no device" << kBesSes << "0000000";
@@ -325,6 +328,90 @@ private slots:
 
         e.findChild<QAbstractButton *>("KaydetPushButton")->click();
         QCOMPARE(icerik(dosya), QString(adlar).replace(' ', '\n').toUtf8() + '\n');
+    }
+
+    // A prayer time is never silent while the volume is up: a chosen recording that cannot be
+    // played gives way to the program's Mekke.ogg, and that to the reminder's tone; the caller
+    // is told, once, that the chosen one failed. A good recording plays, and nobody is told.
+    void yedek_data()
+    {
+        QTest::addColumn<QString>("secilen"); // how the chosen Secilen.ogg is
+        QTest::addColumn<QString>("mekke");   // how the program's Mekke.ogg is
+        QTest::addColumn<bool>("ton");        // whether the reminder's tone plays
+        QTest::addColumn<int>("tepe");        // what sounds: 3000 it, 8000 Mekke, 4500 the tone
+        const QStringList bozuklar = {"missing", "empty", "cut", "text", "directory", "FIFO"};
+        QTest::newRow("good") << "good"
+                              << "good" << true << 3000;
+        for (const QString &b : bozuklar)
+            QTest::addRow("%s", qPrintable(b)) << b << "good" << true << 8000;
+        for (const char *b : {"missing", "FIFO"})
+            QTest::addRow("%s, Mekke.ogg not audio", b) << QString(b) << "text" << true << 4500;
+        QTest::newRow("cut, Mekke.ogg missing") << "cut"
+                                                << "missing" << true << 4500;
+        QTest::newRow("Mekke.ogg chosen, empty") << "Mekke.ogg"
+                                                 << "empty" << true << 4500;
+        QTest::newRow("empty, Mekke.ogg and the tone cut") << "empty"
+                                                           << "cut" << false << 0;
+    }
+
+    void yedek()
+    {
+        QFETCH(QString, secilen);
+        QFETCH(QString, mekke);
+        QFETCH(bool, ton);
+        QFETCH(int, tepe);
+        QTemporaryDir yer;
+        const QString ezanlar = yer.filePath("ezan");
+        QVERIFY(QDir().mkpath(ezanlar) && QDir().mkpath(yer.filePath("sesler")));
+        const QByteArray ogg = icerik(RAVLA_KAYNAK_EZAN "/Mekke.ogg");
+        const auto koy = [&](const QString &yol, const QString &nasil, int seviye) {
+            if (nasil == "good")
+                return wavYaz(yol, seviye, 4);
+            if (nasil == "directory")
+                return QDir().mkpath(yol);
+            if (nasil == "FIFO")
+                return mkfifo(QFile::encodeName(yol).constData(), 0644) == 0;
+            const QByteArray veri = nasil == "cut"    ? ogg.left(300)
+                                    : nasil == "text" ? QByteArray("ezan\n")
+                                                      : QByteArray();
+            return nasil == "missing" || yaz(yol, veri);
+        };
+        const bool mekkeSecili = secilen == "Mekke.ogg";
+        QVERIFY(koy(ezanlar + "/Secilen.ogg", mekkeSecili ? "missing" : secilen, 3000));
+        QVERIFY(koy(ezanlar + "/Mekke.ogg", mekke, 8000));
+        QVERIFY(koy(yer.filePath("sesler/Hatirlatma.ogg"), ton ? "good" : "cut", 4500));
+        QVERIFY(yaz(yer.filePath("ayarlar.dat"), mekkeSecili ? "Mekke.ogg\n" : "Secilen.ogg\n"));
+        ProgramKlasoru::ayarla(yer.path());
+
+        EzanSec e;
+        int soylenen = 0;
+        e.EzanCal(1, 100, [&soylenen] { ++soylenen; });
+        QVERIFY(seviyede(kayit.sonrakiTepe(), tepe));
+        QCOMPARE(e.sesAraci()->sesVarMi(), tepe > 0);
+        QTRY_COMPARE(soylenen, secilen == "good" ? 0 : 1);
+        e.EzanDur();
+        QTest::qWait(50);
+        QCOMPARE(soylenen, secilen == "good" ? 0 : 1);
+    }
+
+    // Where no event loop runs (a thread with no application of its own), the files are opened
+    // on the spot: the sound plays, and which one is known, as soon as the call returns.
+    void donguYok()
+    {
+        int hemen = -2, tepe = -1;
+        bool caliyor = false;
+        std::thread([&] {
+            SesArac ses;
+            int calan = -2;
+            ses.SiraylaCal({ezan("Metin.ogg"), ezan("Klasor.ogg"), ezan("ses4.wav")}, 100,
+                           [&calan](int i) { calan = i; });
+            hemen = calan;
+            caliyor = ses.sesVarMi();
+            tepe = kayit.sonrakiTepe();
+        }).join();
+        QCOMPARE(hemen, 2);
+        QVERIFY(caliyor);
+        QVERIFY(seviyede(tepe, 4000));
     }
 
     // A save replaces ayarlar.dat whole: interrupted (a file size limit stands for a full disk)
