@@ -450,7 +450,8 @@ void QRavla::VakitGeldi(int vakit)
     // its own and starts once it is open.
     ezanBildirimi().MesajGoster(ezanMesaji(dilNo, true));
     animasyonZamanlayici->start(700);
-    ezanSecimi().EzanCal(vakit, ui->SesSlider->value());
+    ezanSecimi().EzanCal(vakit, ui->SesSlider->value(),
+                         [this] { ezanBildirimi().CalinamadiGoster(); });
     emit vakitGeldi(vakit);
 }
 
@@ -476,8 +477,9 @@ int QRavla::SimdikiVakit() const
 
 void QRavla::CalSlot()
 {
-    ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value());
     ezanBildirimi().MesajGoster(ezanMesaji(dilNo, false));
+    ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value(),
+                         [this] { ezanBildirimi().CalinamadiGoster(); });
 }
 
 void QRavla::DurSlot()

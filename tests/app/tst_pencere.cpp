@@ -365,6 +365,51 @@ private slots:
         }
     }
 
+    // The adhan's popup says, under its message, that the chosen recording could not be played
+    // when Mekke.ogg stands in for it; a good recording gets no such line. At a prayer's time
+    // and through "Oku" alike, at the slider's 50 %.
+    void calinamadi_data()
+    {
+        QTest::addColumn<QString>("ogle"); // Dhuhr's recording in ayarlar.dat
+        QTest::addColumn<bool>("oku");     // through "Oku" at 12:30, not at the prayer's time
+        QTest::addColumn<int>("seviye");
+        QTest::newRow("good") << "Aksa.ogg" << false << kAksa;
+        QTest::newRow("missing") << "Yok.ogg" << false << kMekke;
+        QTest::newRow("not audio") << "Metin.ogg" << false << kMekke;
+        QTest::newRow("good, Oku") << "Aksa.ogg" << true << kAksa;
+        QTest::newRow("missing, Oku") << "Yok.ogg" << true << kMekke;
+    }
+
+    void calinamadi()
+    {
+        QFETCH(QString, ogle);
+        QFETCH(bool, oku);
+        QFETCH(int, seviye);
+        const QString bozuk = ses.filePath("ezan/Metin.ogg"), ayar = ses.filePath("ayarlar.dat");
+        const auto temizle = qScopeGuard([&] { QFile::remove(bozuk), QFile::remove(ayar); });
+        QFile m(bozuk), a(ayar);
+        QVERIFY(m.open(QIODevice::WriteOnly) && m.write("ezan\n") == 5);
+        QVERIFY(a.open(QIODevice::WriteOnly) &&
+                a.write("Fecir.ogg\n" + ogle.toUtf8() + "\nAksa.ogg\nAksa.ogg\nAksa.ogg\n") > 0);
+        m.close(), a.close();
+
+        std::unique_ptr<QRavla> w = sesliPencere(QTime(oku ? 12 : 11, oku ? 30 : 53, 59, 900));
+        w->ZamanAkimi();
+        if (oku) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            tikla(*w, "OkuToolButton");
+        } else {
+            saatKur(QTime(11, 54, 0, 400));
+            w->ZamanAkimi();
+        }
+        QVERIFY(seviyede(seviye / 2));
+        const QLabel *satir = w->ezanBildirimi().findChild<QLabel *>("CalinamadiLabel");
+        QTRY_COMPARE(satir->isVisible(), seviye != kAksa);
+        QCOMPARE(satir->text(), QStringLiteral("Seçilen ezan kaydı çalınamadı"));
+        QCOMPARE(metin(w->ezanBildirimi(), "MesajLabel"), oku ? "Ezan Okunuyor" : "Namaz Vakti");
+    }
+
     // At a prayer's time the popup and the tray's blinking come at once, whatever the recording:
     // one that takes minutes to open (a recording followed by 200 MB of junk) leaves the tick
     // returning at once and the event loop turning, silent while it opens; "Dur" drops it.
@@ -603,6 +648,9 @@ private slots:
             const QString baslik = w.findChild<QGroupBox *>("VakitGroupBox")->title();
             QVERIFY(baslik != "Vakitler" &&
                     baslik == cevirmen.translate("QRavlaClass", "Vakitler"));
+            const char *const kaynak = "Seçilen ezan kaydı çalınamadı";
+            const QString satir = metin(w.ezanBildirimi(), "CalinamadiLabel");
+            QVERIFY(satir != kaynak && satir == cevirmen.translate("EzanPopupClass", kaynak));
             QCOMPARE(w.layoutDirection(), dil == "ar_AR" ? Qt::RightToLeft : Qt::LeftToRight);
             QCOMPARE(w.findChild<QLabel *>("camilabel")->geometry(), QRect(84, 24, 51, 48));
         }
