@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringEncoder>
+#include <QThread>
 #include <QTimer>
 
 #include <csignal>
@@ -209,6 +210,35 @@ private slots:
         }
         QVERIFY(kapanana(kayit, 30000) >= 0);
         QCOMPARE(ses.sesVarMi(), sonra != "stop");
+    }
+
+    // A file opened while the event loop was busy elsewhere, its sound then stopped or its
+    // device gone before the loop got to it, never sounds, and its caller is not told: that
+    // one may be gone too. The output, kept open for it, closes afterwards.
+    void gecKalanSonuc_data()
+    {
+        QTest::addColumn<bool>("cihazGitti");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("device gone") << true;
+    }
+
+    void gecKalanSonuc()
+    {
+        QFETCH(bool, cihazGitti);
+        bool soylendi = false;
+        auto ses = std::make_unique<SesArac>();
+        ses->SiraylaCal({ezan("ses1.wav")}, 100, [&soylendi](int) { soylendi = true; });
+        QThread::msleep(300); // opened by now, its start waiting for the loop
+        if (cihazGitti)
+            ses.reset();
+        else
+            ses->Dur();
+        QTest::qWait(300);
+        QVERIFY(!soylendi);
+        QVERIFY(!ses || !ses->sesVarMi());
+        QCOMPARE(kayit.tepe(0, kayit.kareSayisi()), 0);
+        if (cihazGitti)
+            QVERIFY(kapanana(kayit, 3000) >= 0);
     }
 
     // ayarlar.dat as found, where the program's folder can be written or not; what each list
