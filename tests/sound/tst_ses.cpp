@@ -201,6 +201,7 @@ private slots:
         QTest::qWait(1000);
         QCOMPARE_GE(tik, 20);
         QVERIFY(!ses.sesVarMi());
+        QCOMPARE_GT(kayit.kareSayisi(), 0); // this case's output, open and writing silence
         QCOMPARE(kayit.tepe(0, kayit.kareSayisi()), 0);
         if (sonra == "stop") {
             ses.Dur();
