@@ -308,9 +308,12 @@ void QRavla::HatirlatmaGeldi(int vakit)
 
 void QRavla::VakitGeldi(int vakit)
 {
-    ezanSecimi().EzanCal(vakit, ui->SesSlider->value());
+    // The popup and the tray's blinking do not wait for the recording: it opens on a thread of
+    // its own and starts once it is open.
     ezanBildirimi().MesajGoster(Metinler::ezan(dilNo, true));
     tepsi->animasyonuBaslat();
+    ezanSecimi().EzanCal(vakit, ui->SesSlider->value(),
+                         [this] { ezanBildirimi().CalinamadiGoster(); });
     emit vakitGeldi(vakit);
 }
 
@@ -321,8 +324,9 @@ int QRavla::SimdikiVakit() const
 
 void QRavla::CalSlot()
 {
-    ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value());
     ezanBildirimi().MesajGoster(Metinler::ezan(dilNo, false));
+    ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value(),
+                         [this] { ezanBildirimi().CalinamadiGoster(); });
 }
 
 void QRavla::DurSlot()

@@ -8,7 +8,8 @@ namespace Ui {
 class EzanPopupClass;
 }
 
-// Slides in with the text of the adhan while it is called, and a line of message under it.
+// Slides in with the text of the adhan while it is called, and a line of message under it; below
+// that, when it comes to it, the line that the chosen recording could not be played.
 class EzanPopup : public KayanPencere
 {
     Q_OBJECT
@@ -19,7 +20,10 @@ public:
     explicit EzanPopup(QWidget *parent = nullptr);
     ~EzanPopup() override;
 
-    void MesajGoster(const QString &mesaj);
+    void MesajGoster(const QString &mesaj); // without the line below
+    // The chosen recording could not be played (another sound stands in): a line under the
+    // message says so, for the popup on screen.
+    void CalinamadiGoster();
     void KayarakKapat(); // the user stopped the adhan: slide out now
 
 private:

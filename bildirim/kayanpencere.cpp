@@ -76,6 +76,17 @@ void KayanPencere::kayarakKapat()
     zamanlayici->start(kAdim);
 }
 
+void KayanPencere::boyutuYenile()
+{
+    if (layout())
+        layout()->activate(); // grows the window to what the content needs
+    if (!isVisible())
+        return;
+    const QRect alan = calismaAlani();
+    konum.setY(alan.y() + alan.height() - frameGeometry().height());
+    move(konum);
+}
+
 void KayanPencere::displayTimerOnTimer()
 {
     if (!isVisible()) {

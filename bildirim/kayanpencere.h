@@ -35,6 +35,8 @@ protected:
 
     void kayarakGoster(); // from beyond the right edge; restarts a running animation
     void kayarakKapat();  // turns back at once; nothing when not on screen
+    // The content changed on screen: the popup takes its new size, its bottom where it was.
+    void boyutuYenile();
 
 private:
     QRect calismaAlani();

@@ -3,6 +3,7 @@
 
 #include "ui_ezansec.h"
 
+#include "programklasoru.h"
 #include "resimler.h"
 #include "sesarac.h"
 
@@ -90,9 +91,6 @@ EzanSec::EzanSec(QWidget *parent)
     connect(ui->YatsiOkuToolButton, &QToolButton::clicked, this, &EzanSec::TestYatsiOkuToolButton);
     connect(ui->IptalPushButton, &QPushButton::clicked, this, &EzanSec::IptalSlot);
 
-    for (int i = 0; i < 5; ++i)
-        ezanDosyalari[i] = varsayilanlar().at(i);
-
     // Where the program's folder cannot be written, the user's own folder is where recordings
     // go: it is there from the first start on.
     if (klasorler.kullaniciKlasoru)
@@ -117,12 +115,25 @@ QString EzanSec::ezanDosyasi(int vakit) const
     return vakit >= 1 && vakit <= 5 ? ezanDosyalari[vakit - 1] : QString();
 }
 
-void EzanSec::EzanCal(int vakit, int duzey)
+void EzanSec::EzanCal(int vakit, int duzey, std::function<void()> calinamadi)
 {
     const QString ad =
         vakit >= 1 && vakit <= 5 ? ezanDosyalari[vakit - 1] : QStringLiteral("Mekke.ogg");
-    ses->Cal(ad, 50);
-    ses->DuzeyAyarla(duzey);
+    // A recording gone, empty, cut or not audio must not leave a prayer time silent: the shipped
+    // Mekke.ogg stands in for it (not a copy of the user's of that name), then the reminder's
+    // tone.
+    const QString secilen = klasorler.dosyaYolu(ad);
+    const QString mekke = klasorler.ezanKlasorleri.isEmpty()
+                              ? QString()
+                              : klasorler.ezanKlasorleri.last() + QStringLiteral("/Mekke.ogg");
+    QStringList yollar{secilen};
+    if (mekke != secilen)
+        yollar << mekke;
+    yollar << ProgramKlasoru::yol() + QStringLiteral("/sesler/Hatirlatma.ogg");
+    ses->SiraylaCal(yollar, duzey, [calinamadi = std::move(calinamadi)](int calan) {
+        if (calan != 0 && calinamadi)
+            calinamadi();
+    });
 }
 
 void EzanSec::EzanDur()
@@ -153,26 +164,17 @@ void EzanSec::EzanDosyalariniListele()
 
 void EzanSec::EzanAyariniOku()
 {
-    const QFileInfo bilgi(klasorler.ayarDosyasi);
-    if (!bilgi.exists()) {
-        yaz(klasorler.ayarDosyasi, varsayilanlar());
-        return;
-    }
+    // Reading never writes: the lines found keep their prayers, the ones missing (a short, empty
+    // or damaged file, or none) take the default here alone. Only a save writes the file.
+    QStringList satirlar;
     // A directory or a FIFO in its place would fail or block the start.
-    if (!bilgi.isFile())
-        return;
-    QFile f(klasorler.ayarDosyasi);
-    if (!f.open(QIODevice::ReadOnly))
-        return;
-    const QStringList satirlar = satirlariOku(f);
-    f.close();
-
-    if (satirlar.size() < 5) {
-        yaz(klasorler.ayarDosyasi, varsayilanlar());
-        return;
+    if (QFileInfo(klasorler.ayarDosyasi).isFile()) {
+        QFile f(klasorler.ayarDosyasi);
+        if (f.open(QIODevice::ReadOnly))
+            satirlar = satirlariOku(f);
     }
     for (int vakit = 1; vakit <= 5; ++vakit) {
-        const QString &ad = satirlar.at(vakit - 1);
+        const QString ad = satirlar.value(vakit - 1, varsayilanlar().at(vakit - 1));
         kutu(vakit)->setCurrentIndex(
             kutu(vakit)->findText(ad, Qt::MatchExactly | Qt::MatchCaseSensitive));
         ezanDosyalari[vakit - 1] = ad;

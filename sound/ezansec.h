@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -16,7 +17,7 @@ class EzanSecClass;
 
 // The adhan of each prayer, chosen among the recordings of the adhan folder and kept in
 // ayarlar.dat; owns the program's one SesArac, through which the window plays and stops.
-// Everything on disk is read once, when it is built.
+// Everything on disk is read once, when it is built; ayarlar.dat is written by a save alone.
 class EzanSec : public QWidget
 {
     Q_OBJECT
@@ -26,8 +27,10 @@ public:
     ~EzanSec() override;
 
     // Plays the saved adhan of vakit (1 Fajr .. 5 Isha; any other number the fallback
-    // "Mekke.ogg") at duzey percent, stopping whatever played.
-    void EzanCal(int vakit, int duzey);
+    // "Mekke.ogg") at duzey percent, stopping whatever played. A recording that cannot be played
+    // gives way to the program's own Mekke.ogg, and that to the reminder's tone; calinamadi is
+    // then told, once known (from the event loop, where the files open on a thread of their own).
+    void EzanCal(int vakit, int duzey, std::function<void()> calinamadi = {});
     void EzanDur();
     SesArac *sesAraci() const { return ses.get(); }
 

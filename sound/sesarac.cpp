@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 SesArac::SesArac() : klasorler(EzanKlasorleri::bul()) {}
 
 SesCihazi *SesArac::cihazi() const
@@ -23,17 +25,30 @@ void SesArac::Cal(const QString &dosyaAdi, double duzey)
 
 void SesArac::DosyaCal(const QString &yol, double duzey)
 {
+    SiraylaCal({yol}, duzey);
+}
+
+void SesArac::SiraylaCal(const QStringList &yollar, double duzey, std::function<void(int)> sonuc)
+{
     if (cihaz)
         cihaz->hepsiniDurdur();
     sonSes.reset();
-    if (yol.isEmpty())
+    if (std::all_of(yollar.begin(), yollar.end(), [](const QString &y) { return y.isEmpty(); }))
         return;
     SesCihazi *c = cihazi();
     if (!c)
         return;
     // The file system's own encoding, so that "Öğle Ezanı.ogg" or a folder under a user name
     // with ş in it is found.
-    sonSes = c->cal(QFile::encodeName(yol).constData(), static_cast<float>(duzey / 100.0));
+    std::vector<std::string> yerel;
+    for (const QString &yol : yollar)
+        yerel.push_back(QFile::encodeName(yol).toStdString());
+    sonSes = c->cal(std::move(yerel), static_cast<float>(duzey / 100.0), std::move(sonuc));
+}
+
+bool SesArac::sesVarMi() const
+{
+    return sonSes && sonSes->basladi();
 }
 
 void SesArac::Dur()

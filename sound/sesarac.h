@@ -3,7 +3,9 @@
 #include "ezanklasorleri.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class SesCihazi;
@@ -24,12 +26,20 @@ public:
     void Cal(const QString &dosyaAdi, double duzey);
     // The same for one of the program's own sounds (the reminder's tone), given by its path.
     void DosyaCal(const QString &yol, double duzey);
+    // Stops whatever plays, then plays the first of yollar that can be played (a recording, then
+    // what stands in for it). sonuc learns which one (its index; -1: none could) once that is
+    // known: where the event loop runs, the files are opened on a thread of their own and sonuc
+    // comes later, from the loop. Never for a sound stopped or replaced before, nor without an
+    // audio device.
+    void SiraylaCal(const QStringList &yollar, double duzey,
+                    std::function<void(int calan)> sonuc = {});
     void Dur();
-    // Sets the sound started last to duzey percent; nothing when there is none.
+    // Sets the sound started last to duzey percent (the one being opened starts at it); nothing
+    // when there is none.
     void DuzeyAyarla(int duzey);
 
     bool cihazVarMi() const { return cihazi() != nullptr; }
-    bool sesVarMi() const { return sonSes != nullptr; } // the last Cal started a sound
+    bool sesVarMi() const; // the last Cal's sound has started (its file opened)
 
 private:
     // The device, made when a sound is first asked for (and tried again while there is none):

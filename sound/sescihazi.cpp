@@ -9,9 +9,15 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
+#include <system_error>
+#include <thread>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -98,14 +104,45 @@ Kitaplik &sdl()
 // two sounds (the test buttons of the adhan dialog) keeps it open.
 constexpr int kBosKalmaSiniriSn = 3;
 
-// SDL_mixer has one music stream for the whole process, so the state is the process's too.
+// Where the application's event loop runs: timers work, and results can be sent back to it.
+bool donguIpligindeMi()
+{
+    const QCoreApplication *uygulama = QCoreApplication::instance();
+    return uygulama && QThread::currentThread() == uygulama->thread();
+}
+
+// The files a sound may come from, shared by the thread that asked and the one opening them.
+struct Acilis {
+    std::vector<std::string> yollar;
+    // The sound is no longer wanted: stopped, replaced, or its device gone.
+    std::atomic<bool> iptal{false};
+};
+
+// What the asking thread keeps of the sound whose files are being opened.
+struct Bekleyen {
+    std::shared_ptr<Acilis> acilis;
+    const SesCihazi *cihaz = nullptr;
+    std::shared_ptr<SesTutamaci> tutamac;
+    float duzey = 1.0f; // what it starts at
+    std::function<void(int)> sonuc;
+};
+
+// SDL_mixer has one music stream for the whole process, so the state is the process's too. It
+// belongs to the asking thread: the workers that open files touch only their Acilis.
 struct Durum {
     int acikCihaz = 0;              // devices handed out and not yet destroyed
     bool cikisAcik = false;         // the audio output is open
     Mix_Music *muzik = nullptr;     // the sound started last
     std::uint64_t gecerliNesil = 0; // moves on at every play and stop
-    QTimer *bekci = nullptr;        // closes an output that has stayed idle
-    int bosSaniye = 0;              // seconds the open output has played nothing
+    Bekleyen bekleyen;              // the sound being opened, if any
+    // Files being opened by workers, wanted or not. The output stays open for them: closing it
+    // (Mix_Quit) would pull the decoders from under a worker.
+    int acilan = 0;
+    // Takes the workers' results in the event loop's thread. Never deleted: a worker still
+    // opening a file when the program ends may post to it at any time.
+    QObject *alici = nullptr;
+    QTimer *bekci = nullptr; // closes an output that has stayed idle
+    int bosSaniye = 0;       // seconds the open output has played nothing
 };
 
 Durum &durum()
@@ -123,6 +160,15 @@ int mikserDuzeyi(float duzey)
     return static_cast<int>(std::lround(duzey * MIX_MAX_VOLUME));
 }
 
+// The sound being opened is no longer wanted: its worker's reads now fail, so that it gives up.
+void bekleyeniBirak()
+{
+    Durum &d = durum();
+    if (d.bekleyen.acilis)
+        d.bekleyen.acilis->iptal = true;
+    d.bekleyen = {};
+}
+
 void muzigiBirak()
 {
     Durum &d = durum();
@@ -132,13 +178,14 @@ void muzigiBirak()
             sdl().Mix_FreeMusic(d.muzik);
     }
     d.muzik = nullptr;
+    bekleyeniBirak();
     ++d.gecerliNesil;
 }
 
 void cikisiKapat()
 {
     Durum &d = durum();
-    if (!d.cikisAcik)
+    if (!d.cikisAcik || d.acilan > 0) // the last result closes it then
         return;
     muzigiBirak();
     sdl().Mix_CloseAudio();
@@ -157,7 +204,7 @@ void bekle()
     Durum &d = durum();
     if (!d.cikisAcik)
         return;
-    if (sdl().Mix_PlayingMusic() || sdl().Mix_Playing(-1)) {
+    if (d.acilan > 0 || sdl().Mix_PlayingMusic() || sdl().Mix_Playing(-1)) {
         d.bosSaniye = 0;
         return;
     }
@@ -169,9 +216,8 @@ void bekciyiKur()
 {
     Durum &d = durum();
     d.bosSaniye = 0;
-    const QCoreApplication *uygulama = QCoreApplication::instance();
     // Without an event loop to run it, the output stays open until the last device goes.
-    if (!uygulama || QThread::currentThread() != uygulama->thread())
+    if (!donguIpligindeMi())
         return;
     if (!d.bekci) {
         d.bekci = new QTimer;
@@ -204,31 +250,174 @@ bool cikisiAc()
     return true;
 }
 
-Mix_Music *yukle(const char *yol)
+// A file as a worker reads it: once its sound is no longer wanted, reads and seeks fail, and the
+// decoder gives up at once instead of scanning on (libvorbisfile spends minutes on a recording
+// followed by a few hundred megabytes of junk). A failing read sets errno, for libvorbisfile
+// takes a bare end of file for a reason to search the file again from its start.
+struct Okuyucu {
+    SDL_RWops rw{};
+    SDL_RWops *dosya;
+    std::shared_ptr<const Acilis> acilis;
+
+    static Okuyucu *bu(SDL_RWops *rw) { return static_cast<Okuyucu *>(rw->hidden.unknown.data1); }
+
+    static SDL_RWops *sar(SDL_RWops *dosya, std::shared_ptr<const Acilis> acilis)
+    {
+        auto *o = new Okuyucu{{}, dosya, std::move(acilis)};
+        o->rw.type = SDL_RWOPS_UNKNOWN;
+        o->rw.hidden.unknown.data1 = o;
+        o->rw.size = [](SDL_RWops *rw) -> Sint64 {
+            SDL_RWops *d = bu(rw)->dosya;
+            return d->size(d);
+        };
+        o->rw.seek = [](SDL_RWops *rw, Sint64 yer, int nereden) -> Sint64 {
+            const Okuyucu *o = bu(rw);
+            return o->acilis->iptal ? -1 : o->dosya->seek(o->dosya, yer, nereden);
+        };
+        o->rw.read = [](SDL_RWops *rw, void *hedef, size_t boy, size_t sayi) -> size_t {
+            const Okuyucu *o = bu(rw);
+            if (o->acilis->iptal) {
+                errno = EIO;
+                return 0;
+            }
+            return o->dosya->read(o->dosya, hedef, boy, sayi);
+        };
+        o->rw.write = [](SDL_RWops *, const void *, size_t, size_t) -> size_t { return 0; };
+        o->rw.close = [](SDL_RWops *rw) -> int {
+            Okuyucu *o = bu(rw);
+            const int sonuc = o->dosya->close(o->dosya);
+            delete o;
+            return sonuc;
+        };
+        return &o->rw;
+    }
+};
+
+// Null when the file at yol cannot be played. With acilis (on a worker), the reads stop once the
+// sound is no longer wanted.
+Mix_Music *yukle(const std::string &yol, const std::shared_ptr<const Acilis> &acilis)
 {
     // Opening a FIFO would wait for a writer for ever, a device would never end.
     std::error_code hata;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(yol), hata))
+    if (yol.empty() || !std::filesystem::is_regular_file(std::filesystem::path(yol), hata))
         return nullptr;
 #ifdef _WIN32
     // SDL opens UTF-8 paths on Windows, not the ANSI code page's.
-    const QByteArray sdlYolu = QFile::decodeName(yol).toUtf8();
+    const QByteArray sdlYolu = QFile::decodeName(yol.c_str()).toUtf8();
 #else
-    const QByteArray sdlYolu(yol);
+    const QByteArray sdlYolu(yol.c_str());
 #endif
     // By content first, so that a recording with the wrong extension still plays; then the
     // extension decides for the formats that carry no signature.
     if (SDL_RWops *rw = sdl().SDL_RWFromFile(sdlYolu.constData(), "rb"))
-        if (Mix_Music *m = sdl().Mix_LoadMUS_RW(rw, SDL_TRUE))
+        if (Mix_Music *m = sdl().Mix_LoadMUS_RW(acilis ? Okuyucu::sar(rw, acilis) : rw, SDL_TRUE))
             return m;
+    if (acilis && acilis->iptal)
+        return nullptr;
     return sdl().Mix_LoadMUS(sdlYolu.constData());
+}
+
+// The first of a's paths from bas on that opens: its index and its music; -1 when none does.
+std::pair<int, Mix_Music *> ilkAcilan(const std::shared_ptr<Acilis> &a, size_t bas, bool isci)
+{
+    for (size_t i = bas; i < a->yollar.size() && !a->iptal; ++i)
+        if (Mix_Music *m = yukle(a->yollar[i], isci ? a : nullptr))
+            return {int(i), m};
+    return {-1, nullptr};
+}
+
+// Starts m as the sound being opened; false (m freed) when the mixer will not play it.
+bool oynat(Mix_Music *m)
+{
+    Durum &d = durum();
+    d.muzik = m;
+    d.bosSaniye = 0;
+    // The volume is the mixer's own; set before the start, it holds from the first sample.
+    sdl().Mix_VolumeMusic(mikserDuzeyi(d.bekleyen.duzey));
+    if (sdl().Mix_PlayMusic(m, 0) == 0)
+        return true;
+    sdl().Mix_FreeMusic(m);
+    d.muzik = nullptr;
+    return false;
 }
 
 } // namespace
 
+// What needs the handles' inside.
+struct SesCihaziIci {
+    // Opens the waiting sound's files from bas on: on a worker where the event loop runs, else
+    // right here.
+    static void ac(size_t bas)
+    {
+        Durum &d = durum();
+        const std::shared_ptr<Acilis> a = d.bekleyen.acilis;
+        if (donguIpligindeMi()) {
+            if (!d.alici)
+                d.alici = new QObject;
+            QObject *alici = d.alici;
+            try {
+                std::thread([a, bas, alici] {
+                    auto [sira, m] = ilkAcilan(a, bas, true);
+                    if (m && a->iptal) { // let go of the file now, not when the loop gets to it
+                        sdl().Mix_FreeMusic(m);
+                        m = nullptr;
+                    }
+                    QMetaObject::invokeMethod(
+                        alici, [a, sira = sira, m = m] { acildi(a, sira, m); },
+                        Qt::QueuedConnection);
+                }).detach();
+                ++d.acilan;
+                return;
+            } catch (const std::system_error &) {
+                // No thread to be had: opened here, late rather than never.
+            }
+        }
+        for (;;) {
+            const auto [sira, m] = ilkAcilan(a, bas, false);
+            if (!m || oynat(m))
+                return bitir(m ? sira : -1);
+            bas = size_t(sira) + 1;
+        }
+    }
+
+    // In the event loop's thread: a worker has opened yollar[sira] as m, or none (-1).
+    static void acildi(const std::shared_ptr<Acilis> &a, int sira, Mix_Music *m)
+    {
+        Durum &d = durum();
+        --d.acilan;
+        if (d.bekleyen.acilis != a) { // stopped or replaced meanwhile
+            if (m)
+                sdl().Mix_FreeMusic(m);
+            if (d.acikCihaz == 0)
+                cikisiKapat(); // the last device went while this was being opened
+            return;
+        }
+        if (m && !oynat(m))
+            return ac(size_t(sira) + 1);
+        bitir(m ? sira : -1);
+    }
+
+    // The sound being opened plays from yollar[sira], or none of them could (-1).
+    static void bitir(int sira)
+    {
+        Bekleyen b = std::move(durum().bekleyen);
+        durum().bekleyen = {};
+        if (sira >= 0)
+            b.tutamac->baslamis = true;
+        if (b.sonuc)
+            b.sonuc(sira);
+    }
+};
+
 std::unique_ptr<SesCihazi> SesCihazi::olustur()
 {
     Durum &d = durum();
+    // An output the last device left open for a file still being opened: the results that have
+    // come meanwhile close it, so that this device starts on an output of its own.
+    if (d.acikCihaz == 0 && d.cikisAcik && d.alici && donguIpligindeMi()) {
+        QCoreApplication::sendPostedEvents(d.alici, QEvent::MetaCall);
+        cikisiKapat();
+    }
     // The output is opened here to learn whether there is one; left idle, it closes again.
     if (!sdl().yukle() || !cikisiAc())
         return nullptr;
@@ -239,9 +428,14 @@ std::unique_ptr<SesCihazi> SesCihazi::olustur()
 SesCihazi::~SesCihazi()
 {
     Durum &d = durum();
+    // Its sound's sonuc may reach into its owner, which is going too.
+    if (d.bekleyen.cihaz == this) {
+        bekleyeniBirak();
+        ++d.gecerliNesil;
+    }
     if (--d.acikCihaz > 0)
         return;
-    cikisiKapat();
+    cikisiKapat(); // not while files are being opened: the last of them closes it
     delete d.bekci;
     d.bekci = nullptr;
 }
@@ -254,31 +448,31 @@ void SesCihazi::hepsiniDurdur()
     durum().bosSaniye = 0; // the output closes a few seconds from now
 }
 
-std::shared_ptr<SesTutamaci> SesCihazi::cal(const char *yol, float duzey)
+std::shared_ptr<SesTutamaci> SesCihazi::cal(std::vector<std::string> yollar, float duzey,
+                                            std::function<void(int)> sonuc)
 {
-    if (!yol || !*yol || !cikisiAc())
+    const bool bos = std::all_of(yollar.begin(), yollar.end(),
+                                 [](const std::string &yol) { return yol.empty(); });
+    if (bos || !cikisiAc())
         return nullptr;
-    Mix_Music *yeni = yukle(yol);
-    if (!yeni)
-        return nullptr; // an output that was idle closes again by itself
-
     muzigiBirak();
     Durum &d = durum();
-    d.muzik = yeni;
+    auto tutamac = std::shared_ptr<SesTutamaci>(new SesTutamaci(d.gecerliNesil));
+    auto acilis = std::make_shared<Acilis>();
+    acilis->yollar = std::move(yollar);
+    d.bekleyen = {std::move(acilis), this, tutamac, duzey, std::move(sonuc)};
     d.bosSaniye = 0;
-    // The volume is the mixer's own; set before the start, it holds from the first sample.
-    sdl().Mix_VolumeMusic(mikserDuzeyi(duzey));
-    if (sdl().Mix_PlayMusic(yeni, 0) != 0) {
-        muzigiBirak();
-        return nullptr;
-    }
-    return std::shared_ptr<SesTutamaci>(new SesTutamaci(d.gecerliNesil));
+    SesCihaziIci::ac(0);
+    return tutamac;
 }
 
 void SesTutamaci::duzeyAyarla(float duzey)
 {
-    const Durum &d = durum();
+    Durum &d = durum();
     if (d.acikCihaz == 0 || !d.cikisAcik || nesil != d.gecerliNesil)
         return;
-    sdl().Mix_VolumeMusic(mikserDuzeyi(duzey));
+    if (d.bekleyen.tutamac.get() == this)
+        d.bekleyen.duzey = duzey;
+    else
+        sdl().Mix_VolumeMusic(mikserDuzeyi(duzey));
 }

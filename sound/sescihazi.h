@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 // The computer's sound output, reduced to what the program needs: create it, stop everything,
 // play a file once, and change the volume of what plays. One sound plays at a time: a new one
@@ -14,14 +17,19 @@
 class SesTutamaci
 {
 public:
-    // 0.0 silent .. 1.0 full, at once. Once its sound has been stopped or replaced, a handle
-    // changes nothing: the next sound keeps its own volume.
+    // 0.0 silent .. 1.0 full, at once; while the file is still being opened, the volume it will
+    // start at. Once its sound has been stopped or replaced, a handle changes nothing: the next
+    // sound keeps its own volume.
     void duzeyAyarla(float duzey);
+    // The file has been opened and the sound started (it may have ended since).
+    bool basladi() const { return baslamis; }
 
 private:
     friend class SesCihazi;
+    friend struct SesCihaziIci;
     explicit SesTutamaci(std::uint64_t nesil) : nesil(nesil) {}
     std::uint64_t nesil; // the sound this handle belongs to
+    bool baslamis = false;
 };
 
 class SesCihazi
@@ -35,10 +43,20 @@ public:
 
     void hepsiniDurdur();
 
-    // Plays the file at yol (in the file system's own 8-bit encoding) once, starting at duzey
-    // (0.0..1.0): a sound meant to be silent never sounds for a moment before its volume is
-    // set. Null when the file cannot be played; whatever played before then goes on.
-    std::shared_ptr<SesTutamaci> cal(const char *yol, float duzey = 1.0f);
+    // Stops whatever plays, then plays once the first of yollar (paths in the file system's own
+    // 8-bit encoding; an empty one never plays) that can be played, starting at duzey (0.0..1.0):
+    // a sound meant to be silent never sounds for a moment before its volume is set.
+    //
+    // Opening a file can take minutes (a recording followed by a long tail of junk). Called
+    // from the thread of the application's event loop, the files are opened on a thread of their
+    // own and the sound starts from the event loop once one is open; the caller never waits.
+    // Elsewhere (no application, another thread) they are opened here, before this returns.
+    //
+    // sonuc, called in the caller's thread once it is known, gets the index of the path that
+    // plays, or -1 when none can; it is not called for a sound stopped or replaced before that,
+    // nor after its device is gone. Null when there is nothing to try or no output.
+    std::shared_ptr<SesTutamaci> cal(std::vector<std::string> yollar, float duzey = 1.0f,
+                                     std::function<void(int)> sonuc = {});
 
 private:
     SesCihazi() = default;

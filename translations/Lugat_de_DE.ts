@@ -181,6 +181,13 @@
     </message>
 </context>
 <context>
+    <name>EzanPopupClass</name>
+    <message>
+        <source>Seçilen ezan kaydı çalınamadı</source>
+        <translation>Die gewählte Aufnahme des Gebetsrufs konnte nicht abgespielt werden</translation>
+    </message>
+</context>
+<context>
     <name>EzanSec</name>
     <message>
         <source>baslik</source>

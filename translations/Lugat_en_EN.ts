@@ -181,6 +181,13 @@
     </message>
 </context>
 <context>
+    <name>EzanPopupClass</name>
+    <message>
+        <source>Seçilen ezan kaydı çalınamadı</source>
+        <translation>The chosen adhan recording could not be played</translation>
+    </message>
+</context>
+<context>
     <name>EzanSec</name>
     <message>
         <source>baslik</source>

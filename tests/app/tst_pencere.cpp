@@ -428,6 +428,86 @@ private slots:
         }
     }
 
+    // The adhan's popup says, under its message, that the chosen recording could not be played
+    // when Mekke.ogg stands in for it; a good recording gets no such line. At a prayer's time
+    // and through "Oku" alike, at the slider's 50 %.
+    void calinamadi_data()
+    {
+        QTest::addColumn<QString>("ogle"); // Dhuhr's recording in ayarlar.dat
+        QTest::addColumn<bool>("oku");     // through "Oku" at 12:30, not at the prayer's time
+        QTest::addColumn<int>("seviye");
+        QTest::newRow("good") << "Aksa.ogg" << false << kAksa;
+        QTest::newRow("missing") << "Yok.ogg" << false << kMekke;
+        QTest::newRow("not audio") << "Metin.ogg" << false << kMekke;
+        QTest::newRow("good, Oku") << "Aksa.ogg" << true << kAksa;
+        QTest::newRow("missing, Oku") << "Yok.ogg" << true << kMekke;
+    }
+
+    void calinamadi()
+    {
+        QFETCH(QString, ogle);
+        QFETCH(bool, oku);
+        QFETCH(int, seviye);
+        const QString bozuk = ses.filePath("ezan/Metin.ogg"), ayar = ses.filePath("ayarlar.dat");
+        const auto temizle = qScopeGuard([&] { QFile::remove(bozuk), QFile::remove(ayar); });
+        QFile m(bozuk), a(ayar);
+        QVERIFY(m.open(QIODevice::WriteOnly) && m.write("ezan\n") == 5);
+        QVERIFY(a.open(QIODevice::WriteOnly) &&
+                a.write("Fecir.ogg\n" + ogle.toUtf8() + "\nAksa.ogg\nAksa.ogg\nAksa.ogg\n") > 0);
+        m.close(), a.close();
+
+        std::unique_ptr<QRavla> w = sesliPencere(QTime(oku ? 12 : 11, oku ? 30 : 53, 59, 900));
+        w->ZamanAkimi();
+        if (oku) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            tikla(*w, "OkuToolButton");
+        } else {
+            saatKur(QTime(11, 54, 0, 400));
+            w->ZamanAkimi();
+        }
+        QVERIFY(seviyede(seviye / 2));
+        const QLabel *satir = w->ezanBildirimi().findChild<QLabel *>("CalinamadiLabel");
+        QTRY_COMPARE(satir->isVisible(), seviye != kAksa);
+        QCOMPARE(satir->text(), QStringLiteral("Seçilen ezan kaydı çalınamadı"));
+        QCOMPARE(metin(w->ezanBildirimi(), "MesajLabel"), oku ? "Ezan Okunuyor" : "Namaz Vakti");
+    }
+
+    // At a prayer's time the popup and the tray's blinking come at once, whatever the recording:
+    // one that takes minutes to open (a recording followed by 200 MB of junk) leaves the tick
+    // returning at once and the event loop turning, silent while it opens; "Dur" drops it.
+    void yavasKayit()
+    {
+        const QString yavas = ses.filePath("ezan/Yavas.ogg"), ayar = ses.filePath("ayarlar.dat");
+        const auto temizle = qScopeGuard([&] { QFile::remove(yavas), QFile::remove(ayar); });
+        {
+            QFile f(yavas);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QFile ogg(QStringLiteral(RAVLA_KAYNAK "/data/ezan/Aksa.ogg"));
+            QVERIFY(ogg.open(QIODevice::ReadOnly) && f.write(ogg.readAll()) > 100000);
+            const QByteArray cop(1 << 20, '\0');
+            for (int i = 0; i < 200; ++i)
+                QCOMPARE(f.write(cop), cop.size());
+            QFile a(ayar);
+            QVERIFY(a.open(QIODevice::WriteOnly) &&
+                    a.write("Fecir.ogg\nYavas.ogg\nAksa.ogg\nAksa.ogg\nAksa.ogg\n") > 0);
+        }
+        std::unique_ptr<QRavla> w = sesliPencere(QTime(11, 53, 59, 900));
+        w->ZamanAkimi();
+        saatKur(QTime(11, 54, 0, 400));
+        QElapsedTimer t;
+        t.start();
+        w->ZamanAkimi();
+        QCOMPARE_LT(t.elapsed(), 1000);
+        QVERIFY(w->ezanBildirimi().isVisible() && animasyon(*w)->isActive());
+        QSignalSpy kareler(animasyon(*w), &QTimer::timeout); // the window's thread turns on
+        QTest::qWait(1500);
+        QCOMPARE_GE(kareler.size(), 2);
+        QCOMPARE(kayit->sonrakiTepe(), 0);
+        tikla<QToolButton>(*w, "OkumaToolButton");
+        QCOMPARE(kayit->sonrakiTepe(), 0);
+    }
+
     // Closing hides into the tray where there is one (hiding at start and a click on the icon are
     // the end-to-end test's), and quits without; a single click shows and hides, other clicks do
     // nothing; a minimised window comes back whole.
@@ -737,6 +817,9 @@ private slots:
             const QString baslik = w.findChild<QGroupBox *>("VakitGroupBox")->title();
             QVERIFY(baslik != "Vakitler" &&
                     baslik == cevirmen.translate("QRavlaClass", "Vakitler"));
+            const char *const kaynak = "Seçilen ezan kaydı çalınamadı";
+            const QString satir = metin(w.ezanBildirimi(), "CalinamadiLabel");
+            QVERIFY(satir != kaynak && satir == cevirmen.translate("EzanPopupClass", kaynak));
             QCOMPARE(w.layoutDirection(), dil == "ar_AR" ? Qt::RightToLeft : Qt::LeftToRight);
             QCOMPARE(w.findChild<QLabel *>("camilabel")->geometry(), QRect(84, 24, 51, 48));
         }

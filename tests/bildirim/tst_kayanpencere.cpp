@@ -2,6 +2,7 @@
 #include "ezanpopup.h"
 #include "testortami.h"
 
+#include <QLabel>
 #include <QTimer>
 
 // Ticks through one slide, which must go a pixel a tick the given way and nowhere else, until
@@ -52,6 +53,47 @@ private slots:
         p->displayTimerOnTimer(); // the dwell is over
         QCOMPARE(kaydir(*p, 1), boyut.width());
         QVERIFY(!p->isVisible());
+    }
+
+    // The line that the chosen recording could not be played comes while the popup is on
+    // screen, sliding in or staying: the popup then shows it whole, its corner kept, and slides
+    // on by its new size. The next message comes without it.
+    void calinamadiSatiri_data()
+    {
+        QTest::addColumn<int>("adim"); // ticks of the slide in before the line comes; -1 at rest
+        QTest::newRow("sliding in") << 40;
+        QTest::newRow("staying") << -1;
+    }
+
+    void calinamadiSatiri()
+    {
+        QFETCH(int, adim);
+        const QRect alan(48, 30, 1182, 954);
+        EzanPopup e;
+        e.calismaAlaniKaynagiAyarla([alan] { return alan; });
+        e.MesajGoster("Ezan");
+        const QLabel *satir = e.findChild<QLabel *>("CalinamadiLabel");
+        QVERIFY(!satir->isVisible());
+        const QSize once = e.frameGeometry().size();
+        if (adim < 0)
+            QCOMPARE(kaydir(e, -1), once.width());
+        for (int i = 0; i < adim; ++i)
+            e.displayTimerOnTimer();
+        const int x = e.x();
+
+        e.CalinamadiGoster();
+        QVERIFY(satir->isVisible());
+        QCOMPARE(satir->height(), satir->heightForWidth(satir->width())); // every line of it
+        for (const QLabel *l : e.findChildren<QLabel *>())
+            QCOMPARE_GE(l->height(), l->minimumSizeHint().height());
+        QCOMPARE(e.x(), x);
+        QCOMPARE(e.frameGeometry().bottom(), alan.bottom());
+        if (adim >= 0)
+            QCOMPARE(kaydir(e, -1), once.width() - adim);
+        QCOMPARE(e.frameGeometry().bottomRight(), alan.bottomRight());
+
+        e.MesajGoster("Ezan");
+        QVERIFY(!satir->isVisible());
     }
 
     void kapat()

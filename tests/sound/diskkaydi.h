@@ -4,6 +4,7 @@
 // samples, with a file in place of the loudspeaker. The device is opened as 16-bit stereo at
 // 44.1 kHz, so that is what the file holds.
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
@@ -37,12 +38,16 @@ public:
 
     qint64 kareSayisi() const { return QFile(dosya).size() / kKareBoyu; }
 
-    // Waits until at least kare frames are written; false at the deadline.
+    // Waits until at least kare frames are written; false at the deadline. The event loop turns
+    // meanwhile, as the program's does: a sound starts from it once its file is open.
     bool bekle(qint64 kare, int sureMs = 15000) const
     {
         QElapsedTimer t;
-        for (t.start(); kareSayisi() < kare && t.elapsed() <= sureMs;)
+        for (t.start(); kareSayisi() < kare && t.elapsed() <= sureMs;) {
+            if (QCoreApplication::instance())
+                QCoreApplication::processEvents();
             QThread::msleep(2);
+        }
         return kareSayisi() >= kare;
     }
 

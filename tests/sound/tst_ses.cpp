@@ -9,13 +9,17 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringEncoder>
+#include <QThread>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace DiskSes;
 
@@ -145,50 +149,139 @@ private slots:
         QCOMPARE_GE(kapanana(kayit, 10000), 2000);
     }
 
+    // Opening a file never holds up the event loop. A whole recording followed by megabytes of
+    // junk, which libvorbisfile takes seconds to minutes to open: the call returns before the
+    // sound starts and the loop keeps turning; wanted, it plays once open, the output kept open
+    // for it past the idle limit. Stopped or replaced meanwhile, it is dropped and gives up (the
+    // output then closes), and the recording asked for next plays at once.
+    void yavasAcilis_data()
+    {
+        QTest::addColumn<int>("copMb"); // junk after the recording
+        QTest::addColumn<QString>("sonra");
+        QTest::newRow("wanted") << 40 << "";
+        QTest::newRow("replaced") << 200 << "ses2.wav";
+        QTest::newRow("stopped") << 200 << "stop";
+    }
+
+    void yavasAcilis()
+    {
+        QFETCH(int, copMb);
+        QFETCH(QString, sonra);
+        QTemporaryDir klasor;
+        const QString yavas = klasor.filePath("Yavas.ogg");
+        {
+            QFile f(yavas);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.write(icerik(RAVLA_KAYNAK_EZAN "/Aksa.ogg")) > 100000);
+            const QByteArray cop(1 << 20, '\0');
+            for (int i = 0; i < copMb; ++i)
+                QCOMPARE(f.write(cop), cop.size());
+        }
+        SesArac ses;
+        int tik = 0;
+        QTimer sayac;
+        connect(&sayac, &QTimer::timeout, [&tik] { ++tik; });
+        sayac.start(10);
+
+        QElapsedTimer t;
+        t.start();
+        ses.DosyaCal(yavas, 100);
+        QCOMPARE_LT(t.elapsed(), 1000);
+        QVERIFY(!ses.sesVarMi());
+        if (sonra.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(ses.sesVarMi(), 90000);
+            QCOMPARE_GE(tik, 10); // the loop turned while the file opened
+            // Half a second of silence, then louder than any WAV here.
+            const qint64 bas = kayit.kareSayisi() + kGecikme;
+            QVERIFY(kayit.bekle(bas + 2 * kOrnekHizi));
+            QCOMPARE_GT(kayit.tepe(bas, bas + 2 * kOrnekHizi), 10000);
+            ses.Dur();
+            return;
+        }
+        QTest::qWait(1000);
+        QCOMPARE_GE(tik, 20);
+        QVERIFY(!ses.sesVarMi());
+        QCOMPARE_GT(kayit.kareSayisi(), 0); // this case's output, open and writing silence
+        QCOMPARE(kayit.tepe(0, kayit.kareSayisi()), 0);
+        if (sonra == "stop") {
+            ses.Dur();
+        } else {
+            ses.Cal(sonra, 100);
+            QVERIFY(seviyede(kayit.sonrakiTepe(), 2000));
+        }
+        QVERIFY(kapanana(kayit, 30000) >= 0);
+        QCOMPARE(ses.sesVarMi(), sonra != "stop");
+    }
+
+    // A file opened while the event loop was busy elsewhere, its sound then stopped or its
+    // device gone before the loop got to it, never sounds, and its caller is not told: that
+    // one may be gone too. The output, kept open for it, closes afterwards.
+    void gecKalanSonuc_data()
+    {
+        QTest::addColumn<bool>("cihazGitti");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("device gone") << true;
+    }
+
+    void gecKalanSonuc()
+    {
+        QFETCH(bool, cihazGitti);
+        bool soylendi = false;
+        auto ses = std::make_unique<SesArac>();
+        ses->SiraylaCal({ezan("ses1.wav")}, 100, [&soylendi](int) { soylendi = true; });
+        QThread::msleep(300); // opened by now, its start waiting for the loop
+        if (cihazGitti)
+            ses.reset();
+        else
+            ses->Dur();
+        QTest::qWait(300);
+        QVERIFY(!soylendi);
+        QVERIFY(!ses || !ses->sesVarMi());
+        QCOMPARE(kayit.tepe(0, kayit.kareSayisi()), 0);
+        if (cihazGitti)
+            QVERIFY(kapanana(kayit, 3000) >= 0);
+    }
+
     // ayarlar.dat as found, where the program's folder can be written or not; what each list
-    // offers; what EzanCal plays for 0 (no prayer), Fajr .. Isha and 6.
+    // offers; what EzanCal plays for 0 (no prayer), Fajr .. Isha and 6, Mekke.ogg standing in for
+    // what cannot be played.
     void ayarlar_data()
     {
         QTest::addColumn<QString>("kurulum");
         QTest::addColumn<QByteArray>("veri"); // null: no file
-        QTest::addColumn<bool>("varsayilan"); // the defaults are written over it
         QTest::addColumn<QString>("tepeler"); // thousands, of what plays for 0 .. 6
         QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
 
-        QTest::newRow("first start") << "" << QByteArray() << true << "8677778";
-        QTest::newRow("four lines") << "" << kBesSes.left(36) << true << "8677778";
+        QTest::newRow("first start") << "" << QByteArray() << "8677778";
+        QTest::newRow("four lines") << "" << kBesSes.left(36) << "8123478";
         QTest::newRow("six lines, then 10 MB")
-            << "" << kBesSes + "Mekke.ogg\n" + QByteArray(10 << 20, 'x') << false << "8123458";
-        QTest::newRow("CR LF") << "" << kBesSes.chopped(1).replace("\n", "\r\n") << false
-                               << "8123458";
-        QTest::newRow("UTF-16") << "" << QByteArray(utf16.encode(QString(kBesSes))) << false
-                                << "8123458";
+            << "" << kBesSes + "Mekke.ogg\n" + QByteArray(10 << 20, 'x') << "8123458";
+        QTest::newRow("CR LF") << "" << kBesSes.chopped(1).replace("\n", "\r\n") << "8123458";
+        QTest::newRow("UTF-16") << "" << QByteArray(utf16.encode(QString(kBesSes))) << "8123458";
         QTest::newRow("names in another letter case")
-            << "" << QByteArray("aksa.ogg\nFECIR.OGG\nses3.wav\nSES4.WAV\nMekke.OGG\n") << false
-            << "8003008";
+            << "" << QByteArray("aksa.ogg\nFECIR.OGG\nses3.wav\nSES4.WAV\nMekke.OGG\n")
+            << "8883888";
         QTest::newRow("a name no longer in the folder")
-            << "" << QByteArray("Silindi.ogg\n") + kBesSes.mid(9) << false << "8023458";
+            << "" << QByteArray("Silindi.ogg\n") + kBesSes.mid(9) << "8823458";
         QTest::newRow("paths: only files of the folder play")
-            << "" << QByteArray("../ezan/ses1.wav\n./ses2.wav\n..\nses4.wav/\nses5.wav\n") << false
-            << "8000058";
-        // Empty, no sound, Ogg cut in its headers, a directory, a FIFO (not waited on).
+            << "" << QByteArray("../ezan/ses1.wav\n./ses2.wav\n..\nses4.wav/\nses5.wav\n")
+            << "8888858";
+        // Empty, no sound, Ogg cut in its headers, a directory, a FIFO (not waited on): each
+        // gives way to Mekke.ogg.
         QTest::newRow("nothing to play")
-            << "" << QByteArray("Bos.ogg\nMetin.ogg\nKesik.ogg\nKlasor.ogg\nBoru.ogg\n") << false
-            << "8000008";
+            << "" << QByteArray("Bos.ogg\nMetin.ogg\nKesik.ogg\nKlasor.ogg\nBoru.ogg\n")
+            << "8888888";
         QTest::newRow("binary junk")
-            << "" << QByteArray("\0\xff\xfe\x80\n", 5).repeated(999) << false << "8000008";
-        QTest::newRow("read-only program folder")
-            << "read-only" << QByteArray() << true << "8699998";
-        QTest::newRow("/proc, that not even root writes")
-            << "/proc" << QByteArray() << true << "0099990";
-        QTest::newRow("no audio device") << "no device" << kBesSes << false << "0000000";
+            << "" << QByteArray("\0\xff\xfe\x80\n", 5).repeated(999) << "8888888";
+        QTest::newRow("read-only program folder") << "read-only" << QByteArray() << "8699998";
+        QTest::newRow("/proc, that not even root writes") << "/proc" << QByteArray() << "0099990";
+        QTest::newRow("no audio device") << "no device" << kBesSes << "0000000";
     }
 
     void ayarlar()
     {
         QFETCH(QString, kurulum);
         QFETCH(QByteArray, veri);
-        QFETCH(bool, varsayilan);
         QFETCH(QString, tepeler);
         if (kurulum == "no device")
             qputenv("SDL_AUDIODRIVER", "boyle-bir-surucu-yok");
@@ -202,8 +295,7 @@ private slots:
             QVERIFY(yaz(dosya, veri));
 
         EzanSec e;
-        QCOMPARE(icerik(dosya),
-                 varsayilan ? "Fecir.ogg\nAksa.ogg\nAksa.ogg\nAksa.ogg\nAksa.ogg\n" : veri);
+        QCOMPARE(icerik(dosya), veri.isNull() ? "<none>" : veri);
         for (const QComboBox *k : e.findChildren<QComboBox *>())
             for (int i = 0; i <= liste.size(); ++i)
                 QCOMPARE(k->itemText(i), liste.value(i));
@@ -212,6 +304,145 @@ private slots:
             QVERIFY(seviyede(kayit.sonrakiTepe(), tepeler[vakit].digitValue() * 1000));
             QCOMPARE(e.sesAraci()->sesVarMi(), tepeler[vakit] != '0');
         }
+    }
+
+    // Building the dialog reads ayarlar.dat and writes nothing, whatever it finds: the lines
+    // there keep their prayers in order, the missing ones take the default in memory; the lists
+    // show the same, so that a save writes just that, and only then.
+    void okumaYazmaz_data()
+    {
+        QTest::addColumn<QByteArray>("veri"); // null: no file
+        QTest::addColumn<QString>("adlar");   // what Fajr .. Isha play, by the file and defaults
+
+        const QString varsayilan = "Fecir.ogg Aksa.ogg Aksa.ogg Aksa.ogg Aksa.ogg";
+        QTest::newRow("missing") << QByteArray() << varsayilan;
+        QTest::newRow("empty") << QByteArray("") << varsayilan;
+        QTest::newRow("one line") << QByteArray("ses5.wav\n")
+                                  << "ses5.wav Aksa.ogg Aksa.ogg Aksa.ogg Aksa.ogg";
+        QTest::newRow("four lines of the user's")
+            << QByteArray("ses4.wav\nses3.wav\nMekke.ogg\nses1.wav\n")
+            << "ses4.wav ses3.wav Mekke.ogg ses1.wav Aksa.ogg";
+        QTest::newRow("two lines, the last without a break")
+            << QByteArray("ses2.wav\nses1.wav") << "ses2.wav ses1.wav Aksa.ogg Aksa.ogg Aksa.ogg";
+        QTest::newRow("one line of 10 MB") << QByteArray(10 << 20, 'x') << varsayilan;
+        QTest::newRow("five lines") << kBesSes << "ses1.wav ses2.wav ses3.wav ses4.wav ses5.wav";
+    }
+
+    void okumaYazmaz()
+    {
+        QFETCH(QByteArray, veri);
+        QFETCH(QString, adlar);
+        const QString dosya = program + "/ayarlar.dat";
+        const QDateTime eski(QDate(2020, 1, 2), QTime(3, 4, 5));
+        if (!veri.isNull()) {
+            QFile f(dosya);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(veri) == veri.size());
+            QVERIFY(f.flush() && f.setFileTime(eski, QFileDevice::FileModificationTime));
+        }
+        const QStringList klasor = QDir(program).entryList(QDir::AllEntries | QDir::Hidden);
+
+        EzanSec e;
+        QCOMPARE(QFile::exists(dosya), !veri.isNull());
+        if (!veri.isNull()) {
+            QVERIFY(icerik(dosya) == veri);
+            QCOMPARE(QFileInfo(dosya).lastModified(), eski);
+        }
+        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden), klasor);
+        QStringList calinan, gosterilen;
+        for (int vakit = 1; vakit <= 5; ++vakit)
+            calinan << e.ezanDosyasi(vakit);
+        for (const char *ad :
+             {"SabahComboBox", "OgleComboBox", "IkindiComboBox", "AksamComboBox", "YatsiComboBox"})
+            gosterilen << e.findChild<QComboBox *>(ad)->currentText();
+        QCOMPARE(calinan.join(' '), adlar);
+        QCOMPARE(gosterilen.join(' '), adlar);
+
+        e.findChild<QAbstractButton *>("KaydetPushButton")->click();
+        QCOMPARE(icerik(dosya), QString(adlar).replace(' ', '\n').toUtf8() + '\n');
+    }
+
+    // A prayer time is never silent while the volume is up: a chosen recording that cannot be
+    // played gives way to the program's Mekke.ogg, and that to the reminder's tone; the caller
+    // is told, once, that the chosen one failed. A good recording plays, and nobody is told.
+    void yedek_data()
+    {
+        QTest::addColumn<QString>("secilen"); // how the chosen Secilen.ogg is
+        QTest::addColumn<QString>("mekke");   // how the program's Mekke.ogg is
+        QTest::addColumn<bool>("ton");        // whether the reminder's tone plays
+        QTest::addColumn<int>("tepe");        // what sounds: 3000 it, 8000 Mekke, 4500 the tone
+        const QStringList bozuklar = {"missing", "empty", "cut", "text", "directory", "FIFO"};
+        QTest::newRow("good") << "good"
+                              << "good" << true << 3000;
+        for (const QString &b : bozuklar)
+            QTest::addRow("%s", qPrintable(b)) << b << "good" << true << 8000;
+        for (const char *b : {"missing", "FIFO"})
+            QTest::addRow("%s, Mekke.ogg not audio", b) << QString(b) << "text" << true << 4500;
+        QTest::newRow("cut, Mekke.ogg missing") << "cut"
+                                                << "missing" << true << 4500;
+        QTest::newRow("Mekke.ogg chosen, empty") << "Mekke.ogg"
+                                                 << "empty" << true << 4500;
+        QTest::newRow("empty, Mekke.ogg and the tone cut") << "empty"
+                                                           << "cut" << false << 0;
+    }
+
+    void yedek()
+    {
+        QFETCH(QString, secilen);
+        QFETCH(QString, mekke);
+        QFETCH(bool, ton);
+        QFETCH(int, tepe);
+        QTemporaryDir yer;
+        const QString ezanlar = yer.filePath("ezan");
+        QVERIFY(QDir().mkpath(ezanlar) && QDir().mkpath(yer.filePath("sesler")));
+        const QByteArray ogg = icerik(RAVLA_KAYNAK_EZAN "/Mekke.ogg");
+        const auto koy = [&](const QString &yol, const QString &nasil, int seviye) {
+            if (nasil == "good")
+                return wavYaz(yol, seviye, 4);
+            if (nasil == "directory")
+                return QDir().mkpath(yol);
+            if (nasil == "FIFO")
+                return mkfifo(QFile::encodeName(yol).constData(), 0644) == 0;
+            const QByteArray veri = nasil == "cut"    ? ogg.left(300)
+                                    : nasil == "text" ? QByteArray("ezan\n")
+                                                      : QByteArray();
+            return nasil == "missing" || yaz(yol, veri);
+        };
+        const bool mekkeSecili = secilen == "Mekke.ogg";
+        QVERIFY(koy(ezanlar + "/Secilen.ogg", mekkeSecili ? "missing" : secilen, 3000));
+        QVERIFY(koy(ezanlar + "/Mekke.ogg", mekke, 8000));
+        QVERIFY(koy(yer.filePath("sesler/Hatirlatma.ogg"), ton ? "good" : "cut", 4500));
+        QVERIFY(yaz(yer.filePath("ayarlar.dat"), mekkeSecili ? "Mekke.ogg\n" : "Secilen.ogg\n"));
+        ProgramKlasoru::ayarla(yer.path());
+
+        EzanSec e;
+        int soylenen = 0;
+        e.EzanCal(1, 100, [&soylenen] { ++soylenen; });
+        QVERIFY(seviyede(kayit.sonrakiTepe(), tepe));
+        QCOMPARE(e.sesAraci()->sesVarMi(), tepe > 0);
+        QTRY_COMPARE(soylenen, secilen == "good" ? 0 : 1);
+        e.EzanDur();
+        QTest::qWait(50);
+        QCOMPARE(soylenen, secilen == "good" ? 0 : 1);
+    }
+
+    // Where no event loop runs (a thread with no application of its own), the files are opened
+    // on the spot: the sound plays, and which one is known, as soon as the call returns.
+    void donguYok()
+    {
+        int hemen = -2, tepe = -1;
+        bool caliyor = false;
+        std::thread([&] {
+            SesArac ses;
+            int calan = -2;
+            ses.SiraylaCal({ezan("Metin.ogg"), ezan("Klasor.ogg"), ezan("ses4.wav")}, 100,
+                           [&calan](int i) { calan = i; });
+            hemen = calan;
+            caliyor = ses.sesVarMi();
+            tepe = kayit.sonrakiTepe();
+        }).join();
+        QCOMPARE(hemen, 2);
+        QVERIFY(caliyor);
+        QVERIFY(seviyede(tepe, 4000));
     }
 
     // A save replaces ayarlar.dat whole: interrupted (a file size limit stands for a full disk)
