@@ -51,6 +51,9 @@ struct Kitaplik {
 #undef RAVLA_UYE
     bool denendi = false;
     bool hazir = false;
+    // SDL 2.0.16 on: frees what SDL keeps for a thread it did not start (its error text), as
+    // each such thread that called SDL ends. Older libraries go without.
+    void (*SDL_TLSCleanup)() = nullptr;
 
     // Once per process; false for good where the libraries are missing (the program is then
     // silent, as without a sound card).
@@ -82,6 +85,7 @@ struct Kitaplik {
         RAVLA_MIX_ISLEVLERI(RAVLA_MIXDEN)
 #undef RAVLA_SDLDEN
 #undef RAVLA_MIXDEN
+        SDL_TLSCleanup = reinterpret_cast<void (*)()>(sdl.resolve("SDL_TLSCleanup"));
         if (!tamam)
             return false;
         // SDL would otherwise take SIGINT and SIGTERM for an event queue nobody reads here.
@@ -93,10 +97,29 @@ struct Kitaplik {
     }
 };
 
-Kitaplik &sdl()
+// Calls SDL_TLSCleanup as a thread that called SDL ends: the workers that open files, and
+// any other thread a caller plays from.
+struct IplikTemizligi {
+    ~IplikTemizligi();
+};
+
+Kitaplik &kitaplik()
 {
     static Kitaplik k;
     return k;
+}
+
+Kitaplik &sdl()
+{
+    thread_local IplikTemizligi temizlik;
+    (void)temizlik;
+    return kitaplik();
+}
+
+IplikTemizligi::~IplikTemizligi()
+{
+    if (const auto temizle = kitaplik().SDL_TLSCleanup)
+        temizle();
 }
 
 // An output left with nothing to play closes after this long: an open output keeps a thread
