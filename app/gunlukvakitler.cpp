@@ -11,6 +11,8 @@ GunlukVakitler::GunlukVakitler(QObject *parent) : QObject(parent) {}
 
 void GunlukVakitler::ayarla(const AyarDegerleri &yeni)
 {
+    if (girdiAyari && !(yeni == *girdiAyari))
+        girdiAyari.reset();
     ayar = yeni;
 }
 
@@ -19,7 +21,7 @@ void GunlukVakitler::ayarla(const AyarDegerleri &yeni)
 // settings stay as they are.
 ravla::ScheduleInputs GunlukVakitler::girdiler(const QDate &tarih)
 {
-    if (!girdiAyari || !(ayar == *girdiAyari) || girdiler_.size() > 8) {
+    if (!girdiAyari || girdiler_.size() > 8) {
         girdiAyari = ayar;
         girdiSecenekleri = ayarlardanSecenekler(ayar);
         girdiler_.clear();
@@ -67,20 +69,53 @@ void GunlukVakitler::tik(const QDateTime &simdi)
     sonraki_ = {};
     sonraki_.vakit = takip.sonrakiVakit(simdiMs, &sonraki_.hedefMs);
     if (sonraki_.vakit != 0) {
-        // The target's instant changes a few times a day: worked out once for each.
-        const QString saatDilimi = simdi.timeSpec() == Qt::TimeZone
-                                       ? QString::fromLatin1(simdi.timeZone().id())
-                                       : QString::number(simdi.timeSpec());
-        if (sonraki_.hedefMs != hedefDuvar || saatDilimi != hedefSaatDilimi) {
-            hedefDuvar = sonraki_.hedefMs;
-            hedefSaatDilimi = saatDilimi;
-            hedefAn = VakitTakibi::gercekAn(simdi, hedefDuvar);
-        }
         const VakitTakibi::KalanSure kalan =
-            VakitTakibi::kalanSure(simdi.toMSecsSinceEpoch(), hedefAn);
+            VakitTakibi::kalanSure(gercekSimdi(simdi, simdiMs), hedefAni(simdi));
         sonraki_.saat = kalan.saat;
         sonraki_.dakika = kalan.dakika;
     }
+}
+
+bool GunlukVakitler::ayniSaatDilimi(const QDateTime &simdi) const
+{
+    if (simdi.timeSpec() != dilimTuru)
+        return false;
+    if (dilimTuru == Qt::TimeZone)
+        return simdi.timeZone() == dilim;
+    return dilimTuru != Qt::OffsetFromUTC || simdi.offsetFromUtc() == sabitOfset;
+}
+
+void GunlukVakitler::saatDiliminiAl(const QDateTime &simdi)
+{
+    dilimTuru = simdi.timeSpec();
+    dilim = dilimTuru == Qt::TimeZone ? simdi.timeZone() : QTimeZone();
+    sabitOfset = dilimTuru == Qt::OffsetFromUTC ? simdi.offsetFromUtc() : 0;
+    hedefDuvar = -1;
+    ofsetDakikasi = -1;
+}
+
+// Turning a local time into an instant asks the zone's rules, which costs more than the rest of
+// the tick. Clocks change on whole minutes, so within a minute of the wall clock the offset
+// found at its first tick still holds.
+qint64 GunlukVakitler::gercekSimdi(const QDateTime &simdi, qint64 duvarMs)
+{
+    if (!ayniSaatDilimi(simdi))
+        saatDiliminiAl(simdi);
+    if (duvarMs / 60000 != ofsetDakikasi) {
+        ofsetDakikasi = duvarMs / 60000;
+        duvarOfseti = duvarMs - simdi.toMSecsSinceEpoch();
+    }
+    return duvarMs - duvarOfseti;
+}
+
+// The target's instant changes a few times a day: worked out once for each.
+qint64 GunlukVakitler::hedefAni(const QDateTime &simdi)
+{
+    if (sonraki_.hedefMs != hedefDuvar) {
+        hedefDuvar = sonraki_.hedefMs;
+        hedefAn = VakitTakibi::gercekAn(simdi, hedefDuvar);
+    }
+    return hedefAn;
 }
 
 int GunlukVakitler::simdikiVakit(const QTime &simdi) const

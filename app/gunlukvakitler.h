@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QObject>
+#include <QTimeZone>
 
 #include <optional>
 
@@ -52,6 +53,10 @@ signals:
 private:
     void hesapla(const QDate &bugun);
     ravla::ScheduleInputs girdiler(const QDate &tarih);
+    bool ayniSaatDilimi(const QDateTime &simdi) const;
+    void saatDiliminiAl(const QDateTime &simdi);
+    qint64 gercekSimdi(const QDateTime &simdi, qint64 duvarMs);
+    qint64 hedefAni(const QDateTime &simdi);
 
     AyarDegerleri ayar;
     ravla::DaySchedule gun;
@@ -66,6 +71,11 @@ private:
     VakitTakibi hatirlatmaTakibi;
     int kurulanHatirlat[6] = {}; // the reminders hatirlatmaTakibi follows
     bool kuruldu = false;
-    qint64 hedefDuvar = -1, hedefAn = 0; // the next prayer's wall-clock moment and instant
-    QString hedefSaatDilimi;             // on the clock of this zone
+    // The clock's zone, the wall clock's lead on UTC in the minute ofsetDakikasi, and the next
+    // prayer's wall-clock moment and instant on that clock.
+    Qt::TimeSpec dilimTuru = Qt::LocalTime;
+    QTimeZone dilim;
+    int sabitOfset = 0;
+    qint64 ofsetDakikasi = -1, duvarOfseti = 0;
+    qint64 hedefDuvar = -1, hedefAn = 0;
 };

@@ -52,6 +52,9 @@ private slots:
         QTest::newRow("Berlin, before the spring change")
             << "Europe/Berlin" << QDate(2026, 3, 29) << "01:59:30" << 0 << QList<int>{}
             << QList<int>{1, 1, 49}; // Fajr 04:48 CEST, 1 h 48 min 30 s away
+        QTest::newRow("Berlin, a minute later across the change")
+            << "Europe/Berlin" << QDate(2026, 3, 29) << "01:59:00 01:59:30 03:00:30" << 0
+            << QList<int>{} << QList<int>{1, 1, 48};
     }
     void tikler()
     {
