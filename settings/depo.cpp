@@ -66,7 +66,7 @@ QString Depo::yazilamamaNedeni(const QString &dosya)
     const QFileInfo bilgi(dosya);
     QString neden;
     if (bilgi.exists() && !bilgi.isFile()) {
-        neden = metin("yerinde dosya değil, başka bir şey var");
+        neden = metin(QT_TRANSLATE_NOOP("Depo", "yerinde dosya değil, başka bir şey var"));
     } else {
         // The folder, or the nearest of its parents that is there: QSettings makes the rest.
         QString klasor = bilgi.absolutePath();
@@ -75,15 +75,17 @@ QString Depo::yazilamamaNedeni(const QString &dosya)
         const QFileInfo klasorBilgisi(klasor);
         const QStorageInfo disk(klasor);
         if (!klasorBilgisi.isDir())
-            neden = metin("%1 bir klasör değil").arg(QDir::toNativeSeparators(klasor));
+            neden = metin(QT_TRANSLATE_NOOP("Depo", "%1 bir klasör değil"))
+                        .arg(QDir::toNativeSeparators(klasor));
         else if (disk.isValid() && disk.isReadOnly())
-            neden = metin("disk salt okunur");
+            neden = metin(QT_TRANSLATE_NOOP("Depo", "disk salt okunur"));
         else if (!klasorBilgisi.isWritable() || (bilgi.exists() && !bilgi.isWritable()))
-            neden = metin("yazma izni yok");
+            neden = metin(QT_TRANSLATE_NOOP("Depo", "yazma izni yok"));
         else if (disk.isValid() && disk.bytesAvailable() < kEnAzBosYer)
-            neden = metin("diskte yer kalmadı");
+            neden = metin(QT_TRANSLATE_NOOP("Depo", "diskte yer kalmadı"));
         else
-            neden = metin("disk yazmayı kabul etmedi");
+            neden = metin(QT_TRANSLATE_NOOP("Depo", "disk yazmayı kabul etmedi"));
     }
-    return metin("Ayarlar kaydedilemedi (%1): %2").arg(QDir::toNativeSeparators(dosya), neden);
+    return metin(QT_TRANSLATE_NOOP("Depo", "Ayarlar kaydedilemedi (%1): %2"))
+        .arg(QDir::toNativeSeparators(dosya), neden);
 }
