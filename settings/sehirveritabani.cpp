@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -119,4 +120,73 @@ QString SehirVeritabani::aramaAnahtari(const QString &metin)
             anahtar += c.toLower();
     }
     return anahtar;
+}
+
+int SehirVeritabani::ulkeninYontemi(const QString &ulke)
+{
+    static const struct {
+        const char16_t *ulke;
+        int yontem;
+    } ulkeler[] = {
+        {u"Türkiye", 8},  {u"Suudi Arabistan", 9}, {u"Birleşik Arap Emirlikleri", 10},
+        {u"Kuveyt", 11},  {u"Katar", 12},          {u"Singapur", 13},
+        {u"Malezya", 14}, {u"Endonezya", 15},      {u"Mısır", 16},
+        {u"Fas", 17},     {u"İran", 18},           {u"Fransa", 19},
+        {u"Rusya", 20},
+    };
+    // Typed on the own-place page as well: "turkiye" is Türkiye.
+    const QString anahtar = aramaAnahtari(ulke.trimmed());
+    for (const auto &u : ulkeler)
+        if (anahtar == aramaAnahtari(QString::fromUtf16(u.ulke)))
+            return u.yontem;
+    return 0;
+}
+
+namespace {
+
+// "Berlin, State of Berlin" and "Berlin,State of Berlin" alike.
+QString adAnahtari(const QString &ad)
+{
+    QString anahtar = SehirVeritabani::aramaAnahtari(ad);
+    anahtar.replace(QRegularExpression(QStringLiteral("\\s*,\\s*")), QStringLiteral(","));
+    return anahtar.trimmed();
+}
+
+} // namespace
+
+QList<SehirVeritabani::Bulunan>
+SehirVeritabani::sehirAra(const QString &klasor, const QString &aranan, const QString &ulke)
+{
+    const QString anahtar = adAnahtari(aranan);
+    QList<Bulunan> tam, iceren;
+    if (anahtar.isEmpty())
+        return tam;
+    const QStringList ulkeListesi =
+        ulke.isEmpty() ? ulkeler(klasor).value_or(QStringList()) : QStringList{ulke};
+    for (const QString &u : ulkeListesi) {
+        for (const QString &satir : sehirSatirlari(klasor, u).value_or(QStringList())) {
+            const QString ad = adAnahtari(sehirAdiniAyikla(satir));
+            if (ad == anahtar || ad.section(QLatin1Char(','), 0, 0) == anahtar)
+                tam.append({u, satir});
+            else if (tam.isEmpty() && ad.contains(anahtar))
+                iceren.append({u, satir});
+        }
+    }
+    return tam.isEmpty() ? iceren : tam;
+}
+
+QStringList SehirVeritabani::ulkeAra(const QString &klasor, const QString &aranan)
+{
+    const QString anahtar = adAnahtari(aranan);
+    QStringList tam, iceren;
+    if (anahtar.isEmpty())
+        return tam;
+    for (const QString &u : ulkeler(klasor).value_or(QStringList())) {
+        const QString ad = adAnahtari(u);
+        if (ad == anahtar)
+            tam << u;
+        else if (ad.contains(anahtar))
+            iceren << u;
+    }
+    return tam.isEmpty() ? iceren : tam;
 }

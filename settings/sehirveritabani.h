@@ -46,4 +46,22 @@ Koordinat koordinatlariAyikla(const QString &satir);
 // "istanbul", "İSTANBUL" and "Istanbul" find İstanbul and "koln" finds Köln.
 QString aramaAnahtari(const QString &metin);
 
+// The calculation method of the authority of a country as the database names it (Türkiye → 8,
+// Suudi Arabistan → 9 …, case and accents ignored); 0 where the country has none of its own.
+int ulkeninYontemi(const QString &ulke);
+
+// A place found by name: its country and its line.
+struct Bulunan {
+    QString ulke, satir;
+};
+
+// The places whose name is `aranan` as the filter line compares them (case and accents
+// ignored): the exact name ("Berlin", or "Berlin, State of Berlin" with its province) where
+// there is one, else every name holding it. `ulke` narrows the search to one country;
+// empty: every country of liste.dat.
+QList<Bulunan> sehirAra(const QString &klasor, const QString &aranan, const QString &ulke = {});
+
+// The countries of liste.dat called `aranan`: the exact name, else every name holding it.
+QStringList ulkeAra(const QString &klasor, const QString &aranan);
+
 } // namespace SehirVeritabani

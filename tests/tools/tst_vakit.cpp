@@ -212,6 +212,112 @@ private slots:
             QVERIFY(!QFileInfo::exists(path));
         }
     }
+
+    // --city over a database the test writes: the place, its zone and its country's method, or
+    // the problem and the arguments that pick each candidate. Arguments separated by "|".
+    void city_data()
+    {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("expected"); // lat lon zone tz method place, or the message
+        QTest::addColumn<QStringList>("candidates");
+        const auto row = [](const char *args, const char *expected, QStringList candidates = {}) {
+            QTest::newRow(args) << QString(args) << QString(expected) << candidates;
+        };
+        row("--city|Berlin|--country|Almanya", "52.5244 13.4105 Europe/Berlin 1 5 Berlin, Almanya");
+        row("--city|BERLİN|--country|almanya", "52.5244 13.4105 Europe/Berlin 1 5 Berlin, Almanya");
+        row("--city|Berlin", "--city 'Berlin' could mean 2 places; pick one:",
+            {"--city 'Berlin, State of Berlin' --country 'Almanya'",
+             "--city 'Berlin, New Hampshire' --country 'ABD'"});
+        row("--city|berlin,new hampshire", "44.4687 -71.1851 America/New_York -5 5 Berlin, ABD");
+        // A country's own method, unless one is asked for; a zone or offset given stays.
+        row("--city|ISTANBUL", "41.0138 28.9497 Europe/Istanbul 3 8 İstanbul, Türkiye");
+        row("--city|istanbul|--method|3", "41.0138 28.9497 Europe/Istanbul 3 3 İstanbul, Türkiye");
+        row("--city|istanbul|--custom|18,17",
+            "41.0138 28.9497 Europe/Istanbul 3 5 İstanbul, Türkiye");
+        row("--city|istanbul|--tz|2|--place|Fatih", "41.0138 28.9497 Europe/Istanbul 2 8 Fatih");
+        row("--city|Paris|--country|fra", "48.8566 2.3522 Europe/Paris 1 19 Paris, Fransa");
+        // Part of a name, where it is the only one that holds it.
+        row("--city|köp", "52.4425 13.5823 Europe/Berlin 1 5 Berlin Köpenick, Almanya");
+        row("--city|Ber|--country|Almanya",
+            "--city 'Ber' could mean 2 places in Almanya; pick one:",
+            {"--city 'Berlin, State of Berlin' --country 'Almanya'",
+             "--city 'Berlin Köpenick, State of Berlin' --country 'Almanya'"});
+        row("--city|Atlantis", "--city: no place called 'Atlantis' in the city database");
+        row("--city|Paris|--country|Almanya",
+            "--city: no place called 'Paris' in Almanya in the city database");
+        row("--city|Berlin|--country|Atlantis",
+            "--country: no country called 'Atlantis' in the city database");
+        row("--city|x|--country|a", "--country 'a' could mean 3 countries:",
+            {"--country 'Almanya'", "--country 'ABD'", "--country 'Fransa'"});
+        row("--city|Yukarı", "--city: the city database's line for 'Yukarı' is damaged: "
+                             "Yukarı,Kutup,95,10,1");
+        row("--city|a\nb", "--city: no place called 'a\\nb' in the city database");
+        // Parsing alone.
+        row("--country|Almanya", "--country needs --city");
+        row("--city|Berlin|--lat|52", "--city cannot be used with --lat or --lon");
+        row("--city=", "--city needs a place's name");
+    }
+    void city()
+    {
+        QFETCH(QString, args);
+        QFETCH(QString, expected);
+        QFETCH(QStringList, candidates);
+        QTemporaryDir db;
+        // clang-format off
+        for (const auto &[name, text] : QList<std::pair<QString, QByteArray>>{
+                 {"liste.dat", "Almanya\nTürkiye\nABD\nFransa\nBozuk\n"},
+                 {"Almanya.txt", "Berlin,State of Berlin,52.5244,13.4105,1,Europe/Berlin\n"
+                                 "Berlin Köpenick,State of Berlin,52.4425,13.5823,1,Europe/Berlin\n"},
+                 {"Türkiye.txt", "İstanbul,İstanbul,41.0138,28.9497,3,Europe/Istanbul\n"},
+                 {"ABD.txt", "Berlin,New Hampshire,44.4687,-71.1851,-5,America/New_York\n"},
+                 {"Fransa.txt", "Paris,Île-de-France,48.8566,2.3522,1,Europe/Paris\n"},
+                 {"Bozuk.txt", "Yukarı,Kutup,95,10,1\n"}}) {
+            // clang-format on
+            QFile f(db.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        }
+        std::vector<std::string> v;
+        for (const QString &a : args.split('|'))
+            v.push_back(a.toStdString());
+        vakit::Options o;
+        std::string error = vakit::parseArguments(v, {5, 12, 2026}, o);
+        vakit::CityResult r;
+        if (error.empty())
+            r = vakit::resolveCity(o, db.path().toStdString() + "/");
+        if (error.empty() && r.error.empty()) {
+            const QString got =
+                QString::asprintf("%g %g %s %g %d ", o.inputs.latitude, o.inputs.longitude,
+                                  o.zone.c_str(), o.inputs.timeZone, o.inputs.methodCode) +
+                QString::fromStdString(o.place);
+            QCOMPARE(got, expected);
+            return;
+        }
+        QCOMPARE(QString::fromStdString(error.empty() ? r.error : error), expected);
+        QStringList got;
+        for (const std::string &c : r.candidates)
+            got << QString::fromStdString(c);
+        QCOMPARE(got, candidates);
+    }
+
+    // The program with its own database: a name of two places lists both and exits 2; one
+    // place prints what its coordinates and zone print.
+    void cityAsAProgram()
+    {
+        QProcess p;
+        p.start(RAVLA_VAKIT, {"--city", "paris"});
+        QVERIFY(p.waitForFinished(60000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY2(err.contains("\n  --city 'Paris, Texas' --country 'ABD'\n") &&
+                     err.contains("\n  --city 'Paris, Île-de-France' --country 'Fransa'\n"),
+                 qPrintable(err));
+        const QString rest = "--date 2026-06-21 --days 3 --method 8 --format csv";
+        p.start(RAVLA_VAKIT, ("--city Berlin --country Almanya " + rest).split(' '));
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.readAllStandardError() + QByteArray::number(p.exitCode()), QByteArray("0"));
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+                 run("--lat 52.5244 --lon 13.4105 --zone Europe/Berlin " + rest));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVakit)

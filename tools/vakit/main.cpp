@@ -5,7 +5,14 @@
 #include "tamkayit.h"
 #include "timetable.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <cstdio>
 #include <ctime>
@@ -22,6 +29,32 @@ ravla::CivilDate today()
     localtime_r(&now, &local);
 #endif
     return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+QString executableFolder(const char *argv0)
+{
+#ifdef _WIN32
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (n > 0 && n < MAX_PATH)
+        return QFileInfo(QString::fromWCharArray(path, int(n))).absolutePath();
+#else
+    const QString self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+    if (!self.isEmpty())
+        return QFileInfo(self).absolutePath();
+#endif
+    return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
+}
+
+// The city database beside the tool (a build folder), else beside the installed program.
+std::string databaseFolder(const char *argv0)
+{
+    const QString bin = executableFolder(argv0);
+    QString folder = bin + QStringLiteral("/koordinat/");
+    if (!QFileInfo::exists(folder + QStringLiteral("liste.dat")))
+        folder = QDir::cleanPath(bin + QStringLiteral("/../" RAVLA_PROGRAM_DIR "/koordinat")) +
+                 QLatin1Char('/');
+    return folder.toStdString();
 }
 
 // A script run by cron has no runtime folder; Qt's note about it is no failure of ours, and the
@@ -77,6 +110,15 @@ int main(int argc, char **argv)
     if (options.help) {
         std::fputs(vakit::usage().c_str(), stdout);
         return 0;
+    }
+    if (!options.city.empty()) {
+        const vakit::CityResult found = vakit::resolveCity(options, databaseFolder(argv[0]));
+        if (!found.error.empty()) {
+            std::fprintf(stderr, "ravla-vakit: %s\n", found.error.c_str());
+            for (const std::string &c : found.candidates)
+                std::fprintf(stderr, "  %s\n", c.c_str());
+            return 2;
+        }
     }
     if (options.format == vakit::Format::Pdf)
         return writePage(options, argv[0]);

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "saatdilimi.h"
+#include "sehirveritabani.h"
 
 #include <charconv>
 #include <cmath>
@@ -259,9 +260,9 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             haveValue = true;
         }
         static const std::string_view known[] = {
-            "--lat",     "--lon",      "--tz",           "--date",   "--days",
-            "--method",  "--custom",   "--dst",          "--format", "--zone",
-            "--offsets", "--high-lat", "--hijri-offset", "--output", "--place"};
+            "--lat",          "--lon",    "--tz",     "--date", "--days",    "--method",
+            "--custom",       "--dst",    "--format", "--zone", "--offsets", "--high-lat",
+            "--hijri-offset", "--output", "--place",  "--city", "--country"};
         bool isKnown = false;
         for (std::string_view k : known)
             isKnown = isKnown || option == k;
@@ -321,6 +322,14 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             o.output = value;
         } else if (option == "--place") {
             o.place = value;
+        } else if (option == "--city") {
+            if (value.empty())
+                throw UsageError{"--city needs a place's name"};
+            o.city = value;
+        } else if (option == "--country") {
+            if (value.empty())
+                throw UsageError{"--country needs a country's name"};
+            o.country = value;
         } else {
             o.format = format(value);
         }
@@ -341,6 +350,16 @@ void parseInto(const std::vector<std::string> &args, Options &o)
         throw UsageError{"the run must end by 9999-12-31"};
     if (haveMethod && o.inputs.customMethod)
         throw UsageError{"--method and --custom cannot be used together"};
+    o.methodGiven = haveMethod || o.inputs.customMethod;
+    o.tzGiven = haveTz;
+    o.zoneGiven = !o.zone.empty();
+    if (!o.country.empty() && o.city.empty())
+        throw UsageError{"--country needs --city"};
+    if (!o.city.empty()) {
+        if (haveLat || haveLon)
+            throw UsageError{"--city cannot be used with --lat or --lon"};
+        return; // the rest comes from the city database
+    }
     if (!haveLat)
         throw UsageError{"--lat is required"};
     if (!haveLon)
@@ -367,6 +386,95 @@ std::string parseArguments(const std::vector<std::string> &args, const ravla::Ci
     return {};
 }
 
+namespace {
+
+std::string utf8(const QString &s)
+{
+    return s.toUtf8().toStdString();
+}
+
+// The arguments that pick this place and no other.
+std::string pickingArguments(const SehirVeritabani::Bulunan &b)
+{
+    QString ad = SehirVeritabani::sehirAdiniAyikla(b.satir);
+    ad.replace(QLatin1Char(','), QLatin1String(", "));
+    return "--city " + quoted(utf8(ad)) + " --country " + quoted(utf8(b.ulke));
+}
+
+CityResult findCity(Options &o, const std::string &folder)
+{
+    const QString klasor = QString::fromStdString(folder);
+    if (!SehirVeritabani::ulkeler(klasor))
+        return {"--city: the city database is missing (" + folder + "liste.dat)", {}};
+    QString ulke;
+    if (!o.country.empty()) {
+        const QStringList ulkeler =
+            SehirVeritabani::ulkeAra(klasor, QString::fromStdString(o.country));
+        if (ulkeler.isEmpty())
+            return {"--country: no country called " + quoted(o.country) + " in the city database",
+                    {}};
+        if (ulkeler.size() > 1) {
+            CityResult r{"--country " + quoted(o.country) + " could mean " +
+                             std::to_string(ulkeler.size()) + " countries:",
+                         {}};
+            for (const QString &u : ulkeler)
+                r.candidates.push_back("--country " + quoted(utf8(u)));
+            return r;
+        }
+        ulke = ulkeler.front();
+    }
+    const QList<SehirVeritabani::Bulunan> bulunan =
+        SehirVeritabani::sehirAra(klasor, QString::fromStdString(o.city), ulke);
+    const std::string where = ulke.isEmpty() ? std::string() : " in " + utf8(ulke);
+    if (bulunan.isEmpty())
+        return {"--city: no place called " + quoted(o.city) + where + " in the city database", {}};
+    if (bulunan.size() > 1) {
+        CityResult r{"--city " + quoted(o.city) + " could mean " + std::to_string(bulunan.size()) +
+                         " places" + where + "; pick one:",
+                     {}};
+        constexpr int kShown = 30;
+        for (const SehirVeritabani::Bulunan &b : bulunan.mid(0, kShown))
+            r.candidates.push_back(pickingArguments(b));
+        if (bulunan.size() > kShown)
+            r.candidates.push_back("... and " + std::to_string(bulunan.size() - kShown) + " more");
+        return r;
+    }
+
+    const SehirVeritabani::Bulunan &b = bulunan.front();
+    const SehirVeritabani::Koordinat k = SehirVeritabani::koordinatlariAyikla(b.satir);
+    if (!k.hata.isEmpty())
+        return {"--city: the city database's line for " + quoted(o.city) +
+                    " is damaged: " + utf8(b.satir),
+                {}};
+    o.inputs.latitude = k.enlem;
+    o.inputs.longitude = k.boylam;
+    if (!o.zoneGiven && SaatDilimi::bilinir(k.saatDilimi))
+        o.zone = utf8(k.saatDilimi);
+    if (!o.tzGiven)
+        o.inputs.timeZone =
+            o.zone.empty() ? k.gmt
+                           : SaatDilimi::standartOfset(QString::fromStdString(o.zone), o.date.year)
+                                 .value_or(k.gmt);
+    if (!o.methodGiven)
+        if (const int yontem = SehirVeritabani::ulkeninYontemi(b.ulke))
+            o.inputs.methodCode = yontem;
+    if (o.place.empty())
+        o.place = utf8(b.satir.section(QLatin1Char(','), 0, 0) + QStringLiteral(", ") + b.ulke);
+    return {};
+}
+
+} // namespace
+
+// What was typed is echoed, and so are the database's names: each stays one line.
+CityResult resolveCity(Options &options, const std::string &folder)
+{
+    CityResult r = findCity(options, folder);
+    r.error = oneLine(r.error);
+    for (std::string &c : r.candidates)
+        c = oneLine(c);
+    return r;
+}
+
 std::string usage()
 {
     std::string methods;
@@ -375,11 +483,12 @@ std::string usage()
                    methodTitle(code) + "\n";
     }
     return R"(Usage: ravla-vakit --lat DEG --lon DEG --tz HOURS [options]
+       ravla-vakit --city NAME [--country NAME] [options]
 
 Prints the prayer times Ravla Namaz Vakti shows for a place, for one day
 or a run of days.
 
-Place (required):
+Place (--lat, --lon and --tz, or --city):
   --lat DEG              latitude in degrees, north positive (-90..90)
   --lon DEG              longitude in degrees, east positive (-180..180)
   --tz HOURS             time zone in hours east of UTC, fractions allowed
@@ -388,6 +497,14 @@ Place (required):
                          America/New_York); with --dst auto its own clock
                          changes apply; --tz may then be left out (the zone's
                          standard offset)
+  --city NAME            instead of --lat, --lon and --tz: a place of the
+                         program's city database, found as the options
+                         dialog's filter finds it (case and accents ignored),
+                         e.g. Berlin, "Adana, Adana", istanbul; its zone, and
+                         unless --method or --custom is given its country's
+                         own method (Türkiye 8, Suudi Arabistan 9 ...)
+  --country NAME         the country to look in, as the database names it
+                         (e.g. Almanya, Türkiye); without it every country
 
 Days:
   --date YYYY-MM-DD      first day (default: today); 1582-10-15 to 9999-12-31
@@ -457,7 +574,8 @@ sunriseExtreme, dhuhrExtreme, asrExtreme, maghribExtreme, ishaExtreme (true wher
 csv shows *), hijri (string) and qibla (number).
 
 Options take their value as "--lat 41" or "--lat=41". Invalid input exits with
-status 2; a file that cannot be written, with status 1.
+status 2, as does a --city that names no place or more than one (the candidates
+are listed); a file that cannot be written, with status 1.
 )";
 }
 

@@ -11,6 +11,9 @@ namespace vakit {
 struct Options : Run {
     std::string output; // a file instead of standard output; the page needs one
     std::string place;  // the page's heading; empty: the coordinates
+    // A place of the city database by name, in place of --lat, --lon and --tz.
+    std::string city, country;
+    bool methodGiven = false, tzGiven = false, zoneGiven = false;
     bool help = false;
 };
 
@@ -20,5 +23,15 @@ std::string parseArguments(const std::vector<std::string> &args, const ravla::Ci
                            Options &options);
 
 std::string usage();
+
+// Takes --city's place from the city database in `folder` (its koordinat/ folder): the
+// coordinates, the zone and, unless --method or --custom was given, the country's own method.
+// On failure `error` names the problem and `candidates` lists, one per entry, the arguments
+// that pick each place a name could mean.
+struct CityResult {
+    std::string error;
+    std::vector<std::string> candidates;
+};
+CityResult resolveCity(Options &options, const std::string &folder);
 
 } // namespace vakit
