@@ -138,6 +138,7 @@ secenekler::secenekler(QWidget *parent)
 
     ui->TamamButton->setEnabled(false);
     ui->SehirHataLabel->hide();
+    ui->UlkeYontemiLabel->hide();
     listeleriDoldur();
 }
 
@@ -205,6 +206,7 @@ void secenekler::ayarlariGoster()
             r->setAutoExclusive(true);
         }
     }
+    ulkeYonteminiIsaretle(ayar.ulkeAdi, false);
     const bool ozel = ui->HesapOzelYontemRadioButton->isChecked();
     ui->OzeFecirLineEdit->setEnabled(ozel);
     ui->OzeYatsiLineEdit->setEnabled(ozel);
@@ -332,6 +334,35 @@ void secenekler::UlkelistWidgetTiklandi()
     secilenUlke = secili.first()->text();
     ui->SehirFiltreLineEdit->clear();
     SehirListesiniOku(secilenUlke);
+    ulkeYonteminiIsaretle(secilenUlke, true);
+}
+
+// The country's own method is offered, never put in force: the method confirmed stays until
+// the user confirms another. `ipucu`: the place page says so too, as a country is picked.
+void secenekler::ulkeYonteminiIsaretle(const QString &ulke, bool ipucu)
+{
+    const int kod = SehirVeritabani::ulkeninYontemi(ulke);
+    QRadioButton *onerilen = nullptr;
+    for (QRadioButton *r : yontemDugmeleri()) {
+        if (!r->property("asilMetin").isValid())
+            r->setProperty("asilMetin", r->text());
+        const bool bu = kod != 0 && r->property("kod").toInt() == kod;
+        r->setText(r->property("asilMetin").toString() +
+                   (bu ? tr(" (bu ülkenin yöntemi)") : QString()));
+        QFont yazi = r->font();
+        yazi.setBold(bu);
+        r->setFont(yazi);
+        if (bu)
+            onerilen = r;
+    }
+    const bool baskasi =
+        ipucu && onerilen && (!ayarVar || ayar.ozelHesapYontem || ayar.hesapYontemi != kod);
+    ui->UlkeYontemiLabel->setText(
+        baskasi ? tr("Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında "
+                     "seçebilirsiniz.")
+                      .arg(onerilen->property("asilMetin").toString().trimmed())
+                : QString());
+    ui->UlkeYontemiLabel->setVisible(baskasi);
 }
 
 void secenekler::SehirListesiniOku(const QString &ulke)

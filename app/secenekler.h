@@ -68,6 +68,7 @@ private:
     void sayiGirisKontrol(QLineEdit *kutu, const QString &metin);
     void kaydetVeKapat();
     void uyar(const QString &metin);
+    void ulkeYonteminiIsaretle(const QString &ulke, bool ipucu);
     QList<QRadioButton *> yontemDugmeleri() const;
     std::array<QSpinBox *, 7> dakikaKutulari() const;
     std::array<QSpinBox *, 6> hatirlatmaKutulari() const;

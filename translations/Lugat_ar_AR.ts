@@ -49,37 +49,6 @@
     </message>
 </context>
 <context>
-    <name>Depo</name>
-    <message>
-        <source>yerinde dosya değil, başka bir şey var</source>
-        <translation>يوجد في مكانه شيء آخر غير ملف</translation>
-    </message>
-    <message>
-        <source>%1 bir klasör değil</source>
-        <translation>%1 ليس مجلدًا</translation>
-    </message>
-    <message>
-        <source>disk salt okunur</source>
-        <translation>القرص للقراءة فقط</translation>
-    </message>
-    <message>
-        <source>yazma izni yok</source>
-        <translation>لا يوجد إذن بالكتابة</translation>
-    </message>
-    <message>
-        <source>diskte yer kalmadı</source>
-        <translation>لم تعد هناك مساحة على القرص</translation>
-    </message>
-    <message>
-        <source>disk yazmayı kabul etmedi</source>
-        <translation>رفض القرص الكتابة</translation>
-    </message>
-    <message>
-        <source>Ayarlar kaydedilemedi (%1): %2</source>
-        <translation>تعذر حفظ الإعدادات (%1): %2</translation>
-    </message>
-</context>
-<context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>
@@ -178,6 +147,37 @@
     <message>
         <source>Sayfa çizilemedi</source>
         <translation>تعذّر رسم الصفحة</translation>
+    </message>
+</context>
+<context>
+    <name>Depo</name>
+    <message>
+        <source>yerinde dosya değil, başka bir şey var</source>
+        <translation>يوجد في مكانه شيء آخر غير ملف</translation>
+    </message>
+    <message>
+        <source>%1 bir klasör değil</source>
+        <translation>%1 ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>disk salt okunur</source>
+        <translation>القرص للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>yazma izni yok</source>
+        <translation>لا يوجد إذن بالكتابة</translation>
+    </message>
+    <message>
+        <source>diskte yer kalmadı</source>
+        <translation>لم تعد هناك مساحة على القرص</translation>
+    </message>
+    <message>
+        <source>disk yazmayı kabul etmedi</source>
+        <translation>رفض القرص الكتابة</translation>
+    </message>
+    <message>
+        <source>Ayarlar kaydedilemedi (%1): %2</source>
+        <translation>تعذر حفظ الإعدادات (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -579,6 +579,14 @@
     <message>
         <source>Oturum açılınca başlatma ayarlanamadı</source>
         <translation>تعذّر ضبط التشغيل عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin yöntemi)</source>
+        <translation> (طريقة هذا البلد)</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında seçebilirsiniz.</source>
+        <translation>لهذا البلد طريقة خاصة به: %1. يمكنك اختيارها في صفحة طريقة الحساب.</translation>
     </message>
 </context>
 <context>

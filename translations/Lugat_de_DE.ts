@@ -49,37 +49,6 @@
     </message>
 </context>
 <context>
-    <name>Depo</name>
-    <message>
-        <source>yerinde dosya değil, başka bir şey var</source>
-        <translation>an seiner Stelle steht keine Datei, sondern etwas anderes</translation>
-    </message>
-    <message>
-        <source>%1 bir klasör değil</source>
-        <translation>%1 ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>disk salt okunur</source>
-        <translation>der Datenträger ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>yazma izni yok</source>
-        <translation>keine Schreibberechtigung</translation>
-    </message>
-    <message>
-        <source>diskte yer kalmadı</source>
-        <translation>kein Speicherplatz mehr auf dem Datenträger</translation>
-    </message>
-    <message>
-        <source>disk yazmayı kabul etmedi</source>
-        <translation>der Datenträger hat das Schreiben abgelehnt</translation>
-    </message>
-    <message>
-        <source>Ayarlar kaydedilemedi (%1): %2</source>
-        <translation>Die Einstellungen konnten nicht gespeichert werden (%1): %2</translation>
-    </message>
-</context>
-<context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>
@@ -178,6 +147,37 @@
     <message>
         <source>Sayfa çizilemedi</source>
         <translation>Die Seite konnte nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>Depo</name>
+    <message>
+        <source>yerinde dosya değil, başka bir şey var</source>
+        <translation>an seiner Stelle steht keine Datei, sondern etwas anderes</translation>
+    </message>
+    <message>
+        <source>%1 bir klasör değil</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>disk salt okunur</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>yazma izni yok</source>
+        <translation>keine Schreibberechtigung</translation>
+    </message>
+    <message>
+        <source>diskte yer kalmadı</source>
+        <translation>kein Speicherplatz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>disk yazmayı kabul etmedi</source>
+        <translation>der Datenträger hat das Schreiben abgelehnt</translation>
+    </message>
+    <message>
+        <source>Ayarlar kaydedilemedi (%1): %2</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -579,6 +579,14 @@
     <message>
         <source>Oturum açılınca başlatma ayarlanamadı</source>
         <translation>Der Start bei der Anmeldung konnte nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin yöntemi)</source>
+        <translation> (die Methode dieses Landes)</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında seçebilirsiniz.</source>
+        <translation>Dieses Land hat eine eigene Methode: %1. Sie können sie auf der Seite Berechnungsmethode wählen.</translation>
     </message>
 </context>
 <context>

@@ -49,37 +49,6 @@
     </message>
 </context>
 <context>
-    <name>Depo</name>
-    <message>
-        <source>yerinde dosya değil, başka bir şey var</source>
-        <translation>something other than a file stands in its place</translation>
-    </message>
-    <message>
-        <source>%1 bir klasör değil</source>
-        <translation>%1 is not a folder</translation>
-    </message>
-    <message>
-        <source>disk salt okunur</source>
-        <translation>the disk is read-only</translation>
-    </message>
-    <message>
-        <source>yazma izni yok</source>
-        <translation>no permission to write</translation>
-    </message>
-    <message>
-        <source>diskte yer kalmadı</source>
-        <translation>no space left on the disk</translation>
-    </message>
-    <message>
-        <source>disk yazmayı kabul etmedi</source>
-        <translation>the disk refused the write</translation>
-    </message>
-    <message>
-        <source>Ayarlar kaydedilemedi (%1): %2</source>
-        <translation>The settings could not be saved (%1): %2</translation>
-    </message>
-</context>
-<context>
     <name>AylikCizelgeClass</name>
     <message>
         <source>Aylık vakitler</source>
@@ -178,6 +147,37 @@
     <message>
         <source>Sayfa çizilemedi</source>
         <translation>The page could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>Depo</name>
+    <message>
+        <source>yerinde dosya değil, başka bir şey var</source>
+        <translation>something other than a file stands in its place</translation>
+    </message>
+    <message>
+        <source>%1 bir klasör değil</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>disk salt okunur</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>yazma izni yok</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>diskte yer kalmadı</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>disk yazmayı kabul etmedi</source>
+        <translation>the disk refused the write</translation>
+    </message>
+    <message>
+        <source>Ayarlar kaydedilemedi (%1): %2</source>
+        <translation>The settings could not be saved (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -579,6 +579,14 @@
     <message>
         <source>Oturum açılınca başlatma ayarlanamadı</source>
         <translation>Starting at login could not be set up</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin yöntemi)</source>
+        <translation> (this country&apos;s method)</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında seçebilirsiniz.</source>
+        <translation>This country has a method of its own: %1. You can choose it on the Calculation Method page.</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,57 @@ private slots:
         QCOMPARE(depo().value("SaatDilimi").toString(), QStringLiteral("Europe/Berlin"));
     }
 
+    // Picking a place offers its country's own method on the method page, marked as such, and
+    // says so on the place page; the method in force stays until the user confirms another.
+    void ulkeninYontemi_data()
+    {
+        QTest::addColumn<int>("yontem");   // in force
+        QTest::addColumn<QString>("ulke"); // picked
+        QTest::addColumn<QString>("isaretli");
+        QTest::addColumn<bool>("ipucu");
+        QTest::newRow("Türkiye, MWL in force") << 5 << "Türkiye"
+                                               << "HesapDiyanetRadioButton" << true;
+        QTest::newRow("Türkiye, Diyanet in force") << 8 << "Türkiye"
+                                                   << "HesapDiyanetRadioButton" << false;
+        QTest::newRow("Almanya: none of its own") << 5 << "Almanya"
+                                                  << "" << false;
+    }
+    void ulkeninYontemi()
+    {
+        QFETCH(int, yontem);
+        QFETCH(QString, ulke);
+        QFETCH(QString, isaretli);
+        QFETCH(bool, ipucu);
+        AyarDegerleri a = istanbul();
+        a.hesapYontemi = yontem;
+        a.ulkeAdi = "Almanya";
+        ac(a, 0);
+        const auto isaretliler = [this] {
+            QStringList s;
+            for (QRadioButton *r : bul<QGroupBox>("YontemGroupBox")->findChildren<QRadioButton *>())
+                if (r->text().endsWith(" (bu ülkenin yöntemi)") && r->font().bold())
+                    s << r->objectName();
+            return s;
+        };
+        QCOMPARE(isaretliler(), QStringList());
+        satirTikla("UlkelistWidget", ulke);
+        QCOMPARE(isaretliler(), isaretli.isEmpty() ? QStringList() : QStringList{isaretli});
+        QLabel *etiket = bul<QLabel>("UlkeYontemiLabel");
+        QCOMPARE(etiket->isVisible(), ipucu);
+        if (ipucu)
+            QCOMPARE(etiket->text(), "Bu ülkenin kendi yöntemi var: Diyanet İşleri Başkanlığı. "
+                                     "Hesaplama Yöntemi sayfasında seçebilirsiniz.");
+        satirTikla("SehirlistWidget",
+                   ulke == "Türkiye" ? "İzmir,İzmir" : "Köln,Nordrhein-Westfalen");
+        tikla("TamamButton");
+        QCOMPARE(ayar.hesapYontemi, yontem);
+        QCOMPARE(ayar.ulkeAdi, ulke);
+        // Opened again, the method page marks the country of the place in force.
+        ac(ayar, 2);
+        QCOMPARE(isaretliler(), isaretli.isEmpty() ? QStringList() : QStringList{isaretli});
+        QCOMPARE(bul<QRadioButton>("HesapDiyanetRadioButton")->isChecked(), yontem == 8);
+    }
+
     // A country without a file, one named like a path, a place at latitude 95: nothing to
     // confirm, and a place chosen before in another country is not kept.
     void okunamayanUlkeler()
