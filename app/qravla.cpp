@@ -259,7 +259,7 @@ void QRavla::ZamanAkimi()
     gunluk->tik(simdi);
     yaz(ui->Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
     SonrakiVakitGuncelle();
-    GorusSor();
+    GorusSor(bugun);
 }
 
 void QRavla::vakitleriGoster(const ravla::DaySchedule &gun)
@@ -418,10 +418,10 @@ void QRavla::DilComboBoxDegisSlot()
 }
 
 // Once, about 95 seconds after start, on the 7th and the 25th: does the user like the program?
-void QRavla::GorusSor()
+void QRavla::GorusSor(const QDate &bugun)
 {
     ++tikSayaci;
-    if (!Dil::gorusSorulsunMu(tikSayaci, Saat::simdi().date()) || dilNo < 0 || dilNo > 3)
+    if (!Dil::gorusSorulsunMu(tikSayaci, bugun) || dilNo < 0 || dilNo > 3)
         return;
     bildirim().MesajGoster(Metinler::gorusSorusu(dilNo), Metinler::gorusAdresi(dilNo));
 }

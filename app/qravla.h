@@ -83,7 +83,7 @@ private:
     void SonrakiVakitGuncelle();
     void VakitGeldi(int vakit);
     void HatirlatmaGeldi(int vakit);
-    void GorusSor();
+    void GorusSor(const QDate &bugun);
     void ResimleriKoy();
     void BaslangiciTamamla();
     int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
