@@ -123,6 +123,12 @@ secenekler::secenekler(QWidget *parent)
             &secenekler::OzelEnlemlineEditSayiGirisKontrol);
     connect(ui->OzelBoylamlineEdit, &QLineEdit::textChanged, this,
             &secenekler::OzelBoylamlineEditSayiGirisKontrol);
+    for (QLineEdit *kutu : {ui->OzelEnlemlineEdit, ui->OzelBoylamlineEdit})
+        connect(kutu, &QLineEdit::textChanged, this, &secenekler::ozelSaatDiliminiGoster);
+    connect(ui->OzelGmtComboBox, &QComboBox::currentIndexChanged, this,
+            &secenekler::ozelSaatDiliminiGoster);
+    connect(ui->OzelGunIsikOtoRadioButton, &QRadioButton::toggled, this,
+            &secenekler::ozelSaatDiliminiGoster);
     // "Elle" opens the date boxes of its page, "Otomotik" closes them.
     for (QRadioButton *r : {ui->OzelGunIsikRadioButton, ui->OzelGunIsikOtoRadioButton,
                             ui->GenelAyarIsikRadioButton, ui->GenelAyarIsikOtoRadioButton})
@@ -139,6 +145,7 @@ secenekler::secenekler(QWidget *parent)
     ui->TamamButton->setEnabled(false);
     ui->SehirHataLabel->hide();
     ui->UlkeYontemiLabel->hide();
+    ui->OzelSaatDilimiLabel->hide();
     listeleriDoldur();
 }
 
@@ -460,9 +467,44 @@ void secenekler::OzelSehirTamamBtnTiklandi()
     ayar.gmt = ui->OzelGmtComboBox->currentData().toDouble();
     ayar.ulkeAdi = ui->OzelUlkelineEdit->text();
     ayar.sehirAdi = ui->OzelSehirlineEdit->text();
-    ayar.saatDilimi.clear(); // zone and daylight saving are the user's here
+    ayar.saatDilimi.clear();
     tarihleriYaz(ozelTarih);
+    // With "Otomotik" the zone of the nearest listed place brings its real clock changes; the
+    // European rule would put a Turkish place an hour late all summer.
+    if (const auto dilim = ozelSaatDilimi())
+        ayar.saatDilimi = dilim->saatDilimi;
     kaydetVeKapat();
+}
+
+std::optional<SehirVeritabani::YakinSaatDilimi> secenekler::ozelSaatDilimi() const
+{
+    const std::optional<double> enlem = sayiOku(ui->OzelEnlemlineEdit->text());
+    const std::optional<double> boylam = sayiOku(ui->OzelBoylamlineEdit->text());
+    if (!ui->OzelGunIsikOtoRadioButton->isChecked() || !enlem || !boylam ||
+        std::fabs(*enlem) > 90 || std::fabs(*boylam) > 180)
+        return std::nullopt;
+    return SehirVeritabani::enYakinSaatDilimi(SehirVeritabani::klasor(), *enlem, *boylam,
+                                              ui->OzelGmtComboBox->currentData().toDouble(),
+                                              Saat::simdi().date().year());
+}
+
+// Says, as the place is typed, whose clock changes "Otomotik" will follow.
+void secenekler::ozelSaatDiliminiGoster()
+{
+    const bool oto = ui->OzelGunIsikOtoRadioButton->isChecked();
+    const bool konum =
+        sayiOku(ui->OzelEnlemlineEdit->text()) && sayiOku(ui->OzelBoylamlineEdit->text());
+    ui->OzelSaatDilimiLabel->setVisible(oto && konum);
+    if (!oto || !konum)
+        return;
+    const auto dilim = ozelSaatDilimi();
+    const int yil = Saat::simdi().date().year();
+    ui->OzelSaatDilimiLabel->setText(
+        !dilim ? tr("Yakında bu saat dilimini kullanan bir yer yok: yaz saati Avrupa kuralıyla "
+                    "uygulanır.")
+        : SaatDilimi::yazSaatiVar(dilim->saatDilimi, yil)
+            ? tr("%1: yaz saati var").arg(dilim->saatDilimi)
+            : tr("%1: yaz saati yok").arg(dilim->saatDilimi));
 }
 
 void secenekler::sayiGirisKontrol(QLineEdit *kutu, const QString &metin)

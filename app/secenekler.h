@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ayarlar.h"
+#include "sehirveritabani.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -69,6 +71,8 @@ private:
     void kaydetVeKapat();
     void uyar(const QString &metin);
     void ulkeYonteminiIsaretle(const QString &ulke, bool ipucu);
+    std::optional<SehirVeritabani::YakinSaatDilimi> ozelSaatDilimi() const;
+    void ozelSaatDiliminiGoster();
     QList<QRadioButton *> yontemDugmeleri() const;
     std::array<QSpinBox *, 7> dakikaKutulari() const;
     std::array<QSpinBox *, 6> hatirlatmaKutulari() const;

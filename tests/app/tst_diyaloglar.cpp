@@ -225,6 +225,60 @@ private slots:
         }
     }
 
+    // A typed-in place with "Otomotik" takes the zone of the nearest listed place that keeps
+    // the chosen offset, and the page says which; else the European rule stays, and it says so.
+    void elleSehirSaatDilimi_data()
+    {
+        QTest::addColumn<QString>("enlem");
+        QTest::addColumn<QString>("boylam");
+        QTest::addColumn<QString>("gmt");
+        QTest::addColumn<bool>("elle");
+        QTest::addColumn<QString>("saatDilimi");
+        QTest::addColumn<QString>("etiket"); // empty: hidden
+        const QString yok =
+            "Yakında bu saat dilimini kullanan bir yer yok: yaz saati Avrupa kuralıyla uygulanır.";
+        QTest::newRow("Bursa") << "40,18"
+                               << "29,06"
+                               << "+3" << false << "Europe/Istanbul"
+                               << "Europe/Istanbul: yaz saati yok";
+        QTest::newRow("near Köln") << "50,8"
+                                   << "7,1"
+                                   << "+1" << false << "Europe/Berlin"
+                                   << "Europe/Berlin: yaz saati var";
+        QTest::newRow("Bursa at +2") << "40,18"
+                                     << "29,06"
+                                     << "+2" << false << "" << yok;
+        QTest::newRow("the Black Sea") << "43,5"
+                                       << "34"
+                                       << "+3" << false << "" << yok;
+        QTest::newRow("dates by hand") << "40,18"
+                                       << "29,06"
+                                       << "+3" << true << ""
+                                       << "";
+    }
+    void elleSehirSaatDilimi()
+    {
+        QFETCH(QString, enlem);
+        QFETCH(QString, boylam);
+        QFETCH(QString, gmt);
+        QFETCH(bool, elle);
+        QFETCH(QString, saatDilimi);
+        QFETCH(QString, etiket);
+        ac(istanbul(), 1);
+        yaz("OzelSehirlineEdit", "Yer");
+        yaz("OzelEnlemlineEdit", enlem);
+        yaz("OzelBoylamlineEdit", boylam);
+        QComboBox *kutu = bul<QComboBox>("OzelGmtComboBox");
+        kutu->setCurrentIndex(kutu->findText(gmt));
+        tikla(elle ? "OzelGunIsikRadioButton" : "OzelGunIsikOtoRadioButton");
+        QLabel *l = bul<QLabel>("OzelSaatDilimiLabel");
+        QCOMPARE(l->isVisible() ? l->text() : QString(), etiket);
+        tikla("OzelSehirTamamBtn");
+        QCOMPARE(ayar.saatDilimi, saatDilimi);
+        QCOMPARE(ayar.yazSaatiOtomatik, !elle);
+        QCOMPARE(depo().value("SaatDilimi").toString(), saatDilimi);
+    }
+
     // Page 3: a method of the list with its Asr rule, or custom angles; a refused page changes
     // nothing, not even the method in force.
     void yontem()
