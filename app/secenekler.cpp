@@ -260,18 +260,28 @@ void secenekler::tarihleriGoster(const TarihKutulari &k)
     const bool elle = !ayar.yazSaatiOtomatik;
     k.elle->setChecked(elle);
     tarihKutulariEtkin(k, elle);
-    if (ayar.yazGunBasla >= 1 && ayar.yazGunBasla <= 31)
-        k.gunBasla->setCurrentIndex(ayar.yazGunBasla - 1);
-    if (ayar.yazAyBasla >= 1 && ayar.yazAyBasla <= 12)
-        k.ayBasla->setCurrentIndex(ayar.yazAyBasla - 1);
-    if (ayar.yazYilBasla > 0)
-        yilSec(k.yilBasla, ayar.yazYilBasla);
-    if (ayar.yazGunBitis >= 1 && ayar.yazGunBitis <= 31)
-        k.gunBitis->setCurrentIndex(ayar.yazGunBitis - 1);
-    if (ayar.yazAyBitis >= 1 && ayar.yazAyBitis <= 12)
-        k.ayBitis->setCurrentIndex(ayar.yazAyBitis - 1);
-    if (ayar.yazYilBitis > 0)
-        yilSec(k.yilBitis, ayar.yazYilBitis);
+    // No dates of the user's own yet: this year's European ones, a start a user can adjust.
+    const int yil = Saat::simdi().date().year();
+    const auto sonPazar = [yil](int ay) {
+        QDate d(yil, ay, QDate(yil, ay, 1).daysInMonth());
+        return d.addDays(-(d.dayOfWeek() % 7));
+    };
+    const bool kayitli = ayar.yazYilBasla > 0 && ayar.yazYilBitis > 0;
+    const QDate bas = kayitli ? QDate() : sonPazar(3), bit = kayitli ? QDate() : sonPazar(10);
+    const int gunBasla = kayitli ? ayar.yazGunBasla : bas.day();
+    const int ayBasla = kayitli ? ayar.yazAyBasla : bas.month();
+    const int gunBitis = kayitli ? ayar.yazGunBitis : bit.day();
+    const int ayBitis = kayitli ? ayar.yazAyBitis : bit.month();
+    if (gunBasla >= 1 && gunBasla <= 31)
+        k.gunBasla->setCurrentIndex(gunBasla - 1);
+    if (ayBasla >= 1 && ayBasla <= 12)
+        k.ayBasla->setCurrentIndex(ayBasla - 1);
+    yilSec(k.yilBasla, kayitli ? ayar.yazYilBasla : yil);
+    if (gunBitis >= 1 && gunBitis <= 31)
+        k.gunBitis->setCurrentIndex(gunBitis - 1);
+    if (ayBitis >= 1 && ayBitis <= 12)
+        k.ayBitis->setCurrentIndex(ayBitis - 1);
+    yilSec(k.yilBitis, kayitli ? ayar.yazYilBitis : yil);
 }
 
 void secenekler::tarihKutulariEtkin(const TarihKutulari &k, bool etkin)

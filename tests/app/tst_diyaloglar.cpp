@@ -225,6 +225,28 @@ private slots:
         }
     }
 
+    // Without dates of the user's own the date boxes offer this year's European ones; stored
+    // dates are shown as stored.
+    void yazSaatiTarihleri()
+    {
+        const auto kutular = [this] {
+            QStringList s;
+            for (const char *ad :
+                 {"OzelBaslaGuncomboBox", "OzelBaslaAycomboBox", "OzelBaslaSeneComboBox",
+                  "OzelBitisGuncomboBox", "OzelBitisAycomboBox", "OzelBitisSeneComboBox"})
+                s << bul<QComboBox>(ad)->currentText();
+            return s.join(' ');
+        };
+        ac(istanbul(), 1);
+        QCOMPARE(kutular(), "29 Mart 2026 25 Ekim 2026");
+        AyarDegerleri a = istanbul();
+        a.yazSaatiOtomatik = false;
+        a.yazGunBasla = 3, a.yazAyBasla = 4, a.yazYilBasla = 2019;
+        a.yazGunBitis = 31, a.yazAyBitis = 2, a.yazYilBitis = 2040;
+        ac(a, 1);
+        QCOMPARE(kutular(), "3 Nisan 2019 31 Şubat 2040");
+    }
+
     // A typed-in place with "Otomotik" takes the zone of the nearest listed place that keeps
     // the chosen offset, and the page says which; else the European rule stays, and it says so.
     void elleSehirSaatDilimi_data()
