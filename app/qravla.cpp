@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -426,34 +427,57 @@ void QRavla::GorusSor(const QDate &bugun)
     bildirim().MesajGoster(Metinler::gorusSorusu(dilNo), Metinler::gorusAdresi(dilNo));
 }
 
+// The program's windows open over the main one (over the screen's centre while it is in the
+// tray) as its transient children, without taskbar entries of their own; Escape closes them.
+void QRavla::pencereAc(QWidget &w)
+{
+    if (w.parentWidget() != this) {
+        w.setParent(this, w.windowFlags() | Qt::Window);
+        auto *kapat = new QShortcut(QKeySequence(Qt::Key_Escape), &w);
+        kapat->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(kapat, &QShortcut::activated, &w, &QWidget::close);
+    }
+    const bool yeni = !w.isVisible();
+    w.show(); // laid out: its size is now the one it shows
+    if (yeni) {
+        const QRect alan = isVisible() ? frameGeometry()
+                           : screen()  ? screen()->availableGeometry()
+                                       : QRect();
+        QRect yer(QPoint(), w.frameGeometry().size());
+        yer.moveCenter(alan.center());
+        if (alan.isValid())
+            w.move(yer.topLeft());
+    }
+    w.raise();
+    w.activateWindow();
+}
+
 void QRavla::KabeAciSlot()
 {
     const AyarDegerleri &ayar = gunluk->ayarlar();
     kible &kibleDialog = kibleFormu();
     kibleDialog.KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
-    kibleDialog.show();
-    kibleDialog.raise();
+    pencereAc(kibleDialog);
 }
 
 void QRavla::AylikCizelgeGoster()
 {
     if (!aylikCizelge)
         aylikCizelge = std::make_unique<AylikCizelge>(); // built when first asked for
+    pencereAc(*aylikCizelge);
     aylikCizelge->goster(gunluk->ayarlar());
 }
 
 void QRavla::SeceneklerFormuGoster()
 {
     secenekler &s = seceneklerFormu();
-    s.show();
-    s.raise();
+    pencereAc(s);
     s.AyarlariBagla(gunluk->ayarlar());
 }
 
 void QRavla::BilgiToolButtonTiklandi()
 {
     bilgi &b = bilgiFormu();
-    b.show();
-    b.raise();
     b.BilgileriGoster(gunluk->ayarlar(), yazSaatiEtkin, ui->Hicrilabel->text());
+    pencereAc(b); // filled first: its size follows what it shows
 }

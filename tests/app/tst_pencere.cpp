@@ -508,6 +508,51 @@ private slots:
         QCOMPARE(kayit->sonrakiTepe(), 0);
     }
 
+    // The options, information, Qibla and month windows open centred over the main window as
+    // its transient children (over the screen's centre while it is hidden), and Escape closes
+    // each of them.
+    void pencereler_data()
+    {
+        QTest::addColumn<QString>("dugme");
+        QTest::addColumn<bool>("gizli"); // the main window in the tray
+        for (const char *d :
+             {"secenektoolButton", "BilgiToolButton", "KabeAciToolButton", "AylikToolButton"}) {
+            QTest::addRow("%s", d) << d << false;
+            QTest::addRow("%s, window hidden", d) << d << true;
+        }
+    }
+    void pencereler()
+    {
+        QFETCH(QString, dugme);
+        QFETCH(bool, gizli);
+        QRavla w;
+        w.move(40, 30);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint merkez =
+            gizli ? w.screen()->availableGeometry().center() : w.frameGeometry().center();
+        if (gizli)
+            w.hide();
+        const QWidgetList onceki = QApplication::topLevelWidgets();
+        w.findChild<QAbstractButton *>(dugme)->click();
+        QWidget *acilan = nullptr;
+        for (QWidget *p : QApplication::topLevelWidgets())
+            if (p->isVisible() && p != &w && !onceki.contains(p))
+                acilan = p;
+        if (!acilan) // made before: the one now visible besides the window
+            for (QWidget *p : QApplication::topLevelWidgets())
+                if (p->isVisible() && p != &w && p->parentWidget() == &w)
+                    acilan = p;
+        QVERIFY(acilan);
+        QVERIFY(acilan->isWindow() && acilan->parentWidget() == &w);
+        QVERIFY(QTest::qWaitForWindowExposed(acilan));
+        const QPoint fark = acilan->frameGeometry().center() - merkez;
+        QVERIFY2(fark.manhattanLength() <= 4,
+                 qPrintable(QString("%1,%2").arg(fark.x()).arg(fark.y())));
+        QTest::keyClick(acilan, Qt::Key_Escape);
+        QTRY_VERIFY(!acilan->isVisible());
+    }
+
     // Closing hides into the tray where there is one (hiding at start and a click on the icon are
     // the end-to-end test's), and quits without; a single click shows and hides, other clicks do
     // nothing; a minimised window comes back whole.
