@@ -190,11 +190,11 @@
 <context>
     <name>EzanSec</name>
     <message>
-        <source>baslik</source>
+        <source>Hata</source>
         <translation>خطأ</translation>
     </message>
     <message>
-        <source>hata</source>
+        <source>Ezan seçimi kaydedilemedi.</source>
         <translation>تعذّر حفظ اختيار الأذان.</translation>
     </message>
 </context>

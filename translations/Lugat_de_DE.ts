@@ -190,11 +190,11 @@
 <context>
     <name>EzanSec</name>
     <message>
-        <source>baslik</source>
+        <source>Hata</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>hata</source>
+        <source>Ezan seçimi kaydedilemedi.</source>
         <translation>Die Auswahl des Gebetsrufs konnte nicht gespeichert werden.</translation>
     </message>
 </context>

@@ -190,11 +190,11 @@
 <context>
     <name>EzanSec</name>
     <message>
-        <source>baslik</source>
+        <source>Hata</source>
         <translation>Error</translation>
     </message>
     <message>
-        <source>hata</source>
+        <source>Ezan seçimi kaydedilemedi.</source>
         <translation>The adhan choice could not be saved.</translation>
     </message>
 </context>
