@@ -833,6 +833,31 @@ private slots:
         QVERIFY(!QFileInfo(dosya).isFile());
     }
 
+    // Qt's own buttons speak the interface's language too, Turkish for the built-in texts.
+    void qtMetinleri_data()
+    {
+        QTest::addColumn<QString>("kod"); // of the catalogue loaded; empty: Turkish
+        QTest::addColumn<QString>("iptal");
+        QTest::newRow("Turkish") << ""
+                                 << "İptal";
+        QTest::newRow("German") << "de_DE"
+                                << "Abbrechen";
+        QTest::newRow("Arabic") << "ar_AR"
+                                << "ألغِ";
+    }
+    void qtMetinleri()
+    {
+        QFETCH(QString, kod);
+        QFETCH(QString, iptal);
+        QTranslator qt;
+        QVERIFY2(Dil::qtKatalogYukle(qt, kod), "Qt's translations are not installed "
+                                               "(qt6-translations-l10n)");
+        QCoreApplication::installTranslator(&qt);
+        QDialogButtonBox kutu(QDialogButtonBox::Cancel);
+        QCOMPARE(kutu.button(QDialogButtonBox::Cancel)->text().remove('&'), iptal);
+        QCoreApplication::removeTranslator(&qt);
+    }
+
     // Every text lupdate finds in the sources and forms today has a finished translation in each
     // catalogue, and a start in each language shows them; Arabic turns the window around but
     // leaves its pictures where they are.
