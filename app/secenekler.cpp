@@ -99,11 +99,15 @@ secenekler::secenekler(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(569, 567);
-    // Four tabs with their 30-pixel icons fill the fixed width: no scroll arrows, tighter tabs.
+    // Four tabs with their 30-pixel icons fill the width: no scroll arrows, tighter tabs. A
+    // language whose titles need more widens the dialog rather than cutting them.
     ui->tabWidget->setUsesScrollButtons(false);
-    ui->tabWidget->tabBar()->setElideMode(Qt::ElideRight); // a longer language shortens, not cuts
+    ui->tabWidget->tabBar()->setElideMode(Qt::ElideNone);
     ui->tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
+    ui->tabWidget->tabBar()->ensurePolished();
+    const int sekmeler =
+        ui->tabWidget->tabBar()->sizeHint().width() + 2 * layout()->contentsMargins().left() + 8;
+    setFixedSize(std::max(569, sekmeler), 567);
 
     ozelTarih = {ui->OzelGunIsikRadioButton, ui->OzelBaslaGuncomboBox, ui->OzelBaslaAycomboBox,
                  ui->OzelBaslaSeneComboBox,  ui->OzelBitisGuncomboBox, ui->OzelBitisAycomboBox,

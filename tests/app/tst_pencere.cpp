@@ -10,6 +10,7 @@
 #include "qravla.h"
 #include "resimler.h"
 #include "saat.h"
+#include "secenekler.h"
 #include "tekkopya.h"
 #include "testortami.h"
 #include "vakittakibi.h"
@@ -892,6 +893,17 @@ private slots:
             QVERIFY(satir != kaynak && satir == cevirmen.translate("EzanPopupClass", kaynak));
             QCOMPARE(w.layoutDirection(), dil == "ar_AR" ? Qt::RightToLeft : Qt::LeftToRight);
             QCOMPARE(w.findChild<QLabel *>("camilabel")->geometry(), QRect(84, 24, 51, 48));
+            // Every tab of the options dialog holds its whole title.
+            secenekler s;
+            s.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&s));
+            QTabBar *sekmeler = s.findChild<QTabWidget *>("tabWidget")->tabBar();
+            for (int i = 0; i < sekmeler->count(); ++i)
+                QVERIFY2(sekmeler->tabRect(i).width() >=
+                                 sekmeler->fontMetrics().horizontalAdvance(sekmeler->tabText(i)) +
+                                     sekmeler->iconSize().width() &&
+                             sekmeler->tabRect(i).right() < sekmeler->width(),
+                         qPrintable(dil + ": " + sekmeler->tabText(i)));
         }
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     }
