@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(metin(w, "Tarihlabel"), QStringLiteral("Salı, 08.12.2026"));
         QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("رجب : 1.7.1448"));
         // The Bilgi button opens the information dialog on the settings in force.
-        a.gmt = 5.5, a.hesapYontemi = 1;
+        a.gmt = 5.5, a.hesapYontemi = 1, a.saatDilimi = "Asia/Kolkata";
         w.ayarlariUygula(a);
         w.show();
         tikla(w, "BilgiToolButton");
@@ -242,7 +242,8 @@ private slots:
                     okunan << metin(*p, ad);
         QCOMPARE(
             okunan.join('|'),
-            "Egyptian General Authority of Survey|Şafi - Maliki - Hanbeli|Istanbul|41|5.5|Hayır");
+            "Egyptian General Authority of Survey|Şafi - Maliki - Hanbeli|Istanbul|41|UTC+5:30, "
+            "Asia/Kolkata|Hayır");
     }
 
     // The pictures stored decoded hold the PNGs' colours, and a pixmap shows them from where they
