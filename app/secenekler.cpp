@@ -183,6 +183,16 @@ void secenekler::AyarlariBagla(const AyarDegerleri &degerler)
     ayar = degerler;
     kayitli = degerler;
     ayarVar = true;
+    // A place picked and not confirmed last time is not offered as if it were in force.
+    ui->UlkelistWidget->clearSelection();
+    ui->SehirlistWidget->clear();
+    sehirSatirlari.clear();
+    sehirSecildi = false;
+    ui->TamamButton->setEnabled(false);
+    for (QLabel *l : {ui->enlemlabel, ui->boylamlabel, ui->gmtlabel})
+        l->clear();
+    ui->SehirHataLabel->hide();
+    ui->UlkeYontemiLabel->hide();
     ayarlariGoster();
 }
 
@@ -233,6 +243,9 @@ void secenekler::ayarlariGoster()
         hatirlatmaKutulari()[i]->setValue(ayar.hatirlat[i] >= 5 ? ayar.hatirlat[i] : 4);
     ui->HatirlatmaSesiCheckBox->setChecked(ayar.hatirlatmaSesi);
     ui->OtomatikBaslatCheckBox->setChecked(OtomatikBaslat::etkinMi());
+    gosterilenSayfalar.clear();
+    for (int i = 0; i < ui->tabWidget->count(); ++i)
+        gosterilenSayfalar << sayfaDurumu(i);
 }
 
 std::array<QSpinBox *, 6> secenekler::hatirlatmaKutulari() const
@@ -442,39 +455,112 @@ void secenekler::KoordinatlariAyikla()
 void secenekler::UygulaBtnTiklandi()
 {
     if (sehirSecildi && ayarVar) {
-        ayar.enlem = listeEnlem;
-        ayar.boylam = listeBoylam;
-        ayar.gmt = listeGmt;
-        ayar.ulkeAdi = secilenUlke;
-        ayar.sehirAdi = secilenSehir;
-        ayar.yazSaatiOtomatik = true;
-        ayar.saatDilimi = listeSaatDilimi;
-        kaydetVeKapat();
+        sayfaTamam(0);
         return;
     }
     close();
 }
 
-void secenekler::OzelSehirTamamBtnTiklandi()
+bool secenekler::listedenSehirAl()
+{
+    ayar.enlem = listeEnlem;
+    ayar.boylam = listeBoylam;
+    ayar.gmt = listeGmt;
+    ayar.ulkeAdi = secilenUlke;
+    ayar.sehirAdi = secilenSehir;
+    ayar.yazSaatiOtomatik = true;
+    ayar.saatDilimi = listeSaatDilimi;
+    return true;
+}
+
+// A page's Tamam confirms as well what was chosen and left unconfirmed on the other pages (a
+// place picked on page 1 before the method was chosen on page 3), the confirmed page last. A
+// page that refuses its input keeps everything as it was.
+void secenekler::sayfaTamam(int sayfa)
 {
     if (!ayarVar)
         return;
+    const AyarDegerleri once = ayar;
+    for (int s = 0; s < 4; ++s) {
+        if (s == sayfa || !bekleyenSecim(s))
+            continue;
+        if (!sayfayiAl(s)) {
+            ayar = once;
+            ui->tabWidget->setCurrentIndex(s); // where the refused input is
+            return;
+        }
+    }
+    if (!sayfayiAl(sayfa)) {
+        ayar = once;
+        return;
+    }
+    kaydetVeKapat();
+}
+
+// The list page holds a choice once a place is picked; the others once their boxes changed.
+bool secenekler::bekleyenSecim(int sayfa) const
+{
+    return sayfa == 0 ? sehirSecildi : sayfaDurumu(sayfa) != gosterilenSayfalar.value(sayfa);
+}
+
+bool secenekler::sayfayiAl(int sayfa)
+{
+    switch (sayfa) {
+    case 0:
+        return listedenSehirAl();
+    case 1:
+        return ozelSehirAl();
+    case 2:
+        return yontemAl();
+    default:
+        return genelAyarlariAl();
+    }
+}
+
+// What a page's boxes hold: a page whose boxes changed since it was shown holds a choice.
+QStringList secenekler::sayfaDurumu(int sayfa) const
+{
+    QStringList d;
+    for (const QWidget *w : ui->tabWidget->widget(sayfa)->findChildren<QWidget *>()) {
+        QString deger;
+        if (const auto *k = qobject_cast<const QLineEdit *>(w))
+            deger = k->text();
+        else if (const auto *k = qobject_cast<const QComboBox *>(w))
+            deger = QString::number(k->currentIndex());
+        else if (const auto *k = qobject_cast<const QAbstractSpinBox *>(w))
+            deger = k->text();
+        else if (const auto *k = qobject_cast<const QAbstractButton *>(w); k && k->isCheckable())
+            deger = QString::number(k->isChecked());
+        else
+            continue;
+        d << w->objectName() + QLatin1Char('=') + deger;
+    }
+    return d;
+}
+
+void secenekler::OzelSehirTamamBtnTiklandi()
+{
+    sayfaTamam(1);
+}
+
+bool secenekler::ozelSehirAl()
+{
     for (const QLineEdit *kutu : {ui->OzelSehirlineEdit, ui->OzelUlkelineEdit,
                                   ui->OzelEnlemlineEdit, ui->OzelBoylamlineEdit}) {
         if (kutu->text().isEmpty()) {
             uyar(tr("Boş geçtiniz"));
-            return;
+            return false;
         }
     }
     const std::optional<double> enlem = sayiOku(ui->OzelEnlemlineEdit->text());
     if (!enlem || std::fabs(*enlem) > 90) {
         uyar(tr("Enlem -90 ile 90 arasında olmalı: %1").arg(ui->OzelEnlemlineEdit->text()));
-        return;
+        return false;
     }
     const std::optional<double> boylam = sayiOku(ui->OzelBoylamlineEdit->text());
     if (!boylam || std::fabs(*boylam) > 180) {
         uyar(tr("Boylam -180 ile 180 arasında olmalı: %1").arg(ui->OzelBoylamlineEdit->text()));
-        return;
+        return false;
     }
     ayar.enlem = *enlem;
     ayar.boylam = *boylam;
@@ -487,7 +573,7 @@ void secenekler::OzelSehirTamamBtnTiklandi()
     // European rule would put a Turkish place an hour late all summer.
     if (const auto dilim = ozelSaatDilimi())
         ayar.saatDilimi = dilim->saatDilimi;
-    kaydetVeKapat();
+    return true;
 }
 
 std::optional<SehirVeritabani::YakinSaatDilimi> secenekler::ozelSaatDilimi() const
@@ -561,22 +647,25 @@ void secenekler::GunIsigiSecimiDegisti()
 
 void secenekler::YontemTamamBtnTiklandi()
 {
-    if (!ayarVar)
-        return;
+    sayfaTamam(2);
+}
+
+bool secenekler::yontemAl()
+{
     // Everything is checked before anything changes: a refused page leaves the method in force.
     if (ui->HesapOzelYontemRadioButton->isChecked()) {
         const QString fecir = ui->OzeFecirLineEdit->text().trimmed();
         const QString yatsi = ui->OzeYatsiLineEdit->text().trimmed();
         if (fecir.isEmpty() || yatsi.isEmpty()) {
             uyar(tr("Boş geçtiniz"));
-            return;
+            return false;
         }
         const std::optional<double> sabahAci = aciOku(fecir);
         const std::optional<double> yatsiAci = aciOku(yatsi);
         for (const auto &[aci, metin] : {std::pair{sabahAci, fecir}, std::pair{yatsiAci, yatsi}}) {
             if (!aci || *aci < 0 || *aci > 90) {
                 uyar(tr("Açı 0 ile 90 arasında olmalı: %1").arg(metin));
-                return;
+                return false;
             }
         }
         ayar.ozelHesapYontem = true;
@@ -595,7 +684,7 @@ void secenekler::YontemTamamBtnTiklandi()
         ayar.hanefiMezhep = false;
     else if (ui->ikindiHanefiRadioButton->isChecked())
         ayar.hanefiMezhep = true;
-    kaydetVeKapat();
+    return true;
 }
 
 void secenekler::OzelYontemTUMRadioButtonlarTiklandi()
@@ -612,8 +701,11 @@ void secenekler::OzelYontemTUMRadioButtonlarTiklandi()
 
 void secenekler::GenelAyarTamamBtnTiklandi()
 {
-    if (!ayarVar)
-        return;
+    sayfaTamam(3);
+}
+
+bool secenekler::genelAyarlariAl()
+{
     // The zone's own rules give way only to a time zone or daylight saving set here by hand;
     // confirming this page for a reminder keeps them.
     const AyarDegerleri once = ayar;
@@ -636,7 +728,7 @@ void secenekler::GenelAyarTamamBtnTiklandi()
     if (ui->OtomatikBaslatCheckBox->isChecked() != OtomatikBaslat::etkinMi() &&
         !OtomatikBaslat::ayarla(ui->OtomatikBaslatCheckBox->isChecked()))
         uyar(tr("Oturum açılınca başlatma ayarlanamadı"));
-    kaydetVeKapat();
+    return true;
 }
 
 namespace {

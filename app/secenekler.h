@@ -71,6 +71,14 @@ private:
     void kaydetVeKapat();
     void uyar(const QString &metin);
     void ulkeYonteminiIsaretle(const QString &ulke, bool ipucu);
+    void sayfaTamam(int sayfa);
+    bool bekleyenSecim(int sayfa) const;
+    bool sayfayiAl(int sayfa);
+    bool listedenSehirAl();
+    bool ozelSehirAl();
+    bool yontemAl();
+    bool genelAyarlariAl();
+    QStringList sayfaDurumu(int sayfa) const;
     std::optional<SehirVeritabani::YakinSaatDilimi> ozelSaatDilimi() const;
     void ozelSaatDiliminiGoster();
     QList<QRadioButton *> yontemDugmeleri() const;
@@ -94,4 +102,5 @@ private:
     double listeGmt = 0;
     QString listeSaatDilimi;
     bool sehirSecildi = false;
+    QList<QStringList> gosterilenSayfalar; // each page's boxes as shown
 };

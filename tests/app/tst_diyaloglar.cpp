@@ -225,6 +225,51 @@ private slots:
         }
     }
 
+    // A page's Tamam confirms what was chosen on the other pages too; a refused page elsewhere
+    // saves nothing and shows itself; reopened, the dialog shows what is stored.
+    void sayfalarBirlikte()
+    {
+        // A place from the list, then Diyanet confirmed on page 3: both kept.
+        ac(istanbul(), 0);
+        satirTikla("UlkelistWidget", "Almanya");
+        satirTikla("SehirlistWidget", "Köln,Nordrhein-Westfalen");
+        bul<QTabWidget>("tabWidget")->setCurrentIndex(2);
+        tikla("HesapDiyanetRadioButton");
+        tikla("YontemTamamBtn");
+        QVERIFY(d->isHidden());
+        QCOMPARE(ayar.sehirAdi + " " + QString::number(ayar.hesapYontemi),
+                 "Köln,Nordrhein-Westfalen 8");
+        QCOMPARE(depo().value("SaatDilimi").toString(), "Europe/Berlin");
+        // Reopened: no place of the lists stands as picked.
+        d->show();
+        d->AyarlariBagla(ayar);
+        QVERIFY(bul<QListWidget>("UlkelistWidget")->selectedItems().isEmpty() &&
+                bul<QListWidget>("SehirlistWidget")->count() == 0 &&
+                !bul("TamamButton")->isEnabled());
+
+        // A place typed on page 2, then the reminders confirmed on page 4.
+        init();
+        ac(istanbul(), 1);
+        yaz("OzelSehirlineEdit", "Bursa");
+        bul<QTabWidget>("tabWidget")->setCurrentIndex(3);
+        bul<QSpinBox>("HatirlatOgleSpinBox")->setValue(15);
+        tikla("GenelAyarTamamBtn");
+        QCOMPARE(ayar.sehirAdi + " " + QString::number(ayar.hatirlat[2]), "Bursa 15");
+
+        // An angle left wrong on page 3 stops page 1's Tamam: nothing saved, page 3 shown.
+        init();
+        ac(istanbul(), 2);
+        tikla("HesapOzelYontemRadioButton");
+        yaz("OzeFecirLineEdit", "91");
+        yaz("OzeYatsiLineEdit", "17");
+        bul<QTabWidget>("tabWidget")->setCurrentIndex(0);
+        satirTikla("UlkelistWidget", "Türkiye");
+        satirTikla("SehirlistWidget", "İzmir,İzmir");
+        tikla("TamamButton");
+        sonuc("Uyarı: Açı 0 ile 90 arasında olmalı: 91");
+        QCOMPARE(bul<QTabWidget>("tabWidget")->currentIndex(), 2);
+    }
+
     // Without dates of the user's own the date boxes offer this year's European ones; stored
     // dates are shown as stored.
     void yazSaatiTarihleri()
