@@ -15,6 +15,7 @@
 #include "tepsi.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -64,6 +65,26 @@ template <typename T> T &ilkKullanimda(std::unique_ptr<T> &p)
     return *p;
 }
 
+// The window's pieces are placed by hand, and such places do not follow a right-to-left
+// language by themselves: each takes the mirrored place in its parent. Layouts mirror their
+// own; Qt's widgets keep what is inside them.
+void aynala(QWidget *kap)
+{
+    for (QWidget *w : kap->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow())
+            continue;
+        if (!kap->layout()) {
+            QRect yer = w->geometry();
+            yer.moveLeft(kap->width() - yer.x() - yer.width());
+            w->setGeometry(yer);
+        }
+        const QMetaObject *tur = w->metaObject();
+        if (tur == &QWidget::staticMetaObject || tur == &QFrame::staticMetaObject ||
+            tur == &QGroupBox::staticMetaObject)
+            aynala(w);
+    }
+}
+
 } // namespace
 
 void QRavla::ResimleriKoy()
@@ -91,6 +112,8 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
 {
     resimleriYukle();
     ui->setupUi(this);
+    if (layoutDirection() == Qt::RightToLeft)
+        aynala(this);
     setFixedSize(720, 440);
 
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {

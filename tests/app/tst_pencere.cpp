@@ -861,8 +861,7 @@ private slots:
     }
 
     // Every text lupdate finds in the sources and forms today has a finished translation in each
-    // catalogue, and a start in each language shows them; Arabic turns the window around but
-    // leaves its pictures where they are.
+    // catalogue, and a start in each language shows them; Arabic mirrors the window.
     void katalog()
     {
         QTemporaryDir gecici;
@@ -893,7 +892,18 @@ private slots:
             const QString satir = metin(w.ezanBildirimi(), "CalinamadiLabel");
             QVERIFY(satir != kaynak && satir == cevirmen.translate("EzanPopupClass", kaynak));
             QCOMPARE(w.layoutDirection(), dil == "ar_AR" ? Qt::RightToLeft : Qt::LeftToRight);
-            QCOMPARE(w.findChild<QLabel *>("camilabel")->geometry(), QRect(84, 24, 51, 48));
+            // Arabic mirrors the window: the mosque on the other side of its group, and each time
+            // left of its name, as the name is read first.
+            const QLabel *cami = w.findChild<QLabel *>("camilabel");
+            const int grup = cami->parentWidget()->width();
+            QCOMPARE(cami->geometry(),
+                     dil == "ar_AR" ? QRect(grup - 84 - 51, 24, 51, 48) : QRect(84, 24, 51, 48));
+            for (const char *ad : {"imsak", "fecir", "gunes", "ogle", "ikindi", "aksam", "yatsi"}) {
+                const QWidget *isim = w.findChild<QLabel *>(QByteArray(ad) + "label");
+                const QWidget *vakit = w.findChild<QLabel *>(QByteArray(ad) + "vakitlabel");
+                QVERIFY2(isim && vakit, ad);
+                QCOMPARE(vakit->x() < isim->x(), dil == "ar_AR");
+            }
             // Every tab of the options dialog holds its whole title.
             secenekler s;
             s.show();
