@@ -95,6 +95,7 @@ void methodDefaults(int code, PrayerMethod &m)
     m.twilightAtEvent = false;
     m.asrAtEvent = false;
     m.riseSetByHourAngle = false;
+    m.diyanetBeyond45 = false;
     for (double &shift : m.shiftSeconds)
         shift = 0;
 
@@ -131,6 +132,7 @@ void methodDefaults(int code, PrayerMethod &m)
     m.twilightAtEvent = true;
     m.asrAtEvent = n.asrAtEvent;
     m.riseSetByHourAngle = n.riseSetByHourAngle;
+    m.diyanetBeyond45 = code == 8;
     std::copy(std::begin(n.shift), std::end(n.shift), m.shiftSeconds);
 }
 
