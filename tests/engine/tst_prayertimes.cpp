@@ -86,8 +86,8 @@ private slots:
     // - Fajr and Isha at the published angles (and Tehran's Maghrib at 4.5 deg), İmsak 1.5 deg
     //   lower or ten minutes before Fajr, an Isha of 0 deg 90 minutes after Maghrib: the
     //   national methods, which follow the Sun, to a hundredth before their safety minutes
-    //   every day, the first seven, on the day's midnight declination, to a tenth at the
-    //   solstices;
+    //   every day (Diyanet, by the day's declination, within 0.2), the first seven, on the day's
+    //   midnight declination, to a tenth at the solstices;
     // - Asr when the shadow is the object times the factor plus the noon shadow, whichever side
     //   of the place the Sun passes (at the solstices for the midnight declination).
     // A clock time carries no date: one near midnight may belong to the evening before or after.
@@ -156,8 +156,8 @@ private slots:
             check(d[Sunrise].exists() || noon.altitude < -0.667 || lowBefore > -0.967, Sunrise);
             check(d[Maghrib].exists() || noon.altitude < -0.667 || lowAfter > -0.967, Maghrib);
             const bool solstice = date.day == 21 && date.month % 6 == 0;
-            // Diyanet abroad: by the day's declination, as its tables.
-            const double twilight = diyanetAbroad ? 0.2 : code > 7 ? 0.01 : 0.1;
+            // Diyanet, at home and abroad: by the day's one declination, as its tables.
+            const double twilight = code == 8 ? 0.2 : code > 7 ? 0.01 : 0.1;
             if (code > 7 || solstice) {
                 check(d[Fajr].isExtreme || at(Fajr, -fajr, twilight), Fajr);
                 check(isha == 0 || d[Isha].isExtreme || at(Isha, -isha, twilight), Isha);
