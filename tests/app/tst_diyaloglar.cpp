@@ -308,16 +308,9 @@ private slots:
                                << "29,06"
                                << "+3" << false << "Europe/Istanbul"
                                << "Europe/Istanbul: yaz saati yok";
-        QTest::newRow("near Köln") << "50,8"
-                                   << "7,1"
-                                   << "+1" << false << "Europe/Berlin"
-                                   << "Europe/Berlin: yaz saati var";
         QTest::newRow("Bursa at +2") << "40,18"
                                      << "29,06"
                                      << "+2" << false << "" << yok;
-        QTest::newRow("the Black Sea") << "43,5"
-                                       << "34"
-                                       << "+3" << false << "" << yok;
         QTest::newRow("dates by hand") << "40,18"
                                        << "29,06"
                                        << "+3" << true << ""
