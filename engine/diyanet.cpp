@@ -68,12 +68,13 @@ double rampStart(long anchor, int step, double target, double side, Ordinary ord
     return anchor + step * (kHalfYear - 3);
 }
 
-// The ramp's time on day x, or NaN outside it.
-double onRamp(double x, double anchor, double start, double target, double side)
+// The time on whichever of the two ramps holds day x, or NaN outside both.
+template <typename Ramp> double onRamps(double x, const Ramp &a, const Ramp &b)
 {
-    if (start == anchor || (x - anchor) * (x - start) >= 0)
-        return NAN;
-    return target + side * kRamp * (x - anchor) / (start - anchor);
+    for (const Ramp *r : {&a, &b})
+        if (r->start != r->anchor && (x - r->anchor) * (x - r->start) < 0)
+            return r->target + r->side * kRamp * (x - r->anchor) / (r->start - r->anchor);
+    return NAN;
 }
 
 // The engine's depressionHourAngle gives up 10 minutes short of the lower transit; the tables'
@@ -188,9 +189,7 @@ bool DiyanetSummers::night(const Location &place, double julianDay, DiyanetNight
         const Day &next = s.days[n + 1 - s.first];
         yatsi = d.sunset + s.fraction * (next.sunrise + 24 - d.sunset);
     } else {
-        for (const Ramp &r : {s.yatsiIn, s.yatsiOut})
-            if (std::isnan(yatsi))
-                yatsi = onRamp(x, r.anchor, r.start, r.target, r.side);
+        yatsi = onRamps(x, s.yatsiIn, s.yatsiOut);
     }
     out.yatsiEstimated = !std::isnan(yatsi);
     if (!out.yatsiEstimated)
@@ -200,9 +199,7 @@ bool DiyanetSummers::night(const Location &place, double julianDay, DiyanetNight
     if (n >= s.b1 && n <= s.b2) {
         imsak = d.sunrise - kTemkin - kAngleRatio * (yatsi - d.sunset - kTemkin);
     } else {
-        for (const Ramp &r : {s.imsakIn, s.imsakOut})
-            if (std::isnan(imsak))
-                imsak = onRamp(x, r.anchor, r.start, r.target, r.side);
+        imsak = onRamps(x, s.imsakIn, s.imsakOut);
     }
     out.imsakEstimated = !std::isnan(imsak);
     if (!out.imsakEstimated)
