@@ -133,6 +133,7 @@ secenekler::secenekler(QWidget *parent)
             &secenekler::ozelSaatDiliminiGoster);
     connect(ui->OzelGunIsikOtoRadioButton, &QRadioButton::toggled, this,
             &secenekler::ozelSaatDiliminiGoster);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &secenekler::ozelSaatDiliminiGoster);
     // "Elle" opens the date boxes of its page, "Otomotik" closes them.
     for (QRadioButton *r : {ui->OzelGunIsikRadioButton, ui->OzelGunIsikOtoRadioButton,
                             ui->GenelAyarIsikRadioButton, ui->GenelAyarIsikOtoRadioButton})
@@ -591,6 +592,9 @@ std::optional<SehirVeritabani::YakinSaatDilimi> secenekler::ozelSaatDilimi() con
 // Says, as the place is typed, whose clock changes "Otomotik" will follow.
 void secenekler::ozelSaatDiliminiGoster()
 {
+    // The first search reads the whole database: not before the page is looked at.
+    if (ui->tabWidget->currentWidget() != ui->OzelSehirSayfasi)
+        return;
     const bool oto = ui->OzelGunIsikOtoRadioButton->isChecked();
     const bool konum =
         sayiOku(ui->OzelEnlemlineEdit->text()) && sayiOku(ui->OzelBoylamlineEdit->text());
