@@ -153,7 +153,8 @@ namespace {
 QString adAnahtari(const QString &ad)
 {
     QString anahtar = SehirVeritabani::aramaAnahtari(ad);
-    anahtar.replace(QRegularExpression(QStringLiteral("\\s*,\\s*")), QStringLiteral(","));
+    static const QRegularExpression virgul(QStringLiteral("\\s*,\\s*"));
+    anahtar.replace(virgul, QStringLiteral(","));
     return anahtar.trimmed();
 }
 
