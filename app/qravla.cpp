@@ -19,8 +19,10 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimeZone>
 #include <QTimer>
 
 namespace {
@@ -136,7 +138,14 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
         ui->DilComboBox->setCurrentIndex(dilNo);
 
     gunluk = new GunlukVakitler(this);
-    gunluk->ayarla(Ayarlar().Oku());
+    if (Ayarlar::kayitVar()) {
+        gunluk->ayarla(Ayarlar().Oku());
+    } else {
+        ilkCalisma = ilkCalismaAyarlari(SehirVeritabani::klasor(),
+                                        QString::fromUtf8(QTimeZone::systemTimeZoneId()),
+                                        Saat::simdi().date().year());
+        gunluk->ayarla(ilkCalisma->ayar);
+    }
     connect(gunluk, &GunlukVakitler::vakitlerDegisti, this, &QRavla::vakitleriGoster);
     connect(gunluk, &GunlukVakitler::vakitGeldi, this, &QRavla::VakitGeldi);
     connect(gunluk, &GunlukVakitler::hatirlatmaGeldi, this, &QRavla::HatirlatmaGeldi);
@@ -153,8 +162,9 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     connect(ui->OkumaToolButton, &QToolButton::clicked, this, &QRavla::DurSlot);
     connect(ui->DilComboBox, &QComboBox::currentIndexChanged, this, &QRavla::DilComboBoxDegisSlot);
 
-    // Without a tray there is no way back to a hidden window: it then stays on screen.
-    if (tepsiVarMi()) {
+    // Without a tray there is no way back to a hidden window: it then stays on screen. On a
+    // first run it stays too, beside the notice of the place it chose.
+    if (tepsiVarMi() && !ilkCalisma) {
         gizlemeZamanlayici = new QTimer(this);
         connect(gizlemeZamanlayici, &QTimer::timeout, this, &QRavla::FormuGizleVeYokOl);
         gizlemeZamanlayici->start(1500);
@@ -187,6 +197,43 @@ void QRavla::BaslangiciTamamla()
             this, QCoreApplication::translate("secenekler", "Uyarı"),
             QCoreApplication::translate("secenekler", "Ülkeler listesi bulunamadı"),
             QMessageBox::Ok);
+    if (ilkCalisma)
+        ilkCalismaBildir();
+}
+
+void QRavla::ilkCalismaBildir()
+{
+    const AyarDegerleri &a = ilkCalisma->ayar;
+    const QString yontem =
+        QCoreApplication::translate("seceneklerClass", ravla::methodName(a.hesapYontemi));
+    QString metin;
+    if (ilkCalisma->saatDiliminden) {
+        metin = tr("Vakitler, bilgisayarın saat dilimine (%1) göre %2 - %3 için %4 yöntemiyle "
+                   "hesaplanıyor.")
+                    .arg(a.saatDilimi, a.sehirAdi, a.ulkeAdi, yontem);
+    } else {
+        const QLocale yerel = arayuzYereli(dilNo);
+        const QString konum =
+            tr("%1° K, %2° D")
+                .arg(yerel.toString(a.enlem, 'f', 2), yerel.toString(a.boylam, 'f', 2));
+        metin = a.sehirAdi.isEmpty()
+                    ? tr("Henüz bir yer seçilmedi: vakitler %1 için %2 yöntemiyle hesaplanıyor.")
+                          .arg(konum, yontem)
+                    : tr("Henüz bir yer seçilmedi: vakitler %1 (%2, %3 yakını) için %4 yöntemiyle "
+                         "hesaplanıyor.")
+                          .arg(konum, a.sehirAdi, a.ulkeAdi, yontem);
+    }
+    auto *kutu = new QMessageBox(QMessageBox::Information, tr("İlk çalıştırma"), metin,
+                                 QMessageBox::Ok, this);
+    kutu->setObjectName(QStringLiteral("IlkCalismaBildirimi"));
+    kutu->setInformativeText(tr("Kendi yerinizi şehir sayfasında seçebilirsiniz."));
+    QPushButton *sehirSec = kutu->addButton(tr("Şehir seç..."), QMessageBox::ActionRole);
+    kutu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sehirSec, &QPushButton::clicked, this, [this] {
+        SeceneklerFormuGoster();
+        seceneklerFormu().sehirSayfasiniAc();
+    });
+    kutu->show(); // not modal: the window and the tray stay usable
 }
 
 EzanSec &QRavla::ezanSecimi()

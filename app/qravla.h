@@ -6,6 +6,7 @@
 #include "ezanpopup.h"
 #include "gunlukvakitler.h"
 #include "hicrimiladihesap.h"
+#include "ilkcalisma.h"
 #include "secenekler.h"
 
 #include <QDate>
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QTimer;
@@ -87,6 +89,7 @@ private:
     void pencereAc(QWidget &pencere);
     void ResimleriKoy();
     void BaslangiciTamamla();
+    void ilkCalismaBildir();
     int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback
 
     int dilNo = 0;
@@ -114,6 +117,8 @@ private:
     QTimer *akisZamanlayici = nullptr;
     QTimer *gizlemeZamanlayici = nullptr;
     QPixmap camiResmi, camikResmi;
+    // Set while nothing is stored: the place and method the program chose by itself.
+    std::optional<IlkCalisma> ilkCalisma;
     QDate etiketTarihi;            // the date the date lines show
     int etiketHicriDuzeltmesi = 0; // and the Hijri correction they were written with
 };

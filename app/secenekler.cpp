@@ -343,6 +343,11 @@ void secenekler::uyar(const QString &metin)
     QMessageBox::information(this, tr("Uyarı"), metin, QMessageBox::Ok);
 }
 
+void secenekler::sehirSayfasiniAc()
+{
+    ui->tabWidget->setCurrentWidget(ui->YeniSehirSayfasi);
+}
+
 void secenekler::UlkeListesiniOku()
 {
     const std::optional<QStringList> ulkeler = SehirVeritabani::ulkeler(SehirVeritabani::klasor());

@@ -34,6 +34,7 @@ public:
     void AyarlariBagla(const AyarDegerleri &degerler);
 
     void UlkeListesiniOku();
+    void sehirSayfasiniAc(); // the list of countries and places in front
     void SehirListesiniOku(const QString &ulke);
     static QString SehirAdiniAyikla(const QString &satir);
     void KoordinatlariAyikla();

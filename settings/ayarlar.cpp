@@ -141,6 +141,12 @@ AyarDegerleri Ayarlar::Oku() const
     return d;
 }
 
+bool Ayarlar::kayitVar()
+{
+    const std::unique_ptr<QSettings> depo = Depo::ac(QLatin1String(kUygulama));
+    return depo && !depo->allKeys().isEmpty();
+}
+
 bool Ayarlar::Kaydet(const AyarDegerleri &d)
 {
     hata_.clear();

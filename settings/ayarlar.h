@@ -63,6 +63,8 @@ public:
     // and a yes/no key holding anything but true/false/1/0 give the key's default; text that
     // is no number at all reads as zero. Reading never writes.
     AyarDegerleri Oku() const;
+    // Whether anything was ever stored: before that, the program is on its first run.
+    static bool kayitVar();
     // Writes every key. False when the store did not take them; `hata()` then says why, in
     // the interface language, and what was stored before is still there.
     bool Kaydet(const AyarDegerleri &degerler);

@@ -258,3 +258,32 @@ SehirVeritabani::enYakinSaatDilimi(const QString &klasor, double enlem, double b
     }
     return std::nullopt;
 }
+
+std::optional<SehirVeritabani::Bulunan>
+SehirVeritabani::saatDilimininSehri(const QString &klasor, const QString &saatDilimi)
+{
+    const qsizetype bolu = saatDilimi.lastIndexOf(QLatin1Char('/'));
+    if (bolu <= 0 || saatDilimi.startsWith(QLatin1String("Etc/")))
+        return std::nullopt; // "UTC", "Etc/GMT-3": no city in the name
+    const QString anahtar = adAnahtari(saatDilimi.mid(bolu + 1).replace(QLatin1Char('_'), ' '));
+    const Nokta *en = nullptr;
+    // The city itself, else the shortest name that begins with it ("New York City").
+    for (const Nokta &n : noktalar(klasor)) {
+        if (n.saatDilimi != saatDilimi)
+            continue;
+        const QString ad = adAnahtari(n.ad);
+        if (ad == anahtar) {
+            en = &n;
+            break;
+        }
+        if (ad.startsWith(anahtar + QLatin1Char(' ')) && (!en || n.ad.size() < en->ad.size()))
+            en = &n;
+    }
+    if (!en)
+        return std::nullopt;
+    for (const QString &satir : sehirSatirlari(klasor, en->ulke).value_or(QStringList()))
+        if (satir.section(QLatin1Char(','), 0, 0) == en->ad &&
+            koordinatlariAyikla(satir).saatDilimi == saatDilimi)
+            return Bulunan{en->ulke, satir};
+    return std::nullopt;
+}

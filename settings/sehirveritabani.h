@@ -71,6 +71,10 @@ struct YakinSaatDilimi {
 std::optional<YakinSaatDilimi> enYakinSaatDilimi(const QString &klasor, double enlem, double boylam,
                                                  double gmt, int yil, double kmSiniri = 200);
 
+// The main city of an IANA zone: the place of that zone named as the zone's last part is
+// ("Europe/Istanbul" → İstanbul, "America/New_York" → New York City), case and accents ignored.
+std::optional<Bulunan> saatDilimininSehri(const QString &klasor, const QString &saatDilimi);
+
 // The countries of liste.dat called `aranan`: the exact name, else every name holding it.
 QStringList ulkeAra(const QString &klasor, const QString &aranan);
 

@@ -257,6 +257,34 @@
         <source>Ravla Namaz Vakti</source>
         <translation>رافلا لمواقيت الصلاة</translation>
     </message>
+    <message>
+        <source>Vakitler, bilgisayarın saat dilimine (%1) göre %2 - %3 için %4 yöntemiyle hesaplanıyor.</source>
+        <translation>حسب المنطقة الزمنية للحاسوب (%1) تُحسب الأوقات لـ %2 - %3 بطريقة %4.</translation>
+    </message>
+    <message>
+        <source>%1° K, %2° D</source>
+        <translation>%1° شمالاً، %2° شرقاً</translation>
+    </message>
+    <message>
+        <source>Henüz bir yer seçilmedi: vakitler %1 için %2 yöntemiyle hesaplanıyor.</source>
+        <translation>لم يُختر مكان بعد: تُحسب الأوقات لـ %1 بطريقة %2.</translation>
+    </message>
+    <message>
+        <source>Henüz bir yer seçilmedi: vakitler %1 (%2, %3 yakını) için %4 yöntemiyle hesaplanıyor.</source>
+        <translation>لم يُختر مكان بعد: تُحسب الأوقات لـ %1 (قرب %2، %3) بطريقة %4.</translation>
+    </message>
+    <message>
+        <source>Kendi yerinizi şehir sayfasında seçebilirsiniz.</source>
+        <translation>يمكنك اختيار مكانك في صفحة المدينة.</translation>
+    </message>
+    <message>
+        <source>Şehir seç...</source>
+        <translation>اختر المدينة...</translation>
+    </message>
+    <message>
+        <source>İlk çalıştırma</source>
+        <translation>التشغيل الأول</translation>
+    </message>
 </context>
 <context>
     <name>QRavlaClass</name>

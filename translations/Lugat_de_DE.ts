@@ -257,6 +257,34 @@
         <source>Ravla Namaz Vakti</source>
         <translation>Ravla Gebetszeiten</translation>
     </message>
+    <message>
+        <source>Vakitler, bilgisayarın saat dilimine (%1) göre %2 - %3 için %4 yöntemiyle hesaplanıyor.</source>
+        <translation>Nach der Zeitzone des Computers (%1) werden die Zeiten für %2 - %3 nach der Methode %4 berechnet.</translation>
+    </message>
+    <message>
+        <source>%1° K, %2° D</source>
+        <translation>%1° N, %2° O</translation>
+    </message>
+    <message>
+        <source>Henüz bir yer seçilmedi: vakitler %1 için %2 yöntemiyle hesaplanıyor.</source>
+        <translation>Noch kein Ort gewählt: Die Zeiten werden für %1 nach der Methode %2 berechnet.</translation>
+    </message>
+    <message>
+        <source>Henüz bir yer seçilmedi: vakitler %1 (%2, %3 yakını) için %4 yöntemiyle hesaplanıyor.</source>
+        <translation>Noch kein Ort gewählt: Die Zeiten werden für %1 (bei %2, %3) nach der Methode %4 berechnet.</translation>
+    </message>
+    <message>
+        <source>Kendi yerinizi şehir sayfasında seçebilirsiniz.</source>
+        <translation>Ihren eigenen Ort können Sie auf der Stadtseite wählen.</translation>
+    </message>
+    <message>
+        <source>Şehir seç...</source>
+        <translation>Stadt wählen...</translation>
+    </message>
+    <message>
+        <source>İlk çalıştırma</source>
+        <translation>Erster Start</translation>
+    </message>
 </context>
 <context>
     <name>QRavlaClass</name>

@@ -257,6 +257,34 @@
         <source>Ravla Namaz Vakti</source>
         <translation>Ravla Prayer Times</translation>
     </message>
+    <message>
+        <source>Vakitler, bilgisayarın saat dilimine (%1) göre %2 - %3 için %4 yöntemiyle hesaplanıyor.</source>
+        <translation>Following the computer&apos;s time zone (%1), the times are computed for %2 - %3 with the %4 method.</translation>
+    </message>
+    <message>
+        <source>%1° K, %2° D</source>
+        <translation>%1° N, %2° E</translation>
+    </message>
+    <message>
+        <source>Henüz bir yer seçilmedi: vakitler %1 için %2 yöntemiyle hesaplanıyor.</source>
+        <translation>No place chosen yet: the times are computed for %1 with the %2 method.</translation>
+    </message>
+    <message>
+        <source>Henüz bir yer seçilmedi: vakitler %1 (%2, %3 yakını) için %4 yöntemiyle hesaplanıyor.</source>
+        <translation>No place chosen yet: the times are computed for %1 (near %2, %3) with the %4 method.</translation>
+    </message>
+    <message>
+        <source>Kendi yerinizi şehir sayfasında seçebilirsiniz.</source>
+        <translation>You can choose your own place on the city page.</translation>
+    </message>
+    <message>
+        <source>Şehir seç...</source>
+        <translation>Choose city...</translation>
+    </message>
+    <message>
+        <source>İlk çalıştırma</source>
+        <translation>First run</translation>
+    </message>
 </context>
 <context>
     <name>QRavlaClass</name>

@@ -41,6 +41,7 @@ WORK_AREA = (0, 0, SCREEN[0], SCREEN[1] - PANEL_H)  # x, y, width, height
 
 TITLE = "Ravla Namaz Vakti"
 OPTIONS_TITLE = "Ayarlar Penceresi"
+FIRST_RUN_TITLE = "İlk çalıştırma"
 POPUP_TITLE = "EzanPopup"
 CAPTIONS = {  # the window's caption -> ravla-vakit's csv column
     "İmsak": "imsak", "Fecir": "fajr", "Güneş": "sunrise", "Öğle": "dhuhr",
@@ -513,10 +514,12 @@ class E2E:
         self.fake_start = f"{DATE} {s // 3600:02d}:{s % 3600 // 60:02d}:{s % 60:02d}"
         log(f"{START_PLACE[1]} on {DATE}: {self.times}; the clock starts at {self.fake_start}")
 
-    def start_program(self, log_name):
+    def start_program(self, log_name, home=None):
         env = self.base_env()
+        home = home or self.home
         env.update({
-            "HOME": self.home, "XDG_CONFIG_HOME": self.config, "XDG_DATA_HOME": self.data,
+            "HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
             "XDG_RUNTIME_DIR": self.runtime, "TZ": self.start_place["zone"],
             "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": self.audio,
@@ -797,6 +800,43 @@ class E2E:
             raise Failure(f"an ayarlar.dat outside the program's folder: {stray}")
         log("the settings store holds the new place; ayarlar.dat is as it was")
 
+    def first_run(self):
+        """A start with nothing stored, the system clock in Istanbul's zone: İstanbul and
+        Diyanet are taken and named in a notice whose button opens the place page, centred over
+        the window; the window stays up beside it, and nothing is stored."""
+        home = os.path.join(self.tmp, "home-first")
+        os.makedirs(home)
+        self.main = self.start_program("ravla-first.log", home=home)
+        self.t_start = time.monotonic()
+        notice = wait_for("the first-run notice", lambda: shown_window(FIRST_RUN_TITLE), 30)
+        pyatspi = atspi()
+        dlg = wait_for("the notice in the accessibility tree",
+                       lambda: top_level(self.app(), FIRST_RUN_TITLE), 5)
+        text = " ".join(a.name for a in find_all(dlg, lambda a: a.getRole() == pyatspi.ROLE_LABEL))
+        for want in ("İstanbul", "Türkiye", "Diyanet İşleri Başkanlığı", "Europe/Istanbul"):
+            if want not in text:
+                raise Failure(f"the first-run notice does not name {want!r}: {text!r}")
+        self.check_labels(self.times, "İstanbul's times by Diyanet on a first run")
+        time.sleep(max(0.0, 3 - (time.monotonic() - self.t_start)))
+        w = shown_window(TITLE)
+        if w is None:
+            raise Failure("on a first run the window hid beside the notice")
+        button = find_one(dlg, "the notice's 'Şehir seç...'",
+                          lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                          and a.name == "Şehir seç...")
+        click_centre(extents(button))
+        opt = wait_for("the options dialog from the notice", lambda: shown_window(OPTIONS_TITLE), 5)
+        for axis, size in (("x", "w"), ("y", "h")):
+            if abs((opt[axis] + opt[size] // 2) - (w[axis] + w[size] // 2)) > 2:
+                raise Failure(f"the options dialog {rect(opt)} is not centred over the window "
+                              f"{rect(w)}")
+        log(f"the first-run notice named İstanbul and Diyanet ({notice['w']} x {notice['h']}); "
+            "its button opened the options dialog, centred over the window")
+        self.quit_from_tray()
+        stored = glob.glob(os.path.join(home, ".config", "Zorva Yazilim", "Ravla Ayarlar*"))
+        if stored:
+            raise Failure(f"a first run that confirmed nothing stored {stored}")
+
     def run(self):
         self.start_x()
         self.start_accessibility()
@@ -810,6 +850,7 @@ class E2E:
         self.second_start()
         self.quit_from_tray()
         self.check_files()
+        self.first_run()
 
     def close(self, failed):
         if failed and os.environ.get("E2E_KEEP") and self.display and shutil.which("import"):

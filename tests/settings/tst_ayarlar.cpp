@@ -2,6 +2,7 @@
 // file, another program or a damaged disk may leave them.
 #include "ayarlar.h"
 #include "depo.h"
+#include "ilkcalisma.h"
 #include "saatdilimi.h"
 #include "sehirveritabani.h"
 #include "testortami.h"
@@ -89,7 +90,12 @@ private slots:
         AyarDegerleri d{21.4225, 39.8262, 5.5, "السعودية", "Mekke, Hicaz", false, 29, 3, 2026, 25, 10, 2026,
                         6, 4, true, true, 18.5, 17.0, "Asia/Riyadh", {-3, 0, 0, 0, 0, 0, 3}, 2, -1, {15, 0, 0, 0, 0, 60}, true};
         Ayarlar a;
+        QFile::remove(depoDosyasi());
+        QVERIFY(!Ayarlar::kayitVar()); // a first run until something is saved
+        dosyaYaz(depoDosyasi(), "[General]\n");
+        QVERIFY(!Ayarlar::kayitVar());
         QVERIFY(a.Kaydet(d) && a.hata().isEmpty());
+        QVERIFY(Ayarlar::kayitVar());
         QCOMPARE(oku(), d);
         QCOMPARE(QSettings(kOrganizasyon, "Ravla Ayarlar").fileName(), depoDosyasi());
         d = {41.0082, 28.9784, 3, "Türkiye", "İstanbul", false, 29, 3, 2026, 25, 10, 2026, 7, 1, true, false,
@@ -311,6 +317,55 @@ private slots:
             QStringLiteral(RAVLA_KOORDINAT_KLASORU "/"), enlem, boylam, gmt, 2026);
         QCOMPARE(d ? d->saatDilimi : QString(), saatDilimi);
         QVERIFY(!d || d->km <= 200);
+    }
+
+    // A first start takes the system zone's city and its country's method; a zone the database
+    // has no city for keeps the built-in place, named after the town beside it.
+    void ilkCalisma_data()
+    {
+        QTest::addColumn<QString>("sistem");
+        QTest::addColumn<QString>("yer");
+        QTest::addColumn<int>("yontem");
+        QTest::addColumn<double>("gmt");
+        QTest::addColumn<bool>("bulundu");
+        QTest::newRow("Istanbul") << "Europe/Istanbul"
+                                  << "İstanbul - Türkiye" << 8 << 3.0 << true;
+        QTest::newRow("Riyadh") << "Asia/Riyadh"
+                                << "Riyadh - Suudi Arabistan" << 9 << 3.0 << true;
+        QTest::newRow("Berlin") << "Europe/Berlin"
+                                << "Berlin - Almanya" << 5 << 1.0 << true;
+        QTest::newRow("New York") << "America/New_York"
+                                  << "New York City - ABD" << 5 << -5.0 << true;
+        QTest::newRow("Kolkata") << "Asia/Kolkata"
+                                 << "Kolkata - Hindistan" << 5 << 5.5 << true;
+        QTest::newRow("UTC") << "UTC"
+                             << "Brackenheim - Almanya" << 5 << 1.0 << false;
+        QTest::newRow("Etc/GMT-3") << "Etc/GMT-3"
+                                   << "Brackenheim - Almanya" << 5 << 1.0 << false;
+        QTest::newRow("unknown zone") << "Mars/Olympus_Mons"
+                                      << "Brackenheim - Almanya" << 5 << 1.0 << false;
+    }
+    void ilkCalisma()
+    {
+        QFETCH(QString, sistem);
+        QFETCH(QString, yer);
+        QFETCH(int, yontem);
+        QFETCH(double, gmt);
+        QFETCH(bool, bulundu);
+        const IlkCalisma ilk =
+            ilkCalismaAyarlari(QStringLiteral(RAVLA_KOORDINAT_KLASORU "/"), sistem, 2026);
+        const AyarDegerleri &a = ilk.ayar;
+        QCOMPARE(a.sehirAdi.section(',', 0, 0) + " - " + a.ulkeAdi, yer);
+        QCOMPARE(a.hesapYontemi, yontem);
+        QCOMPARE(a.gmt, gmt);
+        QCOMPARE(ilk.saatDiliminden, bulundu);
+        if (ilk.saatDiliminden) {
+            QCOMPARE(a.saatDilimi, sistem);
+        } else { // the built-in place itself, in that town's zone
+            QCOMPARE(a.enlem, 49.08);
+            QCOMPARE(a.boylam, 9.14);
+            QCOMPARE(a.saatDilimi, QStringLiteral("Europe/Berlin"));
+        }
     }
 
     // The database that ships: whole, well-formed, every zone known, a few places checked.
