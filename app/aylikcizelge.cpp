@@ -1,4 +1,6 @@
 #include "aylikcizelge.h"
+#include "dil.h"
+#include "sehirveritabani.h"
 #include "tamkayit.h"
 
 #include "ui_aylikcizelge.h"
@@ -57,11 +59,10 @@ void AylikCizelge::goster(const AyarDegerleri &ayar)
 {
     secenek = ayarlardanSecenekler(ayar);
     // The place as the main window names it.
-    QStringList adlar;
-    for (const QString &ad : {ayar.sehirAdi.trimmed(), ayar.ulkeAdi.trimmed()})
-        if (!ad.isEmpty())
-            adlar << ad;
-    yer = adlar.join(QStringLiteral(" - "));
+    const QString sehir = ayar.sehirAdi.trimmed(), ulke = ayar.ulkeAdi.trimmed();
+    yer = sehir.isEmpty() || ulke.isEmpty()
+              ? sehir + ulke
+              : SehirVeritabani::yerAdi(SehirVeritabani::klasor(), sehir, ulke, Dil::arayuzDili());
 
     const QDate bugun = Saat::simdi().date();
     ayGoster(bugun.year(), bugun.month());

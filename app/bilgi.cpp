@@ -1,4 +1,6 @@
 #include "bilgi.h"
+#include "dil.h"
+#include "sehirveritabani.h"
 
 #include "prayertimes.h"
 #include "resimler.h"
@@ -50,7 +52,8 @@ bilgi::~bilgi() = default;
 
 void bilgi::BilgileriGoster(const AyarDegerleri &a, bool yazSaati, const QString &hicriTarih)
 {
-    ui->UlkeLabelBilgi->setText(a.ulkeAdi);
+    ui->UlkeLabelBilgi->setText(
+        SehirVeritabani::ulkeAdi(SehirVeritabani::klasor(), a.ulkeAdi, Dil::arayuzDili()));
     ui->SehirLabelBilgi->setText(a.sehirAdi);
     ui->EnlemLabelBilgi->setText(QString::number(a.enlem, 'g', 6));
     ui->BoylamLabelBilgi->setText(QString::number(a.boylam, 'g', 6));

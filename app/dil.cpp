@@ -1,5 +1,7 @@
 #include "dil.h"
 
+#include <QCoreApplication>
+
 #include "depo.h"
 #include "programklasoru.h"
 
@@ -92,4 +94,15 @@ bool Dil::qtKatalogYukle(QTranslator &cevirmen, const QString &kod)
 bool Dil::katalogYukle(QTranslator &cevirmen, const QString &kod)
 {
     return cevirmen.load(ProgramKlasoru::yol() + QStringLiteral("/Lugat_") + kod);
+}
+
+int Dil::arayuzDili()
+{
+    // Each catalogue says which it is.
+    const QString kod = QCoreApplication::translate(
+        "Dil", "tr", "the catalogue's language: ar, de or en; nothing else");
+    const int i = QStringList{QStringLiteral("tr"), QStringLiteral("ar"), QStringLiteral("de"),
+                              QStringLiteral("en")}
+                      .indexOf(kod);
+    return i < 0 ? 0 : i;
 }

@@ -27,6 +27,10 @@ QString yerelDilKodu(const QString &sistemYerelAdi);
 // the first run's choice for the system locale.
 int dilNo(const QString &sistemYerelAdi = QLocale::system().name());
 
+// The language of the catalogue in force (0 Turkish .. 3 English): what the interface shows
+// now, which a language picked in the window changes only at the next start.
+int arayuzDili();
+
 // Stores the language picked in the window (0 Turkish .. 3 English) for the next start. False,
 // with the reason in `hata`, when the store did not take it.
 bool sec(int dilNo, QString *hata);

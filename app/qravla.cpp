@@ -204,13 +204,16 @@ void QRavla::BaslangiciTamamla()
 void QRavla::ilkCalismaBildir()
 {
     const AyarDegerleri &a = ilkCalisma->ayar;
+    const QString ulke =
+        SehirVeritabani::ulkeAdi(SehirVeritabani::klasor(), a.ulkeAdi, Dil::arayuzDili());
+    const QString sehir = a.sehirAdi.section(QLatin1Char(','), 0, 0);
     const QString yontem =
         QCoreApplication::translate("seceneklerClass", ravla::methodName(a.hesapYontemi));
     QString metin;
     if (ilkCalisma->saatDiliminden) {
         metin = tr("Vakitler, bilgisayarın saat dilimine (%1) göre %2 - %3 için %4 yöntemiyle "
                    "hesaplanıyor.")
-                    .arg(a.saatDilimi, a.sehirAdi, a.ulkeAdi, yontem);
+                    .arg(a.saatDilimi, sehir, ulke, yontem);
     } else {
         const QLocale yerel = arayuzYereli(dilNo);
         const QString konum =
@@ -221,7 +224,7 @@ void QRavla::ilkCalismaBildir()
                           .arg(konum, yontem)
                     : tr("Henüz bir yer seçilmedi: vakitler %1 (%2, %3 yakını) için %4 yöntemiyle "
                          "hesaplanıyor.")
-                          .arg(konum, a.sehirAdi, a.ulkeAdi, yontem);
+                          .arg(konum, sehir, ulke, yontem);
     }
     auto *kutu = new QMessageBox(QMessageBox::Information, tr("İlk çalıştırma"), metin,
                                  QMessageBox::Ok, this);
@@ -328,7 +331,8 @@ void QRavla::ZamanAkimi()
     }
 
     gunluk->tik(simdi);
-    yaz(ui->Sehirlabel, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
+    yaz(ui->Sehirlabel, SehirVeritabani::yerAdi(SehirVeritabani::klasor(), ayar.sehirAdi,
+                                                ayar.ulkeAdi, Dil::arayuzDili()));
     SonrakiVakitGuncelle();
     GorusSor(bugun);
 }
@@ -526,7 +530,9 @@ void QRavla::KabeAciSlot()
 {
     const AyarDegerleri &ayar = gunluk->ayarlar();
     kible &kibleDialog = kibleFormu();
-    kibleDialog.KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
+    kibleDialog.KibleGoster(kibleDerece,
+                            SehirVeritabani::yerAdi(SehirVeritabani::klasor(), ayar.sehirAdi,
+                                                    ayar.ulkeAdi, Dil::arayuzDili()));
     pencereAc(kibleDialog);
 }
 

@@ -1,5 +1,6 @@
 #include "secenekler.h"
 
+#include "dil.h"
 #include "otomatikbaslat.h"
 #include "resimler.h"
 #include "saat.h"
@@ -8,14 +9,20 @@
 
 #include "saatdilimi.h"
 
+#include <QCollator>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
+
+// The country row's Turkish name, the one files and the store use.
+constexpr int kTurkceAd = Qt::UserRole + 1;
 
 // The time zones in use: the whole hours and the fractional ones, in order.
 const double kSaatDilimleri[] = {-15, -14, -13,  -12, -11,  -10,   -9.5, -9, -8, -7,   -6,
@@ -356,7 +363,35 @@ void secenekler::UlkeListesiniOku()
         return;
     }
     ui->UlkelistWidget->clear();
-    ui->UlkelistWidget->addItems(*ulkeler);
+    // Shown in the interface's language and in its order, found by any of the four: the
+    // Turkish name, which the files and the store use, rides along.
+    const QString klasor = SehirVeritabani::klasor();
+    const int dil = Dil::arayuzDili();
+    struct Satir {
+        QString gorunen, turkce, anahtar;
+    };
+    std::vector<Satir> satirlar;
+    for (const QString &u : *ulkeler) {
+        QStringList adlar{u};
+        for (const QStringList &a : SehirVeritabani::ulkeAdlari(klasor, u).adlar)
+            adlar << a;
+        QStringList anahtarlar;
+        for (const QString &a : adlar)
+            anahtarlar << SehirVeritabani::aramaAnahtari(a);
+        satirlar.push_back(
+            {SehirVeritabani::ulkeAdi(klasor, u, dil), u, anahtarlar.join(QLatin1Char('\n'))});
+    }
+    if (dil != 0) { // liste.dat is in Turkish order already
+        QCollator sira{QLocale(QStringList{"tr", "ar", "de", "en"}.value(dil))};
+        std::stable_sort(satirlar.begin(), satirlar.end(), [&sira](const Satir &a, const Satir &b) {
+            return sira.compare(a.gorunen, b.gorunen) < 0;
+        });
+    }
+    for (const Satir &s : satirlar) {
+        auto *oge = new QListWidgetItem(s.gorunen, ui->UlkelistWidget);
+        oge->setData(Qt::UserRole, s.anahtar);
+        oge->setData(kTurkceAd, s.turkce);
+    }
     UlkeFiltreDegisti(ui->UlkeFiltreLineEdit->text());
 }
 
@@ -371,7 +406,7 @@ void secenekler::UlkelistWidgetTiklandi()
     ui->boylamlabel->clear();
     ui->gmtlabel->clear();
     ui->SehirHataLabel->hide();
-    secilenUlke = secili.first()->text();
+    secilenUlke = secili.first()->data(kTurkceAd).toString();
     ui->SehirFiltreLineEdit->clear();
     SehirListesiniOku(secilenUlke);
     ulkeYonteminiIsaretle(secilenUlke, true);

@@ -181,6 +181,58 @@ SehirVeritabani::sehirAra(const QString &klasor, const QString &aranan, const QS
     return tam.isEmpty() ? iceren : tam;
 }
 
+namespace {
+
+// ulkeadlari.dat, read once for the folder last asked about.
+const QHash<QString, SehirVeritabani::UlkeAdlari> &adTablosu(const QString &klasor)
+{
+    static QString okunan;
+    static QHash<QString, SehirVeritabani::UlkeAdlari> tablo;
+    if (okunan == klasor && !tablo.isEmpty())
+        return tablo;
+    okunan = klasor;
+    tablo.clear();
+    for (const QString &satir :
+         satirlar(klasor + QStringLiteral("ulkeadlari.dat"), SehirVeritabani::kEnCokUlke)
+             .value_or(QStringList())) {
+        const QStringList sutun = satir.split(QLatin1Char('\t'));
+        if (sutun.size() != 4)
+            continue;
+        SehirVeritabani::UlkeAdlari a;
+        for (int i = 0; i < 4; ++i)
+            for (const QString &ad : sutun[i].split(QLatin1Char('|')))
+                if (!ad.trimmed().isEmpty())
+                    a.adlar[i] << ad.trimmed();
+        if (!a.adlar[0].isEmpty())
+            tablo.insert(a.adlar[0].first(), a);
+    }
+    return tablo;
+}
+
+} // namespace
+
+SehirVeritabani::UlkeAdlari SehirVeritabani::ulkeAdlari(const QString &klasor,
+                                                        const QString &turkce)
+{
+    return adTablosu(klasor).value(turkce);
+}
+
+QString SehirVeritabani::ulkeAdi(const QString &klasor, const QString &turkce, int dilNo)
+{
+    const UlkeAdlari a = ulkeAdlari(klasor, turkce);
+    return dilNo >= 0 && dilNo < 4 && !a.adlar[dilNo].isEmpty() ? a.adlar[dilNo].first() : turkce;
+}
+
+QString SehirVeritabani::yerAdi(const QString &klasor, const QString &sehir, const QString &ulke,
+                                int dilNo)
+{
+    if (!adTablosu(klasor).contains(ulke))
+        return sehir + QStringLiteral(" - ") + ulke;
+    // The provinces are English in the list: the place's own name is in every language.
+    return sehir.section(QLatin1Char(','), 0, 0).trimmed() + QStringLiteral(" - ") +
+           ulkeAdi(klasor, ulke, dilNo);
+}
+
 QStringList SehirVeritabani::ulkeAra(const QString &klasor, const QString &aranan)
 {
     const QString anahtar = adAnahtari(aranan);
@@ -188,10 +240,19 @@ QStringList SehirVeritabani::ulkeAra(const QString &klasor, const QString &arana
     if (anahtar.isEmpty())
         return tam;
     for (const QString &u : ulkeler(klasor).value_or(QStringList())) {
-        const QString ad = adAnahtari(u);
-        if (ad == anahtar)
+        QStringList adlar{u};
+        const UlkeAdlari a = ulkeAdlari(klasor, u);
+        for (const QStringList &dil : a.adlar)
+            adlar << dil;
+        bool esit = false, icinde = false;
+        for (const QString &ad : adlar) {
+            const QString k = adAnahtari(ad);
+            esit = esit || k == anahtar;
+            icinde = icinde || k.contains(anahtar);
+        }
+        if (esit)
             tam << u;
-        else if (ad.contains(anahtar))
+        else if (icinde)
             iceren << u;
     }
     return tam.isEmpty() ? iceren : tam;

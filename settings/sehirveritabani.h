@@ -75,7 +75,22 @@ std::optional<YakinSaatDilimi> enYakinSaatDilimi(const QString &klasor, double e
 // ("Europe/Istanbul" → İstanbul, "America/New_York" → New York City), case and accents ignored.
 std::optional<Bulunan> saatDilimininSehri(const QString &klasor, const QString &saatDilimi);
 
-// The countries of liste.dat called `aranan`: the exact name, else every name holding it.
+// A country's names from koordinat/ulkeadlari.dat: per interface language (0 Turkish, 1 Arabic,
+// 2 German, 3 English) the name shown first, then its other common names ("USA", "UK"). The
+// Turkish name that liste.dat, the country files and the store use is the key.
+struct UlkeAdlari {
+    QStringList adlar[4];
+};
+// The names of `turkce`; empty lists where the file lacks it (a typed-in country).
+UlkeAdlari ulkeAdlari(const QString &klasor, const QString &turkce);
+// The country as the interface shows it: its name in language dilNo, else `turkce` itself.
+QString ulkeAdi(const QString &klasor, const QString &turkce, int dilNo);
+// A place for the window's place line, in one language: a listed place's name without its
+// province, and its country in language dilNo ("Köln - Deutschland"); a typed-in one as typed.
+QString yerAdi(const QString &klasor, const QString &sehir, const QString &ulke, int dilNo);
+
+// The countries of liste.dat called `aranan` in any of the four languages: those with that
+// exact name, else every one with a name holding it. Turkish names are returned.
 QStringList ulkeAra(const QString &klasor, const QString &aranan);
 
 } // namespace SehirVeritabani

@@ -181,6 +181,14 @@
     </message>
 </context>
 <context>
+    <name>Dil</name>
+    <message>
+        <source>tr</source>
+        <comment>the catalogue&apos;s language: ar, de or en; nothing else</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>EzanPopupClass</name>
     <message>
         <source>Seçilen ezan kaydı çalınamadı</source>

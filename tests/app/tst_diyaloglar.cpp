@@ -94,7 +94,9 @@ private slots:
                                  "Köln,Nordrhein-Westfalen,50.9333,6.95,1,Europe/Berlin\n"},
                  {"Türkiye.txt", "İstanbul,İstanbul,41.0138,28.9497,3,Europe/Istanbul\r\n"
                                  "İzmir,İzmir,38.4127,27.1384,3,Europe/Istanbul"},
-                 {"Bozuk.txt", "Yukarı,Kutup,95,10,1\n"}}) {
+                 {"Bozuk.txt", "Yukarı,Kutup,95,10,1\n"},
+                 {"ulkeadlari.dat", "Almanya\tألمانيا\tDeutschland\tGermany\n"
+                                    "Türkiye\tتركيا\tTürkei\tTürkiye|Turkey\n"}}) {
             // clang-format on
             QFile f(program.filePath("koordinat/" + ad));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(icerik) == icerik.size());
@@ -115,7 +117,10 @@ private slots:
         ac(a, 0);
         yaz("UlkeFiltreLineEdit", "TÜR");
         QCOMPARE(gorunenler("UlkelistWidget"), QStringList{"Türkiye"});
-        yaz("UlkeFiltreLineEdit", "");
+        yaz("UlkeFiltreLineEdit", "turkey"); // the other languages' names find it too
+        QCOMPARE(gorunenler("UlkelistWidget"), QStringList{"Türkiye"});
+        yaz("UlkeFiltreLineEdit", "deutsch");
+        QCOMPARE(gorunenler("UlkelistWidget"), QStringList{"Almanya"});
         satirTikla("UlkelistWidget", "Almanya");
         yaz("SehirFiltreLineEdit", "koln");
         QCOMPARE(gorunenler("SehirlistWidget"), QStringList{"Köln,Nordrhein-Westfalen"});

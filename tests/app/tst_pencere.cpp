@@ -809,6 +809,8 @@ private slots:
             QTranslator cevirmen;
             QVERIFY(Dil::katalogYukle(cevirmen, dil));
             QCoreApplication::installTranslator(&cevirmen);
+            QCOMPARE(Dil::arayuzDili(),
+                     QStringList({"tr_TR", "ar_AR", "de_DE", "en_EN"}).indexOf(dil));
             QRavla w;
             const QString baslik = w.findChild<QGroupBox *>("VakitGroupBox")->title();
             QVERIFY(baslik != "Vakitler" &&

@@ -724,7 +724,7 @@ class E2E:
         wait_for("the options dialog to close on Tamam",
                  lambda: shown_window(OPTIONS_TITLE) is None, 5)
         self.check_labels(self.new_times, f"{NEW_PLACE[1]}'s times")
-        want = f"{self.new_place['row']} - {NEW_PLACE[0]}"
+        want = f"{NEW_PLACE[1]} - {NEW_PLACE[0]}"  # the place's name, without its province
         names = [a.name for a in find_all(self.window(),
                                           lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
         if want not in names:

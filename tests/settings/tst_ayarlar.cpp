@@ -368,6 +368,51 @@ private slots:
         }
     }
 
+    // Countries are found by their names in the four languages, shown in the interface's, and
+    // a listed place's line reads in one language; the Turkish name stays the key.
+    void ulkeAdlari_data()
+    {
+        QTest::addColumn<QString>("aranan");
+        QTest::addColumn<QStringList>("bulunan");
+        QTest::newRow("German") << "Deutschland" << QStringList{"Almanya"};
+        QTest::newRow("English") << "germany" << QStringList{"Almanya"};
+        QTest::newRow("Arabic") << "السعودية" << QStringList{"Suudi Arabistan"};
+        QTest::newRow("Turkish") << "ALMANYA" << QStringList{"Almanya"};
+        QTest::newRow("an English alias") << "USA" << QStringList{"ABD"};
+        QTest::newRow("part of names")
+            << "united" << QStringList{"ABD", "Birleşik Arap Emirlikleri", "Birleşik Krallık"};
+        QTest::newRow("nothing") << "Atlantis" << QStringList{};
+    }
+    void ulkeAdlari()
+    {
+        QFETCH(QString, aranan);
+        QFETCH(QStringList, bulunan);
+        const QString klasor = QStringLiteral(RAVLA_KOORDINAT_KLASORU "/");
+        QStringList sonuc = ulkeAra(klasor, aranan);
+        for (const QString &b : bulunan) // "united" finds its minor islands too
+            QVERIFY2(sonuc.contains(b), qPrintable(sonuc.join(", ")));
+        if (bulunan.size() < 3)
+            QCOMPARE(sonuc, bulunan);
+    }
+    void ulkeVeYerAdi()
+    {
+        const QString k = QStringLiteral(RAVLA_KOORDINAT_KLASORU "/");
+        QCOMPARE(QStringList({ulkeAdi(k, "Almanya", 0), ulkeAdi(k, "Almanya", 1),
+                              ulkeAdi(k, "Almanya", 2), ulkeAdi(k, "Almanya", 3)}),
+                 QStringList({"Almanya", "ألمانيا", "Deutschland", "Germany"}));
+        QCOMPARE(yerAdi(k, "Köln,North Rhine-Westphalia", "Almanya", 2), "Köln - Deutschland");
+        QCOMPARE(yerAdi(k, "İstanbul,İstanbul", "Türkiye", 0), "İstanbul - Türkiye");
+        // typed in by hand: as typed, the comma too
+        QCOMPARE(yerAdi(k, "Mekke, Hicaz", "Hicaz Bölgesi", 3), "Mekke, Hicaz - Hicaz Bölgesi");
+        QCOMPARE(ulkeAdi(k, "Hicaz Bölgesi", 3), "Hicaz Bölgesi");
+        // every country of the list has its four names
+        const QStringList liste = ulkeler(k).value_or(QStringList());
+        QVERIFY(liste.size() > 200);
+        for (const QString &u : liste)
+            for (const QStringList &a : SehirVeritabani::ulkeAdlari(k, u).adlar)
+                QVERIFY2(!a.isEmpty(), qPrintable(u));
+    }
+
     // The database that ships: whole, well-formed, every zone known, a few places checked.
     void sunulanVeritabani()
     {

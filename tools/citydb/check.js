@@ -111,8 +111,18 @@ function main() {
     lower.add(k);
   }
 
-  const expected = new Set(['liste.dat', ...countries.map((c) => `${c}.txt`)]);
+  const expected = new Set(['liste.dat', 'ulkeadlari.dat', ...countries.map((c) => `${c}.txt`)]);
   for (const f of fs.readdirSync(DIR)) if (!expected.has(f)) fail(`unexpected file ${f}`);
+  // The names file: one line per country of liste.dat, in its order, four languages each.
+  const nameLines = readText(path.join(DIR, 'ulkeadlari.dat')).text.split('\n').filter(Boolean);
+  if (nameLines.length !== countries.length) fail(`ulkeadlari.dat has ${nameLines.length} lines, liste.dat ${countries.length}`);
+  nameLines.forEach((line, i) => {
+    const cols = line.split('\t');
+    if (cols.length !== 4 || cols.some((c) => !c || c.split('|').some((n) => !n.trim())))
+      fail(`ulkeadlari.dat line ${i + 1} is not four columns of names: ${line}`);
+    else if (cols[0].split('|')[0] !== countries[i])
+      fail(`ulkeadlari.dat line ${i + 1} is for ${cols[0]}, liste.dat says ${countries[i]}`);
+  });
 
   let bytes = list.bytes;
   let places = 0;

