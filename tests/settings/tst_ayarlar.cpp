@@ -336,6 +336,8 @@ private slots:
                                 << "Berlin - Almanya" << 5 << 1.0 << true;
         QTest::newRow("New York") << "America/New_York"
                                   << "New York City - ABD" << 5 << -5.0 << true;
+        QTest::newRow("Santiago, not Brazil's") << "America/Santiago"
+                                                << "Santiago - Şili" << 5 << -4.0 << true;
         QTest::newRow("Kolkata") << "Asia/Kolkata"
                                  << "Kolkata - Hindistan" << 5 << 5.5 << true;
         QTest::newRow("UTC") << "UTC"
