@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>TakvimDosyasi</name>
+    <message>
+        <source>İmsak</source>
+        <translation>الإمساك</translation>
+    </message>
+    <message>
+        <source>Sabah namazı</source>
+        <translation>صلاة الفجر</translation>
+    </message>
+    <message>
+        <source>Güneş doğuşu</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Öğle namazı</source>
+        <translation>صلاة الظهر</translation>
+    </message>
+    <message>
+        <source>İkindi namazı</source>
+        <translation>صلاة العصر</translation>
+    </message>
+    <message>
+        <source>Akşam namazı</source>
+        <translation>صلاة المغرب</translation>
+    </message>
+    <message>
+        <source>Yatsı namazı</source>
+        <translation>صلاة العشاء</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri</source>
+        <translation>مواقيت الصلاة</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri — %1</source>
+        <translation>مواقيت الصلاة — %1</translation>
+    </message>
+</context>
+<context>
     <name>bilgi</name>
     <message>
         <source>Ravla Namaz Vakti</source>

@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>TakvimDosyasi</name>
+    <message>
+        <source>İmsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Sabah namazı</source>
+        <translation>Fadschr-Gebet</translation>
+    </message>
+    <message>
+        <source>Güneş doğuşu</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Öğle namazı</source>
+        <translation>Dhuhr-Gebet</translation>
+    </message>
+    <message>
+        <source>İkindi namazı</source>
+        <translation>Asr-Gebet</translation>
+    </message>
+    <message>
+        <source>Akşam namazı</source>
+        <translation>Maghrib-Gebet</translation>
+    </message>
+    <message>
+        <source>Yatsı namazı</source>
+        <translation>Ischa-Gebet</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri</source>
+        <translation>Gebetszeiten</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri — %1</source>
+        <translation>Gebetszeiten — %1</translation>
+    </message>
+</context>
+<context>
     <name>bilgi</name>
     <message>
         <source>Ravla Namaz Vakti</source>

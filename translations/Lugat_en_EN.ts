@@ -334,6 +334,45 @@
     </message>
 </context>
 <context>
+    <name>TakvimDosyasi</name>
+    <message>
+        <source>İmsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Sabah namazı</source>
+        <translation>Fajr prayer</translation>
+    </message>
+    <message>
+        <source>Güneş doğuşu</source>
+        <translation>Sunrise</translation>
+    </message>
+    <message>
+        <source>Öğle namazı</source>
+        <translation>Dhuhr prayer</translation>
+    </message>
+    <message>
+        <source>İkindi namazı</source>
+        <translation>Asr prayer</translation>
+    </message>
+    <message>
+        <source>Akşam namazı</source>
+        <translation>Maghrib prayer</translation>
+    </message>
+    <message>
+        <source>Yatsı namazı</source>
+        <translation>Isha prayer</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri</source>
+        <translation>Prayer times</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri — %1</source>
+        <translation>Prayer times — %1</translation>
+    </message>
+</context>
+<context>
     <name>bilgi</name>
     <message>
         <source>Ravla Namaz Vakti</source>
