@@ -47,6 +47,14 @@
         <source>%1 yazılamadı: %2</source>
         <translation>تعذّرت كتابة ⁦%1⁩: %2</translation>
     </message>
+    <message>
+        <source>Takvime aktar</source>
+        <translation>تصدير إلى التقويم</translation>
+    </message>
+    <message>
+        <source>iCalendar dosyaları (*.ics)</source>
+        <translation>ملفات iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
@@ -77,6 +85,14 @@
     <message>
         <source>Kapat</source>
         <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Takvime aktar...</source>
+        <translation>تصدير إلى التقويم...</translation>
+    </message>
+    <message>
+        <source>Ayın vakitlerini takvim programınıza aktarmak için iCalendar (.ics) dosyası olarak kaydeder</source>
+        <translation>يحفظ مواقيت صلاة الشهر في ملف iCalendar (.ics) لاستيراده في برنامج التقويم لديك</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>%1 yazılamadı: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Takvime aktar</source>
+        <translation>In den Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>iCalendar dosyaları (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
@@ -77,6 +85,14 @@
     <message>
         <source>Kapat</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Takvime aktar...</source>
+        <translation>In den Kalender exportieren...</translation>
+    </message>
+    <message>
+        <source>Ayın vakitlerini takvim programınıza aktarmak için iCalendar (.ics) dosyası olarak kaydeder</source>
+        <translation>Speichert die Gebetszeiten des Monats als iCalendar-Datei (.ics) zum Importieren in Ihr Kalenderprogramm</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>%1 yazılamadı: %2</source>
         <translation>Could not write %1: %2</translation>
     </message>
+    <message>
+        <source>Takvime aktar</source>
+        <translation>Export to calendar</translation>
+    </message>
+    <message>
+        <source>iCalendar dosyaları (*.ics)</source>
+        <translation>iCalendar files (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
@@ -77,6 +85,14 @@
     <message>
         <source>Kapat</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Takvime aktar...</source>
+        <translation>Export to calendar...</translation>
+    </message>
+    <message>
+        <source>Ayın vakitlerini takvim programınıza aktarmak için iCalendar (.ics) dosyası olarak kaydeder</source>
+        <translation>Saves the month's prayer times as an iCalendar (.ics) file to import into your calendar program</translation>
     </message>
 </context>
 <context>
