@@ -5,6 +5,7 @@ rules. Usage: tst_ics.py RAVLA_VAKIT"""
 
 import datetime as dt
 import os
+import re
 import subprocess
 import sys
 import unittest
@@ -44,13 +45,18 @@ def csv_moments(args, zone, with_all):
     for row in rows:
         fields = row.split(",")
         day = dt.datetime.strptime(fields[0], "%Y-%m-%d")
+        clock = [dt.timedelta(hours=h, minutes=m, seconds=s) for h, m, s in
+                 ((int(x) for x in f.rstrip("*").split(":")) for f in fields[1:8])]
         for i, key in enumerate(KEYS):
-            if key in ("imsak", "sunrise") and not with_all:
+            if key in ("imsak", "sunrise") and not with_all or fields[1 + i].startswith("99:"):
                 continue
-            h, m, s = (int(x) for x in fields[1 + i].rstrip("*").split(":"))
-            if h == 99:
-                continue
-            local = day + dt.timedelta(hours=h, minutes=m, seconds=s)  # 24:40 is past midnight
+            # 24:40 is past midnight; the csv also reads times modulo a day, so an Isha of 0:31
+            # follows that day's Maghrib and a Fajr of 23:50 comes the evening before.
+            local = day + clock[i]
+            if i < 3 and clock[i] > clock[3]:
+                local -= dt.timedelta(days=1)
+            elif i > 3 and clock[i] < clock[3]:
+                local += dt.timedelta(days=1)
             moments.append((NAMES["tr"][i], local.replace(tzinfo=zone).astimezone(UTC)))
     return sorted(moments)
 
@@ -61,8 +67,9 @@ def ics_moments(data):
 
 class TestIcs(unittest.TestCase):
     # A month of Berlin across the October clock change, New York across November's, Lord Howe
-    # Island's half hour in October, a fixed half-hour zone, Bergen's Isha after midnight (24:32)
-    # and the polar night (no sunrise, 99:99:00).
+    # Island's half hour in October, a fixed half-hour zone, Bergen's Isha after midnight (24:32,
+    # and in zones far from its longitude 0:31 and a Fajr of 22:37 the evening before) and the
+    # polar night (no sunrise, 99:99:00).
     RUNS = [
         (["--lat", "52.52", "--lon", "13.405", "--zone", "Europe/Berlin", "--date", "2026-10-01",
           "--days", "31"], zoneinfo.ZoneInfo("Europe/Berlin"), False),
@@ -76,6 +83,11 @@ class TestIcs(unittest.TestCase):
           "2026-03-01", "--days", "5"], dt.timezone(dt.timedelta(hours=5.5)), True),
         (["--lat", "60.39", "--lon", "5.32", "--zone", "Europe/Oslo", "--date", "2026-06-01",
           "--days", "30"], zoneinfo.ZoneInfo("Europe/Oslo"), True),
+        (["--lat", "60.39", "--lon", "5.32", "--tz", "2", "--dst", "none", "--date", "2026-06-01",
+          "--days", "30"], dt.timezone(dt.timedelta(hours=2)), True),
+        (["--lat", "60.39", "--lon", "5.32", "--tz", "-1", "--dst", "none", "--date", "2026-06-01",
+          "--days", "30", "--method", "20", "--high-lat", "middle"],
+         dt.timezone(dt.timedelta(hours=-1)), True),
         (["--lat", "70", "--lon", "25", "--tz", "1", "--dst", "none", "--date", "2026-12-01",
           "--days", "31"], dt.timezone(dt.timedelta(hours=1)), True),
     ]
@@ -89,6 +101,14 @@ class TestIcs(unittest.TestCase):
                 self.assertIn("Ravla", str(cal["PRODID"]))
                 expected = csv_moments(args, zone, with_all)
                 self.assertEqual(ics_moments(data), expected)
+                # Each day's events come in the day's order (Diyanet's İmsak is its Fajr).
+                days = {}
+                for e in events(data):
+                    days.setdefault(str(e["UID"])[:8], []).append(
+                        (NAMES["tr"].index(str(e["SUMMARY"])), e["DTSTART"].dt))
+                for day in days.values():
+                    moments = [m for _, m in sorted(day)]
+                    self.assertEqual(moments, sorted(moments))
                 for e in events(data):
                     self.assertEqual(e["DURATION"].dt, dt.timedelta(minutes=15))
                     self.assertIsNotNone(e["DTSTAMP"].dt.tzinfo)
@@ -140,6 +160,12 @@ class TestIcs(unittest.TestCase):
             self.assertLessEqual(len(line), 75, line)
             line.decode("utf-8")  # a line cut inside a character does not decode
         self.assertTrue(any(line.startswith(b" ") for line in lines))
+        # Unfolded, a text's commas and semicolons are escaped (RFC 5545, 3.3.11); the parser
+        # would forgive them.
+        for line in data.replace(b"\r\n ", b"").split(b"\r\n"):
+            name, _, value = line.partition(b":")
+            if name in (b"SUMMARY", b"LOCATION", b"DESCRIPTION", b"X-WR-CALNAME"):
+                self.assertIsNone(re.search(rb"(?<!\\)[,;]", value), line)
         evs = events(data)
         self.assertEqual(len(evs), 3 * 7)
         for e in evs:
