@@ -575,7 +575,8 @@ Output:
   --format ics           an iCalendar file (RFC 5545) to import into a calendar:
                          an event of 15 minutes at each of Fajr, Dhuhr, Asr,
                          Maghrib and Isha of every day, in UTC; importing it
-                         again replaces the same place's events of those days
+                         again replaces the same place's events of those days;
+                         a time the day does not have gets no event
   --ics-all              with ics: Imsak and sunrise as events too
   --lang CODE            with ics: the events' words in tr (default), ar, de
                          or en
