@@ -6,6 +6,7 @@
 #include "ui_aylikcizelge.h"
 
 #include "saat.h"
+#include "takvimdosyasi.h"
 #include "vakitsecenekleri.h"
 
 #include <QDir>
@@ -50,6 +51,7 @@ AylikCizelge::AylikCizelge(QWidget *parent)
     connect(ui->YazdirButton, &QPushButton::clicked, this, &AylikCizelge::yazdirTiklandi);
     connect(ui->PdfButton, &QPushButton::clicked, this, &AylikCizelge::pdfTiklandi);
     connect(ui->CsvButton, &QPushButton::clicked, this, &AylikCizelge::csvTiklandi);
+    connect(ui->TakvimButton, &QPushButton::clicked, this, &AylikCizelge::takvimTiklandi);
     connect(ui->KapatButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -181,6 +183,17 @@ bool AylikCizelge::csvKaydet(const QString &yol)
     return false;
 }
 
+// The month shown, its five prayers, as ravla-vakit --format ics writes it.
+bool AylikCizelge::icsKaydet(const QString &yol)
+{
+    QString hata;
+    if (tamYaz(yol, TakvimDosyasi::yaz(vakit::monthRun(secenek, yil(), ay()), {false, yer, {}}),
+               &hata))
+        return true;
+    hataGoster(yol, hata);
+    return false;
+}
+
 bool AylikCizelge::yazdir(QPrinter &yazici)
 {
     if (AylikSayfa::bas(yazici, aylik))
@@ -214,13 +227,24 @@ void AylikCizelge::csvTiklandi()
         csvKaydet(yol);
 }
 
-QString AylikCizelge::dosyaSor(const QString &baslik, const QString &suzgec, const QString &sonek)
+void AylikCizelge::takvimTiklandi()
 {
-    const QString ad = tr("vakitler-%1-%2").arg(yil()).arg(ay(), 2, 10, QLatin1Char('0')) +
-                       QLatin1Char('.') + sonek;
+    // The program's name, in every language.
+    const QString ad = QStringLiteral("ravla-%1-%2").arg(yil()).arg(ay(), 2, 10, QLatin1Char('0'));
+    const QString yol = dosyaSor(tr("Takvime aktar"), tr("iCalendar dosyaları (*.ics)"), "ics", ad);
+    if (!yol.isEmpty())
+        icsKaydet(yol);
+}
+
+QString AylikCizelge::dosyaSor(const QString &baslik, const QString &suzgec, const QString &sonek,
+                               const QString &ad)
+{
+    const QString dosya =
+        (ad.isEmpty() ? tr("vakitler-%1-%2").arg(yil()).arg(ay(), 2, 10, QLatin1Char('0')) : ad) +
+        QLatin1Char('.') + sonek;
     QFileDialog pencere(
         this, baslik,
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(ad),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(dosya),
         suzgec);
     pencere.setAcceptMode(QFileDialog::AcceptSave);
     pencere.setDefaultSuffix(sonek);

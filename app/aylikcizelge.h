@@ -15,8 +15,8 @@ class AylikCizelgeClass;
 }
 
 // The month's timetable: a row per day with the Gregorian and Hijri date and the seven times,
-// to read, print, and save as PDF or as ravla-vakit's CSV. Its days come from the command
-// line's own computation, so the two never disagree.
+// to read, print, and save as PDF, as ravla-vakit's CSV or as a calendar file. Its days come from
+// the command line's own computation, so the two never disagree.
 class AylikCizelge : public QWidget
 {
     Q_OBJECT
@@ -41,6 +41,7 @@ public:
     // What the buttons do once the dialog has its answer; false after telling the user why.
     bool pdfKaydet(const QString &yol);
     bool csvKaydet(const QString &yol);
+    bool icsKaydet(const QString &yol);
     bool yazdir(QPrinter &yazici);
 
 public slots:
@@ -49,10 +50,13 @@ public slots:
     void yazdirTiklandi();
     void pdfTiklandi();
     void csvTiklandi();
+    void takvimTiklandi();
 
 private:
     void tabloyuDoldur();
-    QString dosyaSor(const QString &baslik, const QString &suzgec, const QString &sonek);
+    // `ad`: the file name offered, without the suffix; empty: "vakitler-2026-10".
+    QString dosyaSor(const QString &baslik, const QString &suzgec, const QString &sonek,
+                     const QString &ad = QString());
     void hataGoster(const QString &yol, const QString &neden);
 
     std::unique_ptr<Ui::AylikCizelgeClass> ui;

@@ -169,6 +169,7 @@ void Writer::begin()
         buffer_ += "[";
         break;
     case Format::Pdf: // a page, drawn by the month page's renderer
+    case Format::Ics: // a calendar, TakvimDosyasi's
         break;
     case Format::Text: {
         const std::string sign = options_.inputs.timeZone < 0 ? "" : "+";
@@ -236,6 +237,7 @@ void Writer::day(const Day &day)
         buffer_ += "\n";
         break;
     case Format::Pdf:
+    case Format::Ics:
         break;
     }
     first_ = false;
@@ -247,6 +249,7 @@ void Writer::end()
     switch (options_.format) {
     case Format::Csv:
     case Format::Pdf:
+    case Format::Ics:
         break;
     case Format::Json:
         buffer_ += first_ ? "]\n" : "\n]\n";

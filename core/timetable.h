@@ -9,7 +9,7 @@
 
 namespace vakit {
 
-enum class Format { Text, Csv, Json, Pdf };
+enum class Format { Text, Csv, Json, Pdf, Ics };
 
 // A run of days as a timetable shows it: the engine's inputs (each day's date, and with
 // automatic daylight saving the zone's own clock change, are set as the day is computed), the
@@ -55,7 +55,7 @@ std::vector<Day> monthDays(const Run &options, int year, int month);
 std::string clockText(const ravla::PrayerTime &time);
 
 // Computes every day of the run and writes it in the chosen format (text, csv or json; a page
-// is drawn elsewhere, so pdf writes nothing here).
+// and a calendar are written elsewhere, so pdf and ics write nothing here).
 void writeTimetable(const Run &options, std::FILE *out);
 // The same bytes, in memory.
 std::string timetableText(const Run &options);

@@ -47,6 +47,14 @@
         <source>%1 yazılamadı: %2</source>
         <translation>تعذّرت كتابة ⁦%1⁩: %2</translation>
     </message>
+    <message>
+        <source>Takvime aktar</source>
+        <translation>تصدير إلى التقويم</translation>
+    </message>
+    <message>
+        <source>iCalendar dosyaları (*.ics)</source>
+        <translation>ملفات iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
@@ -77,6 +85,14 @@
     <message>
         <source>Kapat</source>
         <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Takvime aktar...</source>
+        <translation>تصدير إلى التقويم...</translation>
+    </message>
+    <message>
+        <source>Ayın vakitlerini takvim programınıza aktarmak için iCalendar (.ics) dosyası olarak kaydeder</source>
+        <translation>يحفظ مواقيت صلاة الشهر في ملف iCalendar (.ics) لاستيراده في برنامج التقويم لديك</translation>
     </message>
 </context>
 <context>
@@ -367,6 +383,45 @@
     <message>
         <source>Aylık Vakitler</source>
         <translation>المواقيت الشهرية</translation>
+    </message>
+</context>
+<context>
+    <name>TakvimDosyasi</name>
+    <message>
+        <source>İmsak</source>
+        <translation>الإمساك</translation>
+    </message>
+    <message>
+        <source>Sabah namazı</source>
+        <translation>صلاة الفجر</translation>
+    </message>
+    <message>
+        <source>Güneş doğuşu</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Öğle namazı</source>
+        <translation>صلاة الظهر</translation>
+    </message>
+    <message>
+        <source>İkindi namazı</source>
+        <translation>صلاة العصر</translation>
+    </message>
+    <message>
+        <source>Akşam namazı</source>
+        <translation>صلاة المغرب</translation>
+    </message>
+    <message>
+        <source>Yatsı namazı</source>
+        <translation>صلاة العشاء</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri</source>
+        <translation>مواقيت الصلاة</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri — %1</source>
+        <translation>مواقيت الصلاة — %1</translation>
     </message>
 </context>
 <context>

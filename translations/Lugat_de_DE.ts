@@ -47,6 +47,14 @@
         <source>%1 yazılamadı: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Takvime aktar</source>
+        <translation>In den Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>iCalendar dosyaları (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
@@ -77,6 +85,14 @@
     <message>
         <source>Kapat</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Takvime aktar...</source>
+        <translation>In den Kalender exportieren...</translation>
+    </message>
+    <message>
+        <source>Ayın vakitlerini takvim programınıza aktarmak için iCalendar (.ics) dosyası olarak kaydeder</source>
+        <translation>Speichert die Gebetszeiten des Monats als iCalendar-Datei (.ics) zum Importieren in Ihr Kalenderprogramm</translation>
     </message>
 </context>
 <context>
@@ -367,6 +383,45 @@
     <message>
         <source>Aylık Vakitler</source>
         <translation>Monatliche Gebetszeiten</translation>
+    </message>
+</context>
+<context>
+    <name>TakvimDosyasi</name>
+    <message>
+        <source>İmsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Sabah namazı</source>
+        <translation>Fadschr-Gebet</translation>
+    </message>
+    <message>
+        <source>Güneş doğuşu</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Öğle namazı</source>
+        <translation>Dhuhr-Gebet</translation>
+    </message>
+    <message>
+        <source>İkindi namazı</source>
+        <translation>Asr-Gebet</translation>
+    </message>
+    <message>
+        <source>Akşam namazı</source>
+        <translation>Maghrib-Gebet</translation>
+    </message>
+    <message>
+        <source>Yatsı namazı</source>
+        <translation>Ischa-Gebet</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri</source>
+        <translation>Gebetszeiten</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri — %1</source>
+        <translation>Gebetszeiten — %1</translation>
     </message>
 </context>
 <context>

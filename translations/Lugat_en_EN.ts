@@ -47,6 +47,14 @@
         <source>%1 yazılamadı: %2</source>
         <translation>Could not write %1: %2</translation>
     </message>
+    <message>
+        <source>Takvime aktar</source>
+        <translation>Export to calendar</translation>
+    </message>
+    <message>
+        <source>iCalendar dosyaları (*.ics)</source>
+        <translation>iCalendar files (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>AylikCizelgeClass</name>
@@ -77,6 +85,14 @@
     <message>
         <source>Kapat</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Takvime aktar...</source>
+        <translation>Export to calendar...</translation>
+    </message>
+    <message>
+        <source>Ayın vakitlerini takvim programınıza aktarmak için iCalendar (.ics) dosyası olarak kaydeder</source>
+        <translation>Saves the month's prayer times as an iCalendar (.ics) file to import into your calendar program</translation>
     </message>
 </context>
 <context>
@@ -367,6 +383,45 @@
     <message>
         <source>Aylık Vakitler</source>
         <translation>Monthly prayer times</translation>
+    </message>
+</context>
+<context>
+    <name>TakvimDosyasi</name>
+    <message>
+        <source>İmsak</source>
+        <translation>Imsak</translation>
+    </message>
+    <message>
+        <source>Sabah namazı</source>
+        <translation>Fajr prayer</translation>
+    </message>
+    <message>
+        <source>Güneş doğuşu</source>
+        <translation>Sunrise</translation>
+    </message>
+    <message>
+        <source>Öğle namazı</source>
+        <translation>Dhuhr prayer</translation>
+    </message>
+    <message>
+        <source>İkindi namazı</source>
+        <translation>Asr prayer</translation>
+    </message>
+    <message>
+        <source>Akşam namazı</source>
+        <translation>Maghrib prayer</translation>
+    </message>
+    <message>
+        <source>Yatsı namazı</source>
+        <translation>Isha prayer</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri</source>
+        <translation>Prayer times</translation>
+    </message>
+    <message>
+        <source>Namaz vakitleri — %1</source>
+        <translation>Prayer times — %1</translation>
     </message>
 </context>
 <context>

@@ -496,6 +496,37 @@ private slots:
             QCOMPARE(QString(csv.readAll()).split('\n', Qt::SkipEmptyParts).mid(1), cli);
             QCOMPARE(pdfSayfaSayisi(k.filePath("ay.pdf")), 1);
 
+            // The calendar file is ravla-vakit's, the place named as the window names it; only
+            // the moment of writing differs.
+            QVERIFY(w.icsKaydet(k.filePath("ay.ics")));
+            QStringList ad{a.sehirAdi, a.ulkeAdi};
+            ad.removeAll(QString());
+            argumanlar.replace(argumanlar.indexOf("csv"), "ics");
+            if (!ad.isEmpty())
+                argumanlar << "--place" << ad.join(" - ");
+            p.start(RAVLA_VAKIT, argumanlar);
+            QVERIFY(p.waitForFinished(60000));
+            QFile ics(k.filePath("ay.ics"));
+            QVERIFY(ics.open(QIODevice::ReadOnly));
+            const auto damgasiz = [](const QByteArray &b) {
+                QByteArrayList satirlar = b.split('\n');
+                satirlar.removeIf([](const QByteArray &s) { return s.startsWith("DTSTAMP:"); });
+                return satirlar;
+            };
+            const QByteArrayList dosya = damgasiz(ics.readAll());
+            QCOMPARE(dosya, damgasiz(p.readAllStandardOutput()));
+            QCOMPARE(dosya.count("BEGIN:VEVENT\r"), 5 * ay.daysInMonth());
+            // A disk that takes nothing: the user is told which file and why.
+            QString uyari;
+            QTimer::singleShot(0, [&uyari] {
+                if (auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    uyari = m->text();
+                    m->close();
+                }
+            });
+            QVERIFY(!w.icsKaydet("/dev/full"));
+            QVERIFY2(uyari.startsWith("/dev/full yazılamadı: "), qPrintable(uyari));
+
             static const QRegularExpression gunSatiri(R"(^\s*\S+ \d\d\.\d\d\.\d{4}\s)");
             QStringList sayfa;
             for (const QString &s : pdfMetni(k.filePath("ay.pdf")).split('\n'))

@@ -2,6 +2,7 @@
 
 #include "ayliksayfa.h"
 #include "options.h"
+#include "takvimdosyasi.h"
 #include "tamkayit.h"
 #include "timetable.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTranslator>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -46,15 +48,21 @@ QString executableFolder(const char *argv0)
     return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
 }
 
-// The city database beside the tool (a build folder), else beside the installed program.
+// The program's files beside the tool (a build folder), else beside the installed program:
+// the folder, with its trailing slash, in which `file` is (or would be).
+QString programFolder(const char *argv0, const QString &file)
+{
+    const QString bin = executableFolder(argv0) + QLatin1Char('/');
+    if (QFileInfo::exists(bin + file))
+        return bin;
+    return QDir::cleanPath(bin + QStringLiteral("../" RAVLA_PROGRAM_DIR)) + QLatin1Char('/');
+}
+
 std::string databaseFolder(const char *argv0)
 {
-    const QString bin = executableFolder(argv0);
-    QString folder = bin + QStringLiteral("/koordinat/");
-    if (!QFileInfo::exists(folder + QStringLiteral("liste.dat")))
-        folder = QDir::cleanPath(bin + QStringLiteral("/../" RAVLA_PROGRAM_DIR "/koordinat")) +
-                 QLatin1Char('/');
-    return folder.toStdString();
+    return (programFolder(argv0, QStringLiteral("koordinat/liste.dat")) +
+            QStringLiteral("koordinat/"))
+        .toStdString();
 }
 
 // A script run by cron has no runtime folder; Qt's note about it is no failure of ours, and the
@@ -96,6 +104,53 @@ int writePage(const vakit::Options &options, char *program)
     return 0;
 }
 
+// Whole or not at all: a full disk leaves the old file, not a cut one.
+int writeOut(const vakit::Options &options, const QByteArray &bytes)
+{
+    if (options.output.empty()) {
+        if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) !=
+                std::size_t(bytes.size()) ||
+            std::fflush(stdout) != 0) {
+            std::perror("ravla-vakit: writing the timetable");
+            return 1;
+        }
+        return 0;
+    }
+    QString writeError;
+    if (!tamYaz(QString::fromLocal8Bit(options.output.c_str()), bytes, &writeError)) {
+        std::fprintf(stderr, "ravla-vakit: cannot write %s: %s\n", options.output.c_str(),
+                     writeError.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
+// The calendar, its words from the program's catalogue of --lang.
+int writeCalendar(const vakit::Options &options, char *program)
+{
+    qtHandler = qInstallMessageHandler(quietRuntimeNote);
+    int argc = 1;
+    char *argv[] = {program, nullptr};
+    QCoreApplication app(argc, argv);
+    QTranslator catalogue;
+    if (options.lang != "tr") {
+        const std::string code = options.lang == "ar"   ? "ar_AR"
+                                 : options.lang == "de" ? "de_DE"
+                                                        : "en_EN";
+        const QString file = QStringLiteral("Lugat_%1.qm").arg(QString::fromStdString(code));
+        const QString path = programFolder(program, file) + file;
+        if (!catalogue.load(path)) {
+            std::fprintf(stderr, "ravla-vakit: --lang %s: cannot read the catalogue %s\n",
+                         options.lang.c_str(), path.toLocal8Bit().constData());
+            return 2;
+        }
+        QCoreApplication::installTranslator(&catalogue);
+    }
+    return writeOut(
+        options, TakvimDosyasi::yaz(options, {options.icsAll, QString::fromStdString(options.place),
+                                              QDateTime()}));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -122,6 +177,8 @@ int main(int argc, char **argv)
     }
     if (options.format == vakit::Format::Pdf)
         return writePage(options, argv[0]);
+    if (options.format == vakit::Format::Ics)
+        return writeCalendar(options, argv[0]);
 
     if (options.output.empty()) {
         vakit::writeTimetable(options, stdout);
@@ -131,13 +188,5 @@ int main(int argc, char **argv)
         }
         return 0;
     }
-    // Whole or not at all: a full disk leaves the old timetable, not a cut one.
-    QString writeError;
-    if (!tamYaz(QString::fromLocal8Bit(options.output.c_str()),
-                QByteArray::fromStdString(vakit::timetableText(options)), &writeError)) {
-        std::fprintf(stderr, "ravla-vakit: cannot write %s: %s\n", options.output.c_str(),
-                     writeError.toLocal8Bit().constData());
-        return 1;
-    }
-    return 0;
+    return writeOut(options, QByteArray::fromStdString(vakit::timetableText(options)));
 }

@@ -228,12 +228,15 @@ Format format(std::string_view text)
         return Format::Json;
     if (text == "pdf")
         return Format::Pdf;
-    throw UsageError{"--format needs text, csv, json or pdf, got " + quoted(text)};
+    if (text == "ics")
+        return Format::Ics;
+    throw UsageError{"--format needs text, csv, json, pdf or ics, got " + quoted(text)};
 }
 
 void parseInto(const std::vector<std::string> &args, Options &o)
 {
-    bool haveLat = false, haveLon = false, haveTz = false, haveMethod = false, haveDays = false;
+    bool haveLat = false, haveLon = false, haveTz = false, haveMethod = false, haveDays = false,
+         haveLang = false;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view arg = args[i];
@@ -247,6 +250,12 @@ void parseInto(const std::vector<std::string> &args, Options &o)
         }
         if (arg.substr(0, 9) == "--hanafi=")
             throw UsageError{"--hanafi takes no value"};
+        if (arg == "--ics-all") {
+            o.icsAll = true;
+            continue;
+        }
+        if (arg.substr(0, 10) == "--ics-all=")
+            throw UsageError{"--ics-all takes no value"};
         if (arg.substr(0, 2) != "--")
             throw UsageError{"unexpected argument " + quoted(arg)};
 
@@ -262,7 +271,7 @@ void parseInto(const std::vector<std::string> &args, Options &o)
         static const std::string_view known[] = {
             "--lat",          "--lon",    "--tz",     "--date", "--days",    "--method",
             "--custom",       "--dst",    "--format", "--zone", "--offsets", "--high-lat",
-            "--hijri-offset", "--output", "--place",  "--city", "--country"};
+            "--hijri-offset", "--output", "--place",  "--city", "--country", "--lang"};
         bool isKnown = false;
         for (std::string_view k : known)
             isKnown = isKnown || option == k;
@@ -326,6 +335,11 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             if (value.empty())
                 throw UsageError{"--city needs a place's name"};
             o.city = value;
+        } else if (option == "--lang") {
+            if (value != "tr" && value != "ar" && value != "de" && value != "en")
+                throw UsageError{"--lang needs tr, ar, de or en, got " + quoted(value)};
+            o.lang = value;
+            haveLang = true;
         } else if (option == "--country") {
             if (value.empty())
                 throw UsageError{"--country needs a country's name"};
@@ -345,6 +359,11 @@ void parseInto(const std::vector<std::string> &args, Options &o)
                          "(1582-10-15); the first whole month is November 1582"};
     if (o.format == Format::Pdf && o.output.empty())
         throw UsageError{"--format pdf needs --output FILE"};
+    // The other formats' words are fixed: English for scripts, Turkish on the page.
+    if (o.format != Format::Ics && o.icsAll)
+        throw UsageError{"--ics-all goes with --format ics only"};
+    if (o.format != Format::Ics && haveLang)
+        throw UsageError{"--lang goes with --format ics only"};
 
     if (ravla::civilDayNumber(o.date) + (o.days - 1) > ravla::civilDayNumber(kLastSupportedDate))
         throw UsageError{"the run must end by 9999-12-31"};
@@ -553,9 +572,18 @@ Output:
                          Hijri date and the seven times (hh:mm), a legend,
                          in Turkish; needs --output, refuses --days; needs no
                          display
+  --format ics           an iCalendar file (RFC 5545) to import into a calendar:
+                         an event of 15 minutes at each of Fajr, Dhuhr, Asr,
+                         Maghrib and Isha of every day, in UTC; importing it
+                         again replaces the same place's events of those days;
+                         a time the day does not have gets no event
+  --ics-all              with ics: Imsak and sunrise as events too
+  --lang CODE            with ics: the events' words in tr (default), ar, de
+                         or en
   --output FILE          write to FILE instead of standard output (any format)
   --place NAME           the page's heading, e.g. "Ulu Camii, Bursa" (default:
-                         the coordinates); only pdf shows it
+                         the coordinates); pdf and ics (as the events' place)
+                         show it
   -h, --help             show this help
 
 Times are local clock times H:MM:SS. 99:99:00 means the time does not occur that

@@ -13,6 +13,8 @@ struct Options : Run {
     std::string place;  // the page's heading; empty: the coordinates
     // A place of the city database by name, in place of --lat, --lon and --tz.
     std::string city, country;
+    std::string lang = "tr"; // the calendar's words: tr, ar, de or en
+    bool icsAll = false;     // İmsak and sunrise in the calendar too
     bool methodGiven = false, tzGiven = false, zoneGiven = false;
     bool help = false;
 };
