@@ -2,6 +2,7 @@
 
 #include "prayertimes.h"
 #include "resimler.h"
+#include "saatdilimi.h"
 #include "ui_bilgi.h"
 
 namespace {
@@ -59,7 +60,12 @@ void bilgi::BilgileriGoster(const AyarDegerleri &a, bool yazSaati, const QString
                                     : *ad ? QCoreApplication::translate("seceneklerClass", ad)
                                           : QString());
     ui->ikindiMetotBilgiLbl->setText(a.hanefiMezhep ? tr("Hanefi") : tr("Şafi - Maliki - Hanbeli"));
-    ui->ZamanDilimBilgiLbl->setText(QString::number(a.gmt)); // 3, -5, 5.5, -3.5
+    // "UTC+3, Europe/Istanbul": the offset as the lists write it, and the zone whose clock
+    // changes apply.
+    QString dilim = QStringLiteral("UTC") + SaatDilimi::ofsetMetni(a.gmt, true);
+    if (!a.saatDilimi.isEmpty())
+        dilim += QStringLiteral(", ") + a.saatDilimi;
+    ui->ZamanDilimBilgiLbl->setText(dilim);
     ui->GunIsikBilgiLbl->setText(yazSaati ? tr("Evet") : tr("Hayır"));
     ui->HicriTarihBilgiLbl->setText(hicriTarih);
 }

@@ -3,6 +3,7 @@
 #include "depo.h"
 #include "programklasoru.h"
 
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
@@ -78,6 +79,14 @@ bool Dil::sec(int dilNo, QString *hata)
     store->setValue(QStringLiteral("Yerel Dil"), QString::fromLatin1(kodlar[dilNo]));
     store->setValue(QStringLiteral("Dil No"), QString::number(dilNo));
     return Depo::kaydet(*store, hata);
+}
+
+bool Dil::qtKatalogYukle(QTranslator &cevirmen, const QString &kod)
+{
+    // "de_DE" and "ar_AR" by their language; the program's own Turkish has no code.
+    const QString dil = kod.isEmpty() ? QStringLiteral("tr") : kod.section(QLatin1Char('_'), 0, 0);
+    return cevirmen.load(QStringLiteral("qtbase_") + dil,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 bool Dil::katalogYukle(QTranslator &cevirmen, const QString &kod)

@@ -40,4 +40,9 @@ inline bool gorusSorulsunMu(int tikSayisi, const QDate &bugun)
 // Loads "Lugat_<code>.qm" from the program folder; false leaves the built-in Turkish texts.
 bool katalogYukle(QTranslator &cevirmen, const QString &kod);
 
+// Loads Qt's own texts (the buttons of message boxes, the file and print dialogs) in the
+// interface's language, from Qt's translations folder: `kod` of the catalogue loaded, or empty
+// for the built-in Turkish.
+bool qtKatalogYukle(QTranslator &cevirmen, const QString &kod);
+
 } // namespace Dil

@@ -31,6 +31,9 @@ int main(int argc, char *argv[])
     QTranslator cevirmen;
     Dil::katalogYukle(cevirmen, kod); // no catalogue: the built-in Turkish texts stay
     uygulama.installTranslator(&cevirmen);
+    QTranslator qtCevirmen; // OK and Cancel in the interface's language
+    Dil::qtKatalogYukle(qtCevirmen, cevirmen.isEmpty() ? QString() : kod);
+    uygulama.installTranslator(&qtCevirmen);
 
     // The window hides into the tray and the dialogs come and go: the program ends through the
     // tray's quit action, or when the window is closed on a desktop without a tray.

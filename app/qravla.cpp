@@ -15,10 +15,12 @@
 #include "tepsi.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -63,6 +65,26 @@ template <typename T> T &ilkKullanimda(std::unique_ptr<T> &p)
     return *p;
 }
 
+// The window's pieces are placed by hand, and such places do not follow a right-to-left
+// language by themselves: each takes the mirrored place in its parent. Layouts mirror their
+// own; Qt's widgets keep what is inside them.
+void aynala(QWidget *kap)
+{
+    for (QWidget *w : kap->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow())
+            continue;
+        if (!kap->layout()) {
+            QRect yer = w->geometry();
+            yer.moveLeft(kap->width() - yer.x() - yer.width());
+            w->setGeometry(yer);
+        }
+        const QMetaObject *tur = w->metaObject();
+        if (tur == &QWidget::staticMetaObject || tur == &QFrame::staticMetaObject ||
+            tur == &QGroupBox::staticMetaObject)
+            aynala(w);
+    }
+}
+
 } // namespace
 
 void QRavla::ResimleriKoy()
@@ -90,6 +112,8 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
 {
     resimleriYukle();
     ui->setupUi(this);
+    if (layoutDirection() == Qt::RightToLeft)
+        aynala(this);
     setFixedSize(720, 440);
 
     if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
@@ -426,34 +450,57 @@ void QRavla::GorusSor(const QDate &bugun)
     bildirim().MesajGoster(Metinler::gorusSorusu(dilNo), Metinler::gorusAdresi(dilNo));
 }
 
+// The program's windows open over the main one (over the screen's centre while it is in the
+// tray) as its transient children, without taskbar entries of their own; Escape closes them.
+void QRavla::pencereAc(QWidget &w)
+{
+    if (w.parentWidget() != this) {
+        w.setParent(this, w.windowFlags() | Qt::Window);
+        auto *kapat = new QShortcut(QKeySequence(Qt::Key_Escape), &w);
+        kapat->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(kapat, &QShortcut::activated, &w, &QWidget::close);
+    }
+    const bool yeni = !w.isVisible();
+    w.show(); // laid out: its size is now the one it shows
+    if (yeni) {
+        const QRect alan = isVisible() ? frameGeometry()
+                           : screen()  ? screen()->availableGeometry()
+                                       : QRect();
+        QRect yer(QPoint(), w.frameGeometry().size());
+        yer.moveCenter(alan.center());
+        if (alan.isValid())
+            w.move(yer.topLeft());
+    }
+    w.raise();
+    w.activateWindow();
+}
+
 void QRavla::KabeAciSlot()
 {
     const AyarDegerleri &ayar = gunluk->ayarlar();
     kible &kibleDialog = kibleFormu();
     kibleDialog.KibleGoster(kibleDerece, ayar.sehirAdi + QStringLiteral(" - ") + ayar.ulkeAdi);
-    kibleDialog.show();
-    kibleDialog.raise();
+    pencereAc(kibleDialog);
 }
 
 void QRavla::AylikCizelgeGoster()
 {
     if (!aylikCizelge)
         aylikCizelge = std::make_unique<AylikCizelge>(); // built when first asked for
+    pencereAc(*aylikCizelge);
     aylikCizelge->goster(gunluk->ayarlar());
 }
 
 void QRavla::SeceneklerFormuGoster()
 {
     secenekler &s = seceneklerFormu();
-    s.show();
-    s.raise();
+    pencereAc(s);
     s.AyarlariBagla(gunluk->ayarlar());
 }
 
 void QRavla::BilgiToolButtonTiklandi()
 {
     bilgi &b = bilgiFormu();
-    b.show();
-    b.raise();
     b.BilgileriGoster(gunluk->ayarlar(), yazSaatiEtkin, ui->Hicrilabel->text());
+    pencereAc(b); // filled first: its size follows what it shows
 }

@@ -84,6 +84,7 @@ private:
     void VakitGeldi(int vakit);
     void HatirlatmaGeldi(int vakit);
     void GorusSor(const QDate &bugun);
+    void pencereAc(QWidget &pencere);
     void ResimleriKoy();
     void BaslangiciTamamla();
     int SimdikiVakit() const; // the prayer whose adhan "Oku" plays now; 0: the fallback

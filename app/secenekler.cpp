@@ -99,11 +99,15 @@ secenekler::secenekler(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(569, 567);
-    // Four tabs with their 30-pixel icons fill the fixed width: no scroll arrows, tighter tabs.
+    // Four tabs with their 30-pixel icons fill the width: no scroll arrows, tighter tabs. A
+    // language whose titles need more widens the dialog rather than cutting them.
     ui->tabWidget->setUsesScrollButtons(false);
-    ui->tabWidget->tabBar()->setElideMode(Qt::ElideRight); // a longer language shortens, not cuts
+    ui->tabWidget->tabBar()->setElideMode(Qt::ElideNone);
     ui->tabWidget->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
+    ui->tabWidget->tabBar()->ensurePolished();
+    const int sekmeler =
+        ui->tabWidget->tabBar()->sizeHint().width() + 2 * layout()->contentsMargins().left() + 8;
+    setFixedSize(std::max(569, sekmeler), 567);
 
     ozelTarih = {ui->OzelGunIsikRadioButton, ui->OzelBaslaGuncomboBox, ui->OzelBaslaAycomboBox,
                  ui->OzelBaslaSeneComboBox,  ui->OzelBitisGuncomboBox, ui->OzelBitisAycomboBox,
@@ -123,6 +127,13 @@ secenekler::secenekler(QWidget *parent)
             &secenekler::OzelEnlemlineEditSayiGirisKontrol);
     connect(ui->OzelBoylamlineEdit, &QLineEdit::textChanged, this,
             &secenekler::OzelBoylamlineEditSayiGirisKontrol);
+    for (QLineEdit *kutu : {ui->OzelEnlemlineEdit, ui->OzelBoylamlineEdit})
+        connect(kutu, &QLineEdit::textChanged, this, &secenekler::ozelSaatDiliminiGoster);
+    connect(ui->OzelGmtComboBox, &QComboBox::currentIndexChanged, this,
+            &secenekler::ozelSaatDiliminiGoster);
+    connect(ui->OzelGunIsikOtoRadioButton, &QRadioButton::toggled, this,
+            &secenekler::ozelSaatDiliminiGoster);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &secenekler::ozelSaatDiliminiGoster);
     // "Elle" opens the date boxes of its page, "Otomotik" closes them.
     for (QRadioButton *r : {ui->OzelGunIsikRadioButton, ui->OzelGunIsikOtoRadioButton,
                             ui->GenelAyarIsikRadioButton, ui->GenelAyarIsikOtoRadioButton})
@@ -139,6 +150,7 @@ secenekler::secenekler(QWidget *parent)
     ui->TamamButton->setEnabled(false);
     ui->SehirHataLabel->hide();
     ui->UlkeYontemiLabel->hide();
+    ui->OzelSaatDilimiLabel->hide();
     listeleriDoldur();
 }
 
@@ -172,6 +184,16 @@ void secenekler::AyarlariBagla(const AyarDegerleri &degerler)
     ayar = degerler;
     kayitli = degerler;
     ayarVar = true;
+    // A place picked and not confirmed last time is not offered as if it were in force.
+    ui->UlkelistWidget->clearSelection();
+    ui->SehirlistWidget->clear();
+    sehirSatirlari.clear();
+    sehirSecildi = false;
+    ui->TamamButton->setEnabled(false);
+    for (QLabel *l : {ui->enlemlabel, ui->boylamlabel, ui->gmtlabel})
+        l->clear();
+    ui->SehirHataLabel->hide();
+    ui->UlkeYontemiLabel->hide();
     ayarlariGoster();
 }
 
@@ -222,6 +244,9 @@ void secenekler::ayarlariGoster()
         hatirlatmaKutulari()[i]->setValue(ayar.hatirlat[i] >= 5 ? ayar.hatirlat[i] : 4);
     ui->HatirlatmaSesiCheckBox->setChecked(ayar.hatirlatmaSesi);
     ui->OtomatikBaslatCheckBox->setChecked(OtomatikBaslat::etkinMi());
+    gosterilenSayfalar.clear();
+    for (int i = 0; i < ui->tabWidget->count(); ++i)
+        gosterilenSayfalar << sayfaDurumu(i);
 }
 
 std::array<QSpinBox *, 6> secenekler::hatirlatmaKutulari() const
@@ -253,18 +278,28 @@ void secenekler::tarihleriGoster(const TarihKutulari &k)
     const bool elle = !ayar.yazSaatiOtomatik;
     k.elle->setChecked(elle);
     tarihKutulariEtkin(k, elle);
-    if (ayar.yazGunBasla >= 1 && ayar.yazGunBasla <= 31)
-        k.gunBasla->setCurrentIndex(ayar.yazGunBasla - 1);
-    if (ayar.yazAyBasla >= 1 && ayar.yazAyBasla <= 12)
-        k.ayBasla->setCurrentIndex(ayar.yazAyBasla - 1);
-    if (ayar.yazYilBasla > 0)
-        yilSec(k.yilBasla, ayar.yazYilBasla);
-    if (ayar.yazGunBitis >= 1 && ayar.yazGunBitis <= 31)
-        k.gunBitis->setCurrentIndex(ayar.yazGunBitis - 1);
-    if (ayar.yazAyBitis >= 1 && ayar.yazAyBitis <= 12)
-        k.ayBitis->setCurrentIndex(ayar.yazAyBitis - 1);
-    if (ayar.yazYilBitis > 0)
-        yilSec(k.yilBitis, ayar.yazYilBitis);
+    // No dates of the user's own yet: this year's European ones, a start a user can adjust.
+    const int yil = Saat::simdi().date().year();
+    const auto sonPazar = [yil](int ay) {
+        QDate d(yil, ay, QDate(yil, ay, 1).daysInMonth());
+        return d.addDays(-(d.dayOfWeek() % 7));
+    };
+    const bool kayitli = ayar.yazYilBasla > 0 && ayar.yazYilBitis > 0;
+    const QDate bas = kayitli ? QDate() : sonPazar(3), bit = kayitli ? QDate() : sonPazar(10);
+    const int gunBasla = kayitli ? ayar.yazGunBasla : bas.day();
+    const int ayBasla = kayitli ? ayar.yazAyBasla : bas.month();
+    const int gunBitis = kayitli ? ayar.yazGunBitis : bit.day();
+    const int ayBitis = kayitli ? ayar.yazAyBitis : bit.month();
+    if (gunBasla >= 1 && gunBasla <= 31)
+        k.gunBasla->setCurrentIndex(gunBasla - 1);
+    if (ayBasla >= 1 && ayBasla <= 12)
+        k.ayBasla->setCurrentIndex(ayBasla - 1);
+    yilSec(k.yilBasla, kayitli ? ayar.yazYilBasla : yil);
+    if (gunBitis >= 1 && gunBitis <= 31)
+        k.gunBitis->setCurrentIndex(gunBitis - 1);
+    if (ayBitis >= 1 && ayBitis <= 12)
+        k.ayBitis->setCurrentIndex(ayBitis - 1);
+    yilSec(k.yilBitis, kayitli ? ayar.yazYilBitis : yil);
 }
 
 void secenekler::tarihKutulariEtkin(const TarihKutulari &k, bool etkin)
@@ -421,48 +456,159 @@ void secenekler::KoordinatlariAyikla()
 void secenekler::UygulaBtnTiklandi()
 {
     if (sehirSecildi && ayarVar) {
-        ayar.enlem = listeEnlem;
-        ayar.boylam = listeBoylam;
-        ayar.gmt = listeGmt;
-        ayar.ulkeAdi = secilenUlke;
-        ayar.sehirAdi = secilenSehir;
-        ayar.yazSaatiOtomatik = true;
-        ayar.saatDilimi = listeSaatDilimi;
-        kaydetVeKapat();
+        sayfaTamam(0);
         return;
     }
     close();
 }
 
-void secenekler::OzelSehirTamamBtnTiklandi()
+bool secenekler::listedenSehirAl()
+{
+    ayar.enlem = listeEnlem;
+    ayar.boylam = listeBoylam;
+    ayar.gmt = listeGmt;
+    ayar.ulkeAdi = secilenUlke;
+    ayar.sehirAdi = secilenSehir;
+    ayar.yazSaatiOtomatik = true;
+    ayar.saatDilimi = listeSaatDilimi;
+    return true;
+}
+
+// A page's Tamam confirms as well what was chosen and left unconfirmed on the other pages (a
+// place picked on page 1 before the method was chosen on page 3), the confirmed page last. A
+// page that refuses its input keeps everything as it was.
+void secenekler::sayfaTamam(int sayfa)
 {
     if (!ayarVar)
         return;
+    const AyarDegerleri once = ayar;
+    for (int s = 0; s < 4; ++s) {
+        if (s == sayfa || !bekleyenSecim(s))
+            continue;
+        if (!sayfayiAl(s)) {
+            ayar = once;
+            ui->tabWidget->setCurrentIndex(s); // where the refused input is
+            return;
+        }
+    }
+    if (!sayfayiAl(sayfa)) {
+        ayar = once;
+        return;
+    }
+    kaydetVeKapat();
+}
+
+// The list page holds a choice once a place is picked; the others once their boxes changed.
+bool secenekler::bekleyenSecim(int sayfa) const
+{
+    return sayfa == 0 ? sehirSecildi : sayfaDurumu(sayfa) != gosterilenSayfalar.value(sayfa);
+}
+
+bool secenekler::sayfayiAl(int sayfa)
+{
+    switch (sayfa) {
+    case 0:
+        return listedenSehirAl();
+    case 1:
+        return ozelSehirAl();
+    case 2:
+        return yontemAl();
+    default:
+        return genelAyarlariAl();
+    }
+}
+
+// What a page's boxes hold: a page whose boxes changed since it was shown holds a choice.
+QStringList secenekler::sayfaDurumu(int sayfa) const
+{
+    QStringList d;
+    for (const QWidget *w : ui->tabWidget->widget(sayfa)->findChildren<QWidget *>()) {
+        QString deger;
+        if (const auto *k = qobject_cast<const QLineEdit *>(w))
+            deger = k->text();
+        else if (const auto *k = qobject_cast<const QComboBox *>(w))
+            deger = QString::number(k->currentIndex());
+        else if (const auto *k = qobject_cast<const QAbstractSpinBox *>(w))
+            deger = k->text();
+        else if (const auto *k = qobject_cast<const QAbstractButton *>(w); k && k->isCheckable())
+            deger = QString::number(k->isChecked());
+        else
+            continue;
+        d << w->objectName() + QLatin1Char('=') + deger;
+    }
+    return d;
+}
+
+void secenekler::OzelSehirTamamBtnTiklandi()
+{
+    sayfaTamam(1);
+}
+
+bool secenekler::ozelSehirAl()
+{
     for (const QLineEdit *kutu : {ui->OzelSehirlineEdit, ui->OzelUlkelineEdit,
                                   ui->OzelEnlemlineEdit, ui->OzelBoylamlineEdit}) {
         if (kutu->text().isEmpty()) {
             uyar(tr("Boş geçtiniz"));
-            return;
+            return false;
         }
     }
     const std::optional<double> enlem = sayiOku(ui->OzelEnlemlineEdit->text());
     if (!enlem || std::fabs(*enlem) > 90) {
         uyar(tr("Enlem -90 ile 90 arasında olmalı: %1").arg(ui->OzelEnlemlineEdit->text()));
-        return;
+        return false;
     }
     const std::optional<double> boylam = sayiOku(ui->OzelBoylamlineEdit->text());
     if (!boylam || std::fabs(*boylam) > 180) {
         uyar(tr("Boylam -180 ile 180 arasında olmalı: %1").arg(ui->OzelBoylamlineEdit->text()));
-        return;
+        return false;
     }
     ayar.enlem = *enlem;
     ayar.boylam = *boylam;
     ayar.gmt = ui->OzelGmtComboBox->currentData().toDouble();
     ayar.ulkeAdi = ui->OzelUlkelineEdit->text();
     ayar.sehirAdi = ui->OzelSehirlineEdit->text();
-    ayar.saatDilimi.clear(); // zone and daylight saving are the user's here
+    ayar.saatDilimi.clear();
     tarihleriYaz(ozelTarih);
-    kaydetVeKapat();
+    // With "Otomotik" the zone of the nearest listed place brings its real clock changes; the
+    // European rule would put a Turkish place an hour late all summer.
+    if (const auto dilim = ozelSaatDilimi())
+        ayar.saatDilimi = dilim->saatDilimi;
+    return true;
+}
+
+std::optional<SehirVeritabani::YakinSaatDilimi> secenekler::ozelSaatDilimi() const
+{
+    const std::optional<double> enlem = sayiOku(ui->OzelEnlemlineEdit->text());
+    const std::optional<double> boylam = sayiOku(ui->OzelBoylamlineEdit->text());
+    if (!ui->OzelGunIsikOtoRadioButton->isChecked() || !enlem || !boylam ||
+        std::fabs(*enlem) > 90 || std::fabs(*boylam) > 180)
+        return std::nullopt;
+    return SehirVeritabani::enYakinSaatDilimi(SehirVeritabani::klasor(), *enlem, *boylam,
+                                              ui->OzelGmtComboBox->currentData().toDouble(),
+                                              Saat::simdi().date().year());
+}
+
+// Says, as the place is typed, whose clock changes "Otomotik" will follow.
+void secenekler::ozelSaatDiliminiGoster()
+{
+    // The first search reads the whole database: not before the page is looked at.
+    if (ui->tabWidget->currentWidget() != ui->OzelSehirSayfasi)
+        return;
+    const bool oto = ui->OzelGunIsikOtoRadioButton->isChecked();
+    const bool konum =
+        sayiOku(ui->OzelEnlemlineEdit->text()) && sayiOku(ui->OzelBoylamlineEdit->text());
+    ui->OzelSaatDilimiLabel->setVisible(oto && konum);
+    if (!oto || !konum)
+        return;
+    const auto dilim = ozelSaatDilimi();
+    const int yil = Saat::simdi().date().year();
+    ui->OzelSaatDilimiLabel->setText(
+        !dilim ? tr("Yakında bu saat dilimini kullanan bir yer yok: yaz saati Avrupa kuralıyla "
+                    "uygulanır.")
+        : SaatDilimi::yazSaatiVar(dilim->saatDilimi, yil)
+            ? tr("%1: yaz saati var").arg(dilim->saatDilimi)
+            : tr("%1: yaz saati yok").arg(dilim->saatDilimi));
 }
 
 void secenekler::sayiGirisKontrol(QLineEdit *kutu, const QString &metin)
@@ -505,22 +651,25 @@ void secenekler::GunIsigiSecimiDegisti()
 
 void secenekler::YontemTamamBtnTiklandi()
 {
-    if (!ayarVar)
-        return;
+    sayfaTamam(2);
+}
+
+bool secenekler::yontemAl()
+{
     // Everything is checked before anything changes: a refused page leaves the method in force.
     if (ui->HesapOzelYontemRadioButton->isChecked()) {
         const QString fecir = ui->OzeFecirLineEdit->text().trimmed();
         const QString yatsi = ui->OzeYatsiLineEdit->text().trimmed();
         if (fecir.isEmpty() || yatsi.isEmpty()) {
             uyar(tr("Boş geçtiniz"));
-            return;
+            return false;
         }
         const std::optional<double> sabahAci = aciOku(fecir);
         const std::optional<double> yatsiAci = aciOku(yatsi);
         for (const auto &[aci, metin] : {std::pair{sabahAci, fecir}, std::pair{yatsiAci, yatsi}}) {
             if (!aci || *aci < 0 || *aci > 90) {
                 uyar(tr("Açı 0 ile 90 arasında olmalı: %1").arg(metin));
-                return;
+                return false;
             }
         }
         ayar.ozelHesapYontem = true;
@@ -539,7 +688,7 @@ void secenekler::YontemTamamBtnTiklandi()
         ayar.hanefiMezhep = false;
     else if (ui->ikindiHanefiRadioButton->isChecked())
         ayar.hanefiMezhep = true;
-    kaydetVeKapat();
+    return true;
 }
 
 void secenekler::OzelYontemTUMRadioButtonlarTiklandi()
@@ -556,8 +705,11 @@ void secenekler::OzelYontemTUMRadioButtonlarTiklandi()
 
 void secenekler::GenelAyarTamamBtnTiklandi()
 {
-    if (!ayarVar)
-        return;
+    sayfaTamam(3);
+}
+
+bool secenekler::genelAyarlariAl()
+{
     // The zone's own rules give way only to a time zone or daylight saving set here by hand;
     // confirming this page for a reminder keeps them.
     const AyarDegerleri once = ayar;
@@ -580,7 +732,7 @@ void secenekler::GenelAyarTamamBtnTiklandi()
     if (ui->OtomatikBaslatCheckBox->isChecked() != OtomatikBaslat::etkinMi() &&
         !OtomatikBaslat::ayarla(ui->OtomatikBaslatCheckBox->isChecked()))
         uyar(tr("Oturum açılınca başlatma ayarlanamadı"));
-    kaydetVeKapat();
+    return true;
 }
 
 namespace {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ayarlar.h"
+#include "sehirveritabani.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -69,6 +71,16 @@ private:
     void kaydetVeKapat();
     void uyar(const QString &metin);
     void ulkeYonteminiIsaretle(const QString &ulke, bool ipucu);
+    void sayfaTamam(int sayfa);
+    bool bekleyenSecim(int sayfa) const;
+    bool sayfayiAl(int sayfa);
+    bool listedenSehirAl();
+    bool ozelSehirAl();
+    bool yontemAl();
+    bool genelAyarlariAl();
+    QStringList sayfaDurumu(int sayfa) const;
+    std::optional<SehirVeritabani::YakinSaatDilimi> ozelSaatDilimi() const;
+    void ozelSaatDiliminiGoster();
     QList<QRadioButton *> yontemDugmeleri() const;
     std::array<QSpinBox *, 7> dakikaKutulari() const;
     std::array<QSpinBox *, 6> hatirlatmaKutulari() const;
@@ -90,4 +102,5 @@ private:
     double listeGmt = 0;
     QString listeSaatDilimi;
     bool sehirSecildi = false;
+    QList<QStringList> gosterilenSayfalar; // each page's boxes as shown
 };

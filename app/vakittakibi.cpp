@@ -130,11 +130,6 @@ qint64 VakitTakibi::gercekAn(const QDateTime &ornek, qint64 duvarMs)
     return an.toMSecsSinceEpoch();
 }
 
-VakitTakibi::KalanSure VakitTakibi::kalanSure(const QDateTime &simdi, qint64 hedefMs)
-{
-    return kalanSure(simdi.toMSecsSinceEpoch(), gercekAn(simdi, hedefMs));
-}
-
 VakitTakibi::KalanSure VakitTakibi::kalanSure(qint64 simdiAn, qint64 hedefAn)
 {
     const qint64 saniye = hedefAn / 1000 - simdiAn / 1000;

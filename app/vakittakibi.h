@@ -36,12 +36,10 @@ public:
         int saat;
         int dakika;
     };
-    // Whole seconds to the target as hours and minutes, the running minute counted
-    // (so 45:00 left reads 46 minutes), capped at 59 minutes. The target is a wall-clock moment
-    // of simdi's clock; the time left runs between the real instants, so that a clock change
-    // on the way (an hour less in spring, one more in autumn) is counted.
-    static KalanSure kalanSure(const QDateTime &simdi, qint64 hedefMs);
-    // The same between two instants (milliseconds since the epoch).
+    // Whole seconds between two instants (milliseconds since the epoch) as hours and minutes,
+    // the running minute counted (so 45:00 left reads 46 minutes), capped at 59 minutes. Between
+    // real instants, a clock change on the way (an hour less in spring, one more in autumn) is
+    // counted.
     static KalanSure kalanSure(qint64 simdiAn, qint64 hedefAn);
     // The instant of the wall-clock moment `duvarMs` on `ornek`'s clock (its zone, local time
     // or offset).

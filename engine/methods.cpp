@@ -95,6 +95,7 @@ void methodDefaults(int code, PrayerMethod &m)
     m.twilightAtEvent = false;
     m.asrAtEvent = false;
     m.riseSetByHourAngle = false;
+    m.diyanetBeyond45 = false;
     for (double &shift : m.shiftSeconds)
         shift = 0;
 
@@ -128,9 +129,10 @@ void methodDefaults(int code, PrayerMethod &m)
     m.maghribAngle = n.maghribAngle;
     // Every national method finds Fajr and Isha where the Sun really is at that moment: by
     // evening the midnight declination puts the Sun up to 0.2 deg off the angle.
-    m.twilightAtEvent = true;
+    m.twilightAtEvent = code != 8;
     m.asrAtEvent = n.asrAtEvent;
     m.riseSetByHourAngle = n.riseSetByHourAngle;
+    m.diyanetBeyond45 = code == 8;
     std::copy(std::begin(n.shift), std::end(n.shift), m.shiftSeconds);
 }
 

@@ -31,6 +31,7 @@ struct PrayerMethod {
     bool twilightAtEvent = false;    // Fajr, Isha and maghribAngle where the Sun really is then
     bool asrAtEvent = false;         // Asr with the declination of its own moment
     bool riseSetByHourAngle = false; // sunrise and sunset from the day's declination alone
+    bool diyanetBeyond45 = false; // İmsak and Yatsı by Diyanet's rule beyond 45 deg (diyanet.h)
     // Seconds added to each time (PrayerIndex order, İmsak last) before the clock conversion
     // truncates it: the authority's safety minutes and its rounding (+30 s rounds to the nearest
     // minute), and the user's own minutes.

@@ -472,10 +472,15 @@ bool PrayerEngine::nearestCompleteDay(const Location &place, const PrayerMethod 
     return false;
 }
 
-void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, int daysInYear,
+void PrayerEngine::solveDay(const Location &where, const PrayerMethod &method, int daysInYear,
                             double jd, PrayerTime *out, int mode)
 {
     const bool imsakOnly = mode == ImsakOnly;
+    // Diyanet beyond 62 deg: the times of 62 deg (on the same meridian and clock).
+    Location place = where;
+    if (method.diyanetBeyond45 && std::fabs(place.latitude) > kDiyanetCapLatitude &&
+        std::fabs(place.latitude) <= 90.0)
+        place.latitude = std::copysign(kDiyanetCapLatitude, place.latitude);
     if (!isSolvable(place, jd)) {
         writeClockTimes(noTimes(), place, method, imsakOnly, out);
         return;
@@ -497,6 +502,16 @@ void PrayerEngine::solveDay(const Location &place, const PrayerMethod &method, i
         boundByNightPortions(d, method, sunsetBefore, sunriseAfter, imsakOnly);
         // No night to divide (the Sun stays up): as the nearest-day rule does.
         borrow = d.twilightMissing(imsakOnly);
+    }
+    DiyanetNight night;
+    if (method.diyanetBeyond45 && diyanet_.night(place, jd, night)) {
+        d.time[Fajr] = night.imsak;
+        d.extreme[Fajr] = night.imsakEstimated;
+        if (!imsakOnly) {
+            d.time[Isha] = night.yatsi;
+            d.extreme[Isha] = night.yatsiEstimated;
+        }
+        borrow = false; // up to 62 deg the Sun sets every day
     }
     Twilight good;
     if (borrow && nearestCompleteDay(place, method, daysInYear, jd, good)) {

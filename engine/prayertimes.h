@@ -1,6 +1,7 @@
 #pragma once
 
 #include "astronomy.h"
+#include "diyanet.h"
 #include "methods.h"
 
 #include <vector>
@@ -92,6 +93,7 @@ private:
     bool topoValid_ = false;
     double topoLongitude_ = 0, topoLatitude_ = 0, topoElevation_ = 0;
     DayMemo memo_;
+    DiyanetSummers diyanet_;
     Search searches_[4]; // İmsak's steeper angle searches too
     unsigned long searchClock_ = 0;
 };

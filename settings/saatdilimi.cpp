@@ -47,6 +47,12 @@ std::optional<double> SaatDilimi::standartOfset(const QString &ad, int yil)
     return std::min(ofset(*z, QDate(yil, 1, 15)), ofset(*z, QDate(yil, 7, 15)));
 }
 
+bool SaatDilimi::yazSaatiVar(const QString &ad, int yil)
+{
+    const std::optional<QTimeZone> z = bolge(ad);
+    return z && ofset(*z, QDate(yil, 1, 15)) != ofset(*z, QDate(yil, 7, 15));
+}
+
 QString SaatDilimi::ofsetMetni(double saat, bool isaretliSifir)
 {
     const int dakika = static_cast<int>(std::lround(std::fabs(saat) * 60));

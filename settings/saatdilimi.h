@@ -23,4 +23,7 @@ QString ofsetMetni(double saat, bool isaretliSifir = false);
 // The zone's standard offset in the year: the smaller of its January and July offsets.
 std::optional<double> standartOfset(const QString &ad, int yil);
 
+// Whether the zone's clocks change in the year (its January and July offsets differ).
+bool yazSaatiVar(const QString &ad, int yil);
+
 } // namespace SaatDilimi

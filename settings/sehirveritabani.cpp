@@ -1,13 +1,18 @@
 #include "sehirveritabani.h"
 
 #include "programklasoru.h"
+#include "saatdilimi.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <vector>
 
 namespace {
 
@@ -148,7 +153,8 @@ namespace {
 QString adAnahtari(const QString &ad)
 {
     QString anahtar = SehirVeritabani::aramaAnahtari(ad);
-    anahtar.replace(QRegularExpression(QStringLiteral("\\s*,\\s*")), QStringLiteral(","));
+    static const QRegularExpression virgul(QStringLiteral("\\s*,\\s*"));
+    anahtar.replace(virgul, QStringLiteral(","));
     return anahtar.trimmed();
 }
 
@@ -189,4 +195,66 @@ QStringList SehirVeritabani::ulkeAra(const QString &klasor, const QString &arana
             iceren << u;
     }
     return tam.isEmpty() ? iceren : tam;
+}
+
+namespace {
+
+struct Nokta {
+    double enlem, boylam;
+    QString saatDilimi, ad, ulke;
+};
+
+// Every place with a zone, read once for the folder last asked about.
+const std::vector<Nokta> &noktalar(const QString &klasor)
+{
+    static QString okunan;
+    static std::vector<Nokta> hepsi;
+    if (okunan == klasor && !hepsi.empty())
+        return hepsi;
+    okunan = klasor;
+    hepsi.clear();
+    for (const QString &ulke : SehirVeritabani::ulkeler(klasor).value_or(QStringList())) {
+        for (const QString &satir :
+             SehirVeritabani::sehirSatirlari(klasor, ulke).value_or(QStringList())) {
+            const SehirVeritabani::Koordinat k = SehirVeritabani::koordinatlariAyikla(satir);
+            if (k.hata.isEmpty() && !k.saatDilimi.isEmpty())
+                hepsi.push_back(
+                    {k.enlem, k.boylam, k.saatDilimi, satir.section(QLatin1Char(','), 0, 0), ulke});
+        }
+    }
+    return hepsi;
+}
+
+double kmArasi(double enlem1, double boylam1, double enlem2, double boylam2)
+{
+    constexpr double derece = std::numbers::pi / 180;
+    const double a = std::pow(std::sin((enlem2 - enlem1) * derece / 2), 2) +
+                     std::cos(enlem1 * derece) * std::cos(enlem2 * derece) *
+                         std::pow(std::sin((boylam2 - boylam1) * derece / 2), 2);
+    return 2 * 6371.0 * std::asin(std::min(1.0, std::sqrt(a)));
+}
+
+} // namespace
+
+std::optional<SehirVeritabani::YakinSaatDilimi>
+SehirVeritabani::enYakinSaatDilimi(const QString &klasor, double enlem, double boylam, double gmt,
+                                   int yil, double kmSiniri)
+{
+    std::vector<std::pair<double, const Nokta *>> yakinlar;
+    for (const Nokta &n : noktalar(klasor))
+        if (const double km = kmArasi(enlem, boylam, n.enlem, n.boylam); km <= kmSiniri)
+            yakinlar.emplace_back(km, &n);
+    std::sort(yakinlar.begin(), yakinlar.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    // On a border the nearest place may lie across it: the nearest whose zone keeps the offset
+    // the user chose.
+    QHash<QString, std::optional<double>> standartlar;
+    for (const auto &[km, n] : yakinlar) {
+        auto s = standartlar.find(n->saatDilimi);
+        if (s == standartlar.end())
+            s = standartlar.insert(n->saatDilimi, SaatDilimi::standartOfset(n->saatDilimi, yil));
+        if (*s && std::fabs(**s - gmt) < 1e-6)
+            return YakinSaatDilimi{n->saatDilimi, n->ad, n->ulke, km};
+    }
+    return std::nullopt;
 }

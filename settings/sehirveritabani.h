@@ -61,6 +61,16 @@ struct Bulunan {
 // empty: every country of liste.dat.
 QList<Bulunan> sehirAra(const QString &klasor, const QString &aranan, const QString &ulke = {});
 
+// For a place typed in: the IANA zone of the nearest place of the database within `kmSiniri`
+// whose zone has the standard offset `gmt` in `yil`, so that its real clock changes apply.
+// Empty where none does (at sea, or an offset the zones around do not have).
+struct YakinSaatDilimi {
+    QString saatDilimi, yer, ulke;
+    double km = 0;
+};
+std::optional<YakinSaatDilimi> enYakinSaatDilimi(const QString &klasor, double enlem, double boylam,
+                                                 double gmt, int yil, double kmSiniri = 200);
+
 // The countries of liste.dat called `aranan`: the exact name, else every name holding it.
 QStringList ulkeAra(const QString &klasor, const QString &aranan);
 

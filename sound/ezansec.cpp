@@ -187,7 +187,8 @@ void EzanSec::KaydetSlot()
     for (int vakit = 1; vakit <= 5; ++vakit)
         secilen << kutu(vakit)->currentText();
     if (!yaz(klasorler.ayarDosyasi, secilen)) {
-        QMessageBox::information(nullptr, tr("baslik"), tr("hata"), QMessageBox::Ok);
+        // Over the chooser, which stays on top of every other window.
+        QMessageBox::warning(this, tr("Hata"), tr("Ezan seçimi kaydedilemedi."), QMessageBox::Ok);
         return;
     }
     for (int i = 0; i < 5; ++i)

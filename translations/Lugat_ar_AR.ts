@@ -190,11 +190,11 @@
 <context>
     <name>EzanSec</name>
     <message>
-        <source>baslik</source>
+        <source>Hata</source>
         <translation>خطأ</translation>
     </message>
     <message>
-        <source>hata</source>
+        <source>Ezan seçimi kaydedilemedi.</source>
         <translation>تعذّر حفظ اختيار الأذان.</translation>
     </message>
 </context>
@@ -587,6 +587,18 @@
     <message>
         <source>Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında seçebilirsiniz.</source>
         <translation>لهذا البلد طريقة خاصة به: %1. يمكنك اختيارها في صفحة طريقة الحساب.</translation>
+    </message>
+    <message>
+        <source>Yakında bu saat dilimini kullanan bir yer yok: yaz saati Avrupa kuralıyla uygulanır.</source>
+        <translation>لا يوجد مكان قريب يستخدم هذه المنطقة الزمنية: التوقيت الصيفي يتبع القاعدة الأوروبية.</translation>
+    </message>
+    <message>
+        <source>%1: yaz saati var</source>
+        <translation>%1: يوجد توقيت صيفي</translation>
+    </message>
+    <message>
+        <source>%1: yaz saati yok</source>
+        <translation>%1: لا يوجد توقيت صيفي</translation>
     </message>
 </context>
 <context>

@@ -190,11 +190,11 @@
 <context>
     <name>EzanSec</name>
     <message>
-        <source>baslik</source>
+        <source>Hata</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>hata</source>
+        <source>Ezan seçimi kaydedilemedi.</source>
         <translation>Die Auswahl des Gebetsrufs konnte nicht gespeichert werden.</translation>
     </message>
 </context>
@@ -587,6 +587,18 @@
     <message>
         <source>Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında seçebilirsiniz.</source>
         <translation>Dieses Land hat eine eigene Methode: %1. Sie können sie auf der Seite Berechnungsmethode wählen.</translation>
+    </message>
+    <message>
+        <source>Yakında bu saat dilimini kullanan bir yer yok: yaz saati Avrupa kuralıyla uygulanır.</source>
+        <translation>In der Nähe nutzt kein Ort diese Zeitzone: die Sommerzeit folgt der europäischen Regel.</translation>
+    </message>
+    <message>
+        <source>%1: yaz saati var</source>
+        <translation>%1: mit Sommerzeit</translation>
+    </message>
+    <message>
+        <source>%1: yaz saati yok</source>
+        <translation>%1: keine Sommerzeit</translation>
     </message>
 </context>
 <context>

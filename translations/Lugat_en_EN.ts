@@ -190,11 +190,11 @@
 <context>
     <name>EzanSec</name>
     <message>
-        <source>baslik</source>
+        <source>Hata</source>
         <translation>Error</translation>
     </message>
     <message>
-        <source>hata</source>
+        <source>Ezan seçimi kaydedilemedi.</source>
         <translation>The adhan choice could not be saved.</translation>
     </message>
 </context>
@@ -587,6 +587,18 @@
     <message>
         <source>Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında seçebilirsiniz.</source>
         <translation>This country has a method of its own: %1. You can choose it on the Calculation Method page.</translation>
+    </message>
+    <message>
+        <source>Yakında bu saat dilimini kullanan bir yer yok: yaz saati Avrupa kuralıyla uygulanır.</source>
+        <translation>Within reach no place uses this time zone: summer time follows the European rule.</translation>
+    </message>
+    <message>
+        <source>%1: yaz saati var</source>
+        <translation>%1: summer time</translation>
+    </message>
+    <message>
+        <source>%1: yaz saati yok</source>
+        <translation>%1: no summer time</translation>
     </message>
 </context>
 <context>

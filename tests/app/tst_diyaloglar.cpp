@@ -225,6 +225,120 @@ private slots:
         }
     }
 
+    // A page's Tamam confirms what was chosen on the other pages too; a refused page elsewhere
+    // saves nothing and shows itself; reopened, the dialog shows what is stored.
+    void sayfalarBirlikte()
+    {
+        // A place from the list, then Diyanet confirmed on page 3: both kept.
+        ac(istanbul(), 0);
+        satirTikla("UlkelistWidget", "Almanya");
+        satirTikla("SehirlistWidget", "Köln,Nordrhein-Westfalen");
+        bul<QTabWidget>("tabWidget")->setCurrentIndex(2);
+        tikla("HesapDiyanetRadioButton");
+        tikla("YontemTamamBtn");
+        QVERIFY(d->isHidden());
+        QCOMPARE(ayar.sehirAdi + " " + QString::number(ayar.hesapYontemi),
+                 "Köln,Nordrhein-Westfalen 8");
+        QCOMPARE(depo().value("SaatDilimi").toString(), "Europe/Berlin");
+        // Reopened: no place of the lists stands as picked.
+        d->show();
+        d->AyarlariBagla(ayar);
+        QVERIFY(bul<QListWidget>("UlkelistWidget")->selectedItems().isEmpty() &&
+                bul<QListWidget>("SehirlistWidget")->count() == 0 &&
+                !bul("TamamButton")->isEnabled());
+
+        // A place typed on page 2, then the reminders confirmed on page 4.
+        init();
+        ac(istanbul(), 1);
+        yaz("OzelSehirlineEdit", "Bursa");
+        bul<QTabWidget>("tabWidget")->setCurrentIndex(3);
+        bul<QSpinBox>("HatirlatOgleSpinBox")->setValue(15);
+        tikla("GenelAyarTamamBtn");
+        QCOMPARE(ayar.sehirAdi + " " + QString::number(ayar.hatirlat[2]), "Bursa 15");
+
+        // An angle left wrong on page 3 stops page 1's Tamam: nothing saved, page 3 shown.
+        init();
+        ac(istanbul(), 2);
+        tikla("HesapOzelYontemRadioButton");
+        yaz("OzeFecirLineEdit", "91");
+        yaz("OzeYatsiLineEdit", "17");
+        bul<QTabWidget>("tabWidget")->setCurrentIndex(0);
+        satirTikla("UlkelistWidget", "Türkiye");
+        satirTikla("SehirlistWidget", "İzmir,İzmir");
+        tikla("TamamButton");
+        sonuc("Uyarı: Açı 0 ile 90 arasında olmalı: 91");
+        QCOMPARE(bul<QTabWidget>("tabWidget")->currentIndex(), 2);
+    }
+
+    // Without dates of the user's own the date boxes offer this year's European ones; stored
+    // dates are shown as stored.
+    void yazSaatiTarihleri()
+    {
+        const auto kutular = [this] {
+            QStringList s;
+            for (const char *ad :
+                 {"OzelBaslaGuncomboBox", "OzelBaslaAycomboBox", "OzelBaslaSeneComboBox",
+                  "OzelBitisGuncomboBox", "OzelBitisAycomboBox", "OzelBitisSeneComboBox"})
+                s << bul<QComboBox>(ad)->currentText();
+            return s.join(' ');
+        };
+        ac(istanbul(), 1);
+        QCOMPARE(kutular(), "29 Mart 2026 25 Ekim 2026");
+        AyarDegerleri a = istanbul();
+        a.yazSaatiOtomatik = false;
+        a.yazGunBasla = 3, a.yazAyBasla = 4, a.yazYilBasla = 2019;
+        a.yazGunBitis = 31, a.yazAyBitis = 2, a.yazYilBitis = 2040;
+        ac(a, 1);
+        QCOMPARE(kutular(), "3 Nisan 2019 31 Şubat 2040");
+    }
+
+    // A typed-in place with "Otomotik" takes the zone of the nearest listed place that keeps
+    // the chosen offset, and the page says which; else the European rule stays, and it says so.
+    void elleSehirSaatDilimi_data()
+    {
+        QTest::addColumn<QString>("enlem");
+        QTest::addColumn<QString>("boylam");
+        QTest::addColumn<QString>("gmt");
+        QTest::addColumn<bool>("elle");
+        QTest::addColumn<QString>("saatDilimi");
+        QTest::addColumn<QString>("etiket"); // empty: hidden
+        const QString yok =
+            "Yakında bu saat dilimini kullanan bir yer yok: yaz saati Avrupa kuralıyla uygulanır.";
+        QTest::newRow("Bursa") << "40,18"
+                               << "29,06"
+                               << "+3" << false << "Europe/Istanbul"
+                               << "Europe/Istanbul: yaz saati yok";
+        QTest::newRow("Bursa at +2") << "40,18"
+                                     << "29,06"
+                                     << "+2" << false << "" << yok;
+        QTest::newRow("dates by hand") << "40,18"
+                                       << "29,06"
+                                       << "+3" << true << ""
+                                       << "";
+    }
+    void elleSehirSaatDilimi()
+    {
+        QFETCH(QString, enlem);
+        QFETCH(QString, boylam);
+        QFETCH(QString, gmt);
+        QFETCH(bool, elle);
+        QFETCH(QString, saatDilimi);
+        QFETCH(QString, etiket);
+        ac(istanbul(), 1);
+        yaz("OzelSehirlineEdit", "Yer");
+        yaz("OzelEnlemlineEdit", enlem);
+        yaz("OzelBoylamlineEdit", boylam);
+        QComboBox *kutu = bul<QComboBox>("OzelGmtComboBox");
+        kutu->setCurrentIndex(kutu->findText(gmt));
+        tikla(elle ? "OzelGunIsikRadioButton" : "OzelGunIsikOtoRadioButton");
+        QLabel *l = bul<QLabel>("OzelSaatDilimiLabel");
+        QCOMPARE(l->isVisible() ? l->text() : QString(), etiket);
+        tikla("OzelSehirTamamBtn");
+        QCOMPARE(ayar.saatDilimi, saatDilimi);
+        QCOMPARE(ayar.yazSaatiOtomatik, !elle);
+        QCOMPARE(depo().value("SaatDilimi").toString(), saatDilimi);
+    }
+
     // Page 3: a method of the list with its Asr rule, or custom angles; a refused page changes
     // nothing, not even the method in force.
     void yontem()

@@ -284,6 +284,35 @@ private slots:
         QVERIFY(!aramaAnahtari("İzmir").contains(aramaAnahtari("istanbul")));
     }
 
+    // A typed-in place's zone over the database that ships: the nearest place whose zone keeps
+    // the offset typed, so that on a border the offset decides; nothing at sea or for an
+    // offset that no zone around has.
+    void enYakinSaatDilimi_data()
+    {
+        QTest::addColumn<double>("enlem");
+        QTest::addColumn<double>("boylam");
+        QTest::addColumn<double>("gmt");
+        QTest::addColumn<QString>("saatDilimi");
+        QTest::newRow("Bursa") << 40.18 << 29.06 << 3.0 << "Europe/Istanbul";
+        QTest::newRow("Elvas at UTC+0, Badajoz across the border")
+            << 38.88 << -7.16 << 0.0 << "Europe/Lisbon";
+        QTest::newRow("Elvas at UTC+1") << 38.88 << -7.16 << 1.0 << "Europe/Madrid";
+        QTest::newRow("Bursa at UTC+5") << 40.18 << 29.06 << 5.0 << "";
+        QTest::newRow("the middle of the Atlantic") << 40.0 << -40.0 << -3.0 << "";
+        QTest::newRow("Delhi at +5:30") << 28.61 << 77.21 << 5.5 << "Asia/Kolkata";
+    }
+    void enYakinSaatDilimi()
+    {
+        QFETCH(double, enlem);
+        QFETCH(double, boylam);
+        QFETCH(double, gmt);
+        QFETCH(QString, saatDilimi);
+        const auto d = SehirVeritabani::enYakinSaatDilimi(
+            QStringLiteral(RAVLA_KOORDINAT_KLASORU "/"), enlem, boylam, gmt, 2026);
+        QCOMPARE(d ? d->saatDilimi : QString(), saatDilimi);
+        QVERIFY(!d || d->km <= 200);
+    }
+
     // The database that ships: whole, well-formed, every zone known, a few places checked.
     void sunulanVeritabani()
     {

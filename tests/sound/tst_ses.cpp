@@ -462,7 +462,7 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &genis), 0);
         // The write fails in the flush that QSaveFile::commit() makes, which Qt 6.4 does not
         // count as a failure: the cut file must not replace the old one.
-        QCOMPARE(yakalananMesajlar(), QStringList{"baslik: hata"});
+        QCOMPARE(yakalananMesajlar(), QStringList{"Hata: Ezan seçimi kaydedilemedi."});
         QCOMPARE(icerik(program + "/ayarlar.dat"), kBesSes);
 
         bas("SabahOkuToolButton");
