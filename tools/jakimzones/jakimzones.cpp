@@ -1,78 +1,98 @@
-// Finds, for each JAKIM zone, the point at which code 14 reproduces the zone's published table
-// best, and writes data/jakim/zones.csv. Usage: jakimzones TABLES_DIR > data/jakim/zones.csv
-// (TABLES_DIR holds jakim-ZONE-2020.csv and zones.csv).
+// Finds, for each JAKIM zone, the point (latitude, longitude, height) at which code 14
+// reproduces the zone's published table best, and writes data/jakim/zones.csv.
+// Usage: jakimzones TABLES_DIR > data/jakim/zones.csv
+// (TABLES_DIR holds jakim-ZONE-2020.csv and zones.csv). The result depends on nothing but the
+// tables: the same tables give the same file, byte for byte.
 
-#include "schedule.h"
+#include "jakimtable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace ravla;
 
 namespace {
 
-struct Row {
-    CivilDate date;
-    int minutes[6]; // -1 where the table has none
+struct Point {
+    double lat = 0, lon = 0;
+    int height = 0; // metres
 };
 
-std::vector<Row> readTable(const std::string &path)
+// A row to the minute counts two, one within a minute one: where a zone's times disagree with
+// one another (they do, see README.md), a time is not given up whole for a few exact minutes
+// elsewhere, nor every time moved a minute off to bring one in.
+long score(const std::vector<jakim::TableRow> &rows, const Point &p)
 {
-    std::vector<Row> rows;
-    std::ifstream f(path);
-    std::string line;
-    while (std::getline(f, line)) {
-        int y, mo, d, h[6], m[6];
-        if (std::sscanf(line.c_str(), "%d-%d-%d,%d:%d,%d:%d,%d:%d,%d:%d,%d:%d,%d:%d", &y, &mo, &d,
-                        &h[0], &m[0], &h[1], &m[1], &h[2], &m[2], &h[3], &m[3], &h[4], &m[4], &h[5],
-                        &m[5]) != 15)
-            continue;
-        Row r{{d, mo, y}, {}};
-        for (int i = 0; i < 6; ++i)
-            r.minutes[i] = h[i] * 60 + m[i];
-        rows.push_back(r);
-    }
-    return rows;
+    const jakim::Figures f = jakim::compare(rows, p.lat, p.lon, p.height);
+    long s = 0;
+    for (int i = 0; i < 6; ++i)
+        s += f.within[i] + f.exact[i];
+    return s;
 }
 
-// Signed minutes from the table to code 14 at (lat, lon), per time.
-int offBy(const Row &r, int i, const DaySchedule &s)
+// Points are searched where they print: three decimals, whole metres.
+double thousandths(double x)
 {
-    return s.times[i].hour * 60 + s.times[i].minute - r.minutes[i];
+    return std::round(x * 1000) / 1000;
 }
 
-// Whether a row's time counts: Subuh before the state followed the 2019 rule runs about 8
-// minutes early, and the marked Syuruk slips run 8 to 10 minutes off.
-bool counted(int i, int off)
+// Shrinking squares of latitude and longitude, each followed by a line search of the height.
+// The height moves sunrise and sunset by the dip of the horizon, 0.0347 sqrt(h) degrees, so it
+// is searched on sqrt(h).
+Point fit(const std::vector<jakim::TableRow> &rows, Point p)
 {
-    return !(i == 0 && off >= 5) && !(i == 1 && std::abs(off) >= 5);
-}
-
-int score(const std::vector<Row> &rows, double lat, double lon)
-{
-    ScheduleCalculator calc;
-    ScheduleInputs in{.date = {}, .methodCode = 14, .dst = {DstRule::None, {}, {}, 0}};
-    in.latitude = lat;
-    in.longitude = lon;
-    in.timeZone = 8;
-    int exact = 0;
-    for (const Row &r : rows) {
-        in.date = r.date;
-        const DaySchedule &s = calc.compute(in);
-        for (int i = 0; i < 6; ++i) {
-            const int off = offBy(r, i, s);
-            // Exact rows first, then the near ones break ties.
-            if (counted(i, off))
-                exact += off == 0 ? 1000 : std::abs(off) == 1 ? 1 : 0;
+    long best = score(rows, p);
+    const double squares[] = {0.1, 0.02, 0.004, 0.001};
+    const double roots[] = {5, 1, 0.25, 0.05};
+    for (int round = 0; round < 4; ++round) {
+        const Point centre = p;
+        for (int a = -6; a <= 6; ++a)
+            for (int b = -6; b <= 6; ++b) {
+                const Point q{thousandths(centre.lat + a * squares[round]),
+                              thousandths(centre.lon + b * squares[round]), centre.height};
+                const long s = score(rows, q);
+                if (s > best) {
+                    best = s;
+                    p = q;
+                }
+            }
+        const double root = std::sqrt(double(p.height));
+        const int reach = round == 0 ? 14 : 6; // the first pass reaches 4900 m
+        int lastHeight = -1;
+        const Point here = p;
+        for (int k = round == 0 ? 0 : -reach; k <= reach; ++k) {
+            const double r = round == 0 ? k * roots[0] : root + k * roots[round];
+            if (r < 0)
+                continue;
+            const int h = static_cast<int>(std::lround(r * r));
+            if (h == lastHeight || h == here.height)
+                continue;
+            lastHeight = h;
+            const Point q{here.lat, here.lon, h};
+            const long s = score(rows, q);
+            if (s > best) {
+                best = s;
+                p = q;
+            }
         }
     }
-    return exact;
+    return p;
 }
+
+struct Zone {
+    std::string code, state, names;
+    double lat = 0, lon = 0;
+    int n = 0;
+    std::vector<jakim::TableRow> rows;
+    Point point;
+};
 
 } // namespace
 
@@ -88,12 +108,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "jakimzones: cannot read %s/zones.csv\n", dir.c_str());
         return 1;
     }
-    struct Zone {
-        std::string state, names;
-        double lat = 0, lon = 0;
-        int n = 0;
-    };
-    std::map<std::string, Zone> zones;
+    std::map<std::string, Zone> byCode;
     std::string line;
     while (std::getline(places, line)) {
         if (line.empty() || line[0] == '#' || line.rfind("code,", 0) == 0)
@@ -105,40 +120,50 @@ int main(int argc, char **argv)
         std::getline(ss, place, ',');
         std::getline(ss, lat, ',');
         std::getline(ss, lon, ',');
-        Zone &z = zones[code];
+        Zone &z = byCode[code];
+        z.code = code;
         z.state = state;
         z.names += (z.n ? ";" : "") + place;
         z.lat += std::stod(lat);
         z.lon += std::stod(lon);
         ++z.n;
     }
-    std::printf("# JAKIM zones: code, state, the places JAKIM names (;-separated), and the "
-                "reference point (degrees)\n"
-                "# fitted to the zone's 2020 e-solat table by tools/jakimzones; GPL-3.0, from\n"
-                "# ruqqq/prayertimes-database.\ncode,state,places,latitude,longitude\n");
-    for (const auto &[code, z] : zones) {
-        const std::vector<Row> rows = readTable(dir + "/jakim-" + code + "-2020.csv");
-        if (rows.empty())
-            continue; // no 2020 table for the zone
-        // Start at the places' centre; search a square, then a tenth of it around the best.
-        double lat = z.lat / z.n, lon = z.lon / z.n;
-        int best = score(rows, lat, lon);
-        for (double step : {0.1, 0.02, 0.004, 0.001}) {
-            const double cLat = lat, cLon = lon;
-            for (int a = -6; a <= 6; ++a)
-                for (int b = -6; b <= 6; ++b) {
-                    const double la = cLat + a * step, lo = cLon + b * step;
-                    const int s = score(rows, la, lo);
-                    if (s > best) {
-                        best = s;
-                        lat = la;
-                        lon = lo;
-                    }
-                }
+    std::vector<Zone *> zones;
+    for (auto &[code, z] : byCode) {
+        z.rows = jakim::readTable(dir + "/jakim-" + code + "-2020.csv", code);
+        if (!z.rows.empty()) // a zone without a 2020 table keeps no point
+            zones.push_back(&z);
+    }
+    // Zones are independent: two workers, each its own share, the same answer either way.
+    auto work = [&zones](size_t first) {
+        for (size_t k = first; k < zones.size(); k += 2) {
+            Zone &z = *zones[k];
+            z.point = fit(z.rows, {thousandths(z.lat / z.n), thousandths(z.lon / z.n), 0});
         }
-        std::printf("%s,%s,%s,%.3f,%.3f\n", code.c_str(), z.state.c_str(), z.names.c_str(), lat,
-                    lon);
-        std::fflush(stdout);
+    };
+    std::thread other(work, 1);
+    work(0);
+    other.join();
+
+    std::printf("# JAKIM zones: code, state, the places JAKIM names (;-separated), and the "
+                "reference point\n"
+                "# (degrees north and east, height in metres) at which code 14 best gives the "
+                "zone's 2020\n"
+                "# e-solat table; written by tools/jakimzones. GPL-3.0, from "
+                "ruqqq/prayertimes-database.\n"
+                "code,state,places,latitude,longitude,height\n");
+    // The figures go to the standard error: per time, the share to the minute / within one.
+    const char *const names[] = {"Subuh", "Syuruk", "Zohor", "Asar", "Maghrib", "Isyak"};
+    for (const Zone *z : zones) {
+        std::printf("%s,%s,%s,%.3f,%.3f,%d\n", z->code.c_str(), z->state.c_str(), z->names.c_str(),
+                    z->point.lat, z->point.lon, z->point.height);
+        const jakim::Figures f =
+            jakim::compare(z->rows, z->point.lat, z->point.lon, z->point.height);
+        std::fprintf(stderr, "%s", z->code.c_str());
+        for (int i = 0; i < 6; ++i)
+            std::fprintf(stderr, " %s %.1f/%.1f", names[i], 100.0 * f.exact[i] / f.rows[i],
+                         100.0 * f.within[i] / f.rows[i]);
+        std::fprintf(stderr, "\n");
     }
     return 0;
 }
