@@ -13,6 +13,7 @@ struct Options : Run {
     std::string place;  // the page's heading; empty: the coordinates
     // A place of the city database by name, in place of --lat, --lon and --tz.
     std::string city, country;
+    std::string zoneCode; // a JAKIM zone by its code (SWK08), in place of a place
     bool methodGiven = false, tzGiven = false, zoneGiven = false;
     bool help = false;
 };
