@@ -75,6 +75,9 @@ AylikVeri AylikSayfa::veri(const vakit::Run &secenekler, int yil, int ay, const 
     v.ay = ay;
     v.konum = konumMetni(secenekler);
     v.yer = yer.trimmed().isEmpty() ? v.konum : yer.trimmed();
+    // With code 14 in Malaysia the times are the zone's: the heading names it.
+    if (!secenekler.jakimZone.empty())
+        v.yer = tr("%1 (JAKIM %2)").arg(v.yer, QString::fromStdString(secenekler.jakimZone));
     v.yontem = yontemMetni(secenekler);
     v.gunler = vakit::monthDays(secenekler, yil, ay);
     return v;
@@ -147,6 +150,8 @@ QString AylikSayfa::konumMetni(const vakit::Run &o)
                              SaatDilimi::ofsetMetni(o.inputs.timeZone, true));
     if (!o.zone.empty())
         metin += QStringLiteral(" (%1)").arg(QString::fromStdString(o.zone));
+    if (!o.jakimZone.empty())
+        metin = tr("%1, JAKIM bölgesinin referans noktası").arg(metin);
     return metin;
 }
 
