@@ -154,16 +154,26 @@ int main(int argc, char **argv)
                 "code,state,places,latitude,longitude,height\n");
     // The figures go to the standard error: per time, the share to the minute / within one.
     const char *const names[] = {"Subuh", "Syuruk", "Zohor", "Asar", "Maghrib", "Isyak"};
+    jakim::Figures all;
+    const auto report = [&names](const char *what, const jakim::Figures &f) {
+        std::fprintf(stderr, "%s", what);
+        for (int i = 0; i < 6; ++i)
+            std::fprintf(stderr, " %s %.1f/%.1f", names[i], 100.0 * f.exact[i] / f.rows[i],
+                         100.0 * f.within[i] / f.rows[i]);
+        std::fprintf(stderr, "\n");
+    };
     for (const Zone *z : zones) {
         std::printf("%s,%s,%s,%.3f,%.3f,%d\n", z->code.c_str(), z->state.c_str(), z->names.c_str(),
                     z->point.lat, z->point.lon, z->point.height);
         const jakim::Figures f =
             jakim::compare(z->rows, z->point.lat, z->point.lon, z->point.height);
-        std::fprintf(stderr, "%s", z->code.c_str());
-        for (int i = 0; i < 6; ++i)
-            std::fprintf(stderr, " %s %.1f/%.1f", names[i], 100.0 * f.exact[i] / f.rows[i],
-                         100.0 * f.within[i] / f.rows[i]);
-        std::fprintf(stderr, "\n");
+        report(z->code.c_str(), f);
+        for (int i = 0; i < 6; ++i) {
+            all.rows[i] += f.rows[i];
+            all.exact[i] += f.exact[i];
+            all.within[i] += f.within[i];
+        }
     }
+    report("all", all);
     return 0;
 }
