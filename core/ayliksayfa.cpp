@@ -178,7 +178,11 @@ void AylikSayfa::ciz(QPainter &p, const QRectF &alan, const AylikVeri &v)
 
     // The heading: place, its coordinates, method, and the month.
     qreal y = alan.top();
-    const auto satir = [&](const QString &metin, qreal yukseklik, const QFont &f) {
+    const auto satir = [&](const QString &metin, qreal yukseklik, QFont f) {
+        // A long heading (a JAKIM zone names up to nine places) gets smaller, not cut.
+        const qreal genislik = QFontMetricsF(f, p.device()).horizontalAdvance(metin);
+        if (genislik > alan.width())
+            f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * alan.width() / genislik)));
         p.setFont(f);
         p.drawText(QRectF(alan.left(), y, alan.width(), yukseklik), Qt::AlignCenter, metin);
         y += yukseklik;

@@ -262,8 +262,8 @@ void zoneByCode(Options &o, bool haveTz)
         o.inputs.timeZone = 8;
     if (!o.methodGiven)
         o.inputs.methodCode = 14;
-    if (o.place.empty())
-        o.place = JakimBolge::baslik(*b).toStdString();
+    if (o.place.empty()) // the heading adds the zone itself
+        o.place = b->eyalet.toStdString() + ", Malezya";
 }
 
 void parseInto(const std::vector<std::string> &args, Options &o)
