@@ -133,8 +133,13 @@ Eslesme listedekiYer(const QString &ad, const QString &il, double enlem, double 
             e.bolge = koduyla(y.kod);
             return e;
         }
-    Eslesme e = enYakin(enlem, boylam, eyalet);
-    return e.bolge ? e : enYakin(enlem, boylam, QString());
+    // A named place a few kilometres off is the same town whatever the province says (the city
+    // list puts Bandar Labuan in Sabah; JAKIM's Labuan is a zone of its own).
+    const Eslesme herhangi = enYakin(enlem, boylam, QString());
+    if (herhangi.bolge && herhangi.km <= 5)
+        return herhangi;
+    const Eslesme e = enYakin(enlem, boylam, eyalet);
+    return e.bolge ? e : herhangi;
 }
 
 Eslesme elleGirilen(double enlem, double boylam, double kmSiniri)

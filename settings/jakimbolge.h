@@ -30,8 +30,8 @@ struct Eslesme {
 };
 
 // A place of the city database in Malaysia, by its name and province: the zone that names it,
-// else the zone of the nearest named place in its state (its province as JAKIM calls it), else
-// of the nearest named place anywhere.
+// else that of a named place within 5 km, else the zone of the nearest named place in its state
+// (its province as JAKIM calls it), else of the nearest named place anywhere.
 Eslesme listedekiYer(const QString &ad, const QString &il, double enlem, double boylam);
 
 // A place typed in: the zone of the nearest named place, if one lies within `kmSiniri`

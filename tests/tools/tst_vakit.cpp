@@ -372,6 +372,7 @@ private slots:
             "the zone of Kuala Lumpur, the nearest place JAKIM names");
         row("--city|Permatang Kuching|--country|Malezya", 0, "JAKIM zone: PNG01 — Pulau Pinang");
         row("--city|Kuching|--country|Malezya|--method|3", 0, "");
+        row("--city|Bandar Labuan|--country|Malezya", 0, "JAKIM zone: WLY02 — Labuan");
         row("--lat|1.6|--lon|110.3|--tz|8|--method|14", 0,
             "JAKIM zone: SWK08 — Kuching, Bau, Lundu, Sematan (at its reference point, 1 m up), "
             "the zone of Kuching, the nearest place JAKIM names, 7 km away");
@@ -380,6 +381,7 @@ private slots:
         row("--zone-code|kdh07", 0, "JAKIM zone: KDH07 — Gunung Jerai (at its reference point, ");
         row("--zone-code|SWK99", 2, "--zone-code: no JAKIM zone 'SWK99'; the zones are JHR01 ");
         row("--zone-code|SWK08|--lat|2", 2, "--zone-code cannot be used with --city, --lat or");
+        row("--zone-code=", 2, "--zone-code needs a JAKIM zone's code");
     }
     void jakimZone()
     {

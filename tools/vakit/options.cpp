@@ -362,6 +362,8 @@ void parseInto(const std::vector<std::string> &args, Options &o)
                 throw UsageError{"--city needs a place's name"};
             o.city = value;
         } else if (option == "--zone-code") {
+            if (value.empty())
+                throw UsageError{"--zone-code needs a JAKIM zone's code"};
             o.zoneCode = value;
         } else if (option == "--country") {
             if (value.empty())
