@@ -2,10 +2,15 @@
 #include "dil.h"
 #include "sehirveritabani.h"
 
+#include "jakimbolge.h"
+#include "vakitsecenekleri.h"
+
 #include "prayertimes.h"
 #include "resimler.h"
 #include "saatdilimi.h"
 #include "ui_bilgi.h"
+
+#include <cmath>
 
 namespace {
 
@@ -45,6 +50,7 @@ bilgi::bilgi(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::bilgiCl
 {
     resimleriYukle();
     ui->setupUi(this);
+    ui->SehirLabelBilgi->setWordWrap(true); // a JAKIM zone's lines below the place
     ui->textEdit->setHtml(hakkinda());
 }
 
@@ -54,7 +60,21 @@ void bilgi::BilgileriGoster(const AyarDegerleri &a, bool yazSaati, const QString
 {
     ui->UlkeLabelBilgi->setText(
         SehirVeritabani::ulkeAdi(SehirVeritabani::klasor(), a.ulkeAdi, Dil::arayuzDili()));
-    ui->SehirLabelBilgi->setText(a.sehirAdi);
+    // With code 14 in Malaysia the times are the JAKIM zone's, at its reference point.
+    QString sehir = a.sehirAdi;
+    if (const JakimBolge::Eslesme e = ayarinJakimBolgesi(a); e.bolge) {
+        sehir += QLatin1Char('\n') + tr("JAKIM bölgesi: %1").arg(JakimBolge::baslik(*e.bolge));
+        if (e.enYakin)
+            sehir += QLatin1Char('\n') + tr("Bu yeri hiçbir bölge anmıyor: en yakın anılan yer "
+                                            "%1 (%2 km), bölgesi onunki.")
+                                             .arg(e.yakinYer)
+                                             .arg(std::lround(e.km));
+        sehir += QLatin1Char('\n') + tr("Vakitler bölgenin referans noktasında hesaplanır: "
+                                        "enlem %1, boylam %2.")
+                                         .arg(e.bolge->enlem, 0, 'f', 3)
+                                         .arg(e.bolge->boylam, 0, 'f', 3);
+    }
+    ui->SehirLabelBilgi->setText(sehir);
     ui->EnlemLabelBilgi->setText(QString::number(a.enlem, 'g', 6));
     ui->BoylamLabelBilgi->setText(QString::number(a.boylam, 'g', 6));
     // The method's name as the options dialog shows it, in the interface's language.

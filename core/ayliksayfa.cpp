@@ -75,6 +75,9 @@ AylikVeri AylikSayfa::veri(const vakit::Run &secenekler, int yil, int ay, const 
     v.ay = ay;
     v.konum = konumMetni(secenekler);
     v.yer = yer.trimmed().isEmpty() ? v.konum : yer.trimmed();
+    // With code 14 in Malaysia the times are the zone's: the heading names it.
+    if (!secenekler.jakimZone.empty())
+        v.yer = tr("%1 (JAKIM %2)").arg(v.yer, QString::fromStdString(secenekler.jakimZone));
     v.yontem = yontemMetni(secenekler);
     v.gunler = vakit::monthDays(secenekler, yil, ay);
     return v;
@@ -147,6 +150,8 @@ QString AylikSayfa::konumMetni(const vakit::Run &o)
                              SaatDilimi::ofsetMetni(o.inputs.timeZone, true));
     if (!o.zone.empty())
         metin += QStringLiteral(" (%1)").arg(QString::fromStdString(o.zone));
+    if (!o.jakimZone.empty())
+        metin = tr("%1, JAKIM bölgesinin referans noktası").arg(metin);
     return metin;
 }
 
@@ -173,7 +178,11 @@ void AylikSayfa::ciz(QPainter &p, const QRectF &alan, const AylikVeri &v)
 
     // The heading: place, its coordinates, method, and the month.
     qreal y = alan.top();
-    const auto satir = [&](const QString &metin, qreal yukseklik, const QFont &f) {
+    const auto satir = [&](const QString &metin, qreal yukseklik, QFont f) {
+        // A long heading (a JAKIM zone names up to nine places) gets smaller, not cut.
+        const qreal genislik = QFontMetricsF(f, p.device()).horizontalAdvance(metin);
+        if (genislik > alan.width())
+            f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * alan.width() / genislik)));
         p.setFont(f);
         p.drawText(QRectF(alan.left(), y, alan.width(), yukseklik), Qt::AlignCenter, metin);
         y += yukseklik;

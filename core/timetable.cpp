@@ -176,6 +176,15 @@ void Writer::begin()
         buffer_ += "Prayer times for latitude " + number(options_.inputs.latitude) +
                    ", longitude " + number(options_.inputs.longitude) + ", time zone UTC" + sign +
                    number(options_.inputs.timeZone) + "\n";
+        if (!options_.jakimZone.empty()) {
+            buffer_ += "JAKIM zone: " + options_.jakimZone + " (at its reference point";
+            if (options_.inputs.elevation > 0)
+                buffer_ += ", " + number(options_.inputs.elevation) + " m up";
+            buffer_ += ")";
+            if (!options_.jakimNote.empty())
+                buffer_ += ", " + options_.jakimNote;
+            buffer_ += "\n";
+        }
         buffer_ += "Method: " + methodText(options_) + "\n";
         if (const std::string offsets = offsetsText(options_); !offsets.empty())
             buffer_ += "Own minutes: " + offsets + "\n";

@@ -20,6 +20,9 @@ struct Run {
     ravla::CivilDate date; // first day of the run
     int days = 1;
     Format format = Format::Text;
+    // With code 14 in Malaysia: the JAKIM zone whose point the inputs hold ("SWK08 — Kuching,
+    // Bau, Lundu, Sematan"), and for a place no zone names, how its zone was chosen.
+    std::string jakimZone, jakimNote;
 };
 
 // The method's name as the dialogs show it, without its trailing blanks.

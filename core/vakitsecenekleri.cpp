@@ -1,5 +1,6 @@
 #include "vakitsecenekleri.h"
 
+#include "jakimbolge.h"
 #include "saatdilimi.h"
 
 #include <algorithm>
@@ -32,5 +33,38 @@ vakit::Run ayarlardanSecenekler(const AyarDegerleri &ayar)
         o.inputs.dst.start = {ayar.yazGunBasla, ayar.yazAyBasla, ayar.yazYilBasla};
         o.inputs.dst.end = {ayar.yazGunBitis, ayar.yazAyBitis, ayar.yazYilBitis};
     }
+    jakimBolgesineKoy(o, ayarinJakimBolgesi(ayar));
     return o;
+}
+
+JakimBolge::Eslesme ayarinJakimBolgesi(const AyarDegerleri &ayar)
+{
+    if (ayar.ozelHesapYontem || ayar.hesapYontemi != 14)
+        return {};
+    // A place of the list: its name and province; one typed in: where it lies, unless its
+    // clock is another country's (Singapore is a few kilometres from Johor Bahru).
+    if (JakimBolge::malezya(ayar.ulkeAdi))
+        return JakimBolge::listedekiYer(ayar.sehirAdi.section(QLatin1Char(','), 0, 0),
+                                        ayar.sehirAdi.section(QLatin1Char(','), 1, 1), ayar.enlem,
+                                        ayar.boylam);
+    if (ayar.saatDilimi.isEmpty() || ayar.saatDilimi == QLatin1String("Asia/Kuala_Lumpur") ||
+        ayar.saatDilimi == QLatin1String("Asia/Kuching"))
+        return JakimBolge::elleGirilen(ayar.enlem, ayar.boylam);
+    return {};
+}
+
+void jakimBolgesineKoy(vakit::Run &o, const JakimBolge::Eslesme &e)
+{
+    if (!e.bolge)
+        return;
+    o.inputs.latitude = e.bolge->enlem;
+    o.inputs.longitude = e.bolge->boylam;
+    o.inputs.elevation = e.bolge->yukseklik;
+    o.jakimZone = JakimBolge::baslik(*e.bolge).toStdString();
+    o.jakimNote = e.enYakin
+                      ? QStringLiteral("the zone of %1, the nearest place JAKIM names, %2 km away")
+                            .arg(e.yakinYer)
+                            .arg(std::lround(e.km))
+                            .toStdString()
+                      : std::string();
 }

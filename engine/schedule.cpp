@@ -82,7 +82,7 @@ const DaySchedule &ScheduleCalculator::compute(const ScheduleInputs &in)
     if (generation_ != 0 && in == last_)
         return result_;
 
-    const Location place{in.longitude, in.latitude, in.timeZone, 0, 0, 1010, 10};
+    const Location place{in.longitude, in.latitude, in.timeZone, 0, in.elevation, 1010, 10};
     const PrayerMethod method = methodFor(in);
     DaySchedule s;
     engine_.prayerTimesForDay(place, method, in.date, s.times);

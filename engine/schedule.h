@@ -20,6 +20,7 @@ struct ScheduleInputs {
     double latitude = 49.08;
     double longitude = 9.14;
     double timeZone = 1;
+    double elevation = 0; // metres: lowers the horizon of sunrise and sunset
     int methodCode = 5;
     bool customMethod = false; // custom Fajr and Isha angles instead of methodCode
     double fajrAngle = 0;

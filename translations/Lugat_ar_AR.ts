@@ -164,6 +164,14 @@
         <source>Sayfa çizilemedi</source>
         <translation>تعذّر رسم الصفحة</translation>
     </message>
+    <message>
+        <source>%1 (JAKIM %2)</source>
+        <translation>%1 (JAKIM %2)</translation>
+    </message>
+    <message>
+        <source>%1, JAKIM bölgesinin referans noktası</source>
+        <translation>%1، النقطة المرجعية لمنطقة JAKIM</translation>
+    </message>
 </context>
 <context>
     <name>Depo</name>
@@ -489,6 +497,18 @@
     <message>
         <source>Hayır</source>
         <translation>لا</translation>
+    </message>
+    <message>
+        <source>JAKIM bölgesi: %1</source>
+        <translation>منطقة JAKIM: %1</translation>
+    </message>
+    <message>
+        <source>Bu yeri hiçbir bölge anmıyor: en yakın anılan yer %1 (%2 km), bölgesi onunki.</source>
+        <translation>لا تذكر أي منطقة هذا المكان: يأخذ منطقة %1، أقرب مكان مذكور (%2 كم).</translation>
+    </message>
+    <message>
+        <source>Vakitler bölgenin referans noktasında hesaplanır: enlem %1, boylam %2.</source>
+        <translation>تُحسب الأوقات عند النقطة المرجعية للمنطقة: خط العرض %1، خط الطول %2.</translation>
     </message>
 </context>
 <context>

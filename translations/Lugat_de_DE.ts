@@ -164,6 +164,14 @@
         <source>Sayfa çizilemedi</source>
         <translation>Die Seite konnte nicht gezeichnet werden</translation>
     </message>
+    <message>
+        <source>%1 (JAKIM %2)</source>
+        <translation>%1 (JAKIM %2)</translation>
+    </message>
+    <message>
+        <source>%1, JAKIM bölgesinin referans noktası</source>
+        <translation>%1, Bezugspunkt der JAKIM-Zone</translation>
+    </message>
 </context>
 <context>
     <name>Depo</name>
@@ -489,6 +497,18 @@
     <message>
         <source>Hayır</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>JAKIM bölgesi: %1</source>
+        <translation>JAKIM-Zone: %1</translation>
+    </message>
+    <message>
+        <source>Bu yeri hiçbir bölge anmıyor: en yakın anılan yer %1 (%2 km), bölgesi onunki.</source>
+        <translation>Keine Zone nennt diesen Ort: er erhält die Zone von %1, dem nächsten genannten Ort (%2 km).</translation>
+    </message>
+    <message>
+        <source>Vakitler bölgenin referans noktasında hesaplanır: enlem %1, boylam %2.</source>
+        <translation>Die Zeiten werden am Bezugspunkt der Zone berechnet: Breite %1, Länge %2.</translation>
     </message>
 </context>
 <context>

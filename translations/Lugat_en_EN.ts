@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Ayın vakitlerini takvim programınıza aktarmak için iCalendar (.ics) dosyası olarak kaydeder</source>
-        <translation>Saves the month's prayer times as an iCalendar (.ics) file to import into your calendar program</translation>
+        <translation>Saves the month&apos;s prayer times as an iCalendar (.ics) file to import into your calendar program</translation>
     </message>
 </context>
 <context>
@@ -163,6 +163,14 @@
     <message>
         <source>Sayfa çizilemedi</source>
         <translation>The page could not be drawn</translation>
+    </message>
+    <message>
+        <source>%1 (JAKIM %2)</source>
+        <translation>%1 (JAKIM %2)</translation>
+    </message>
+    <message>
+        <source>%1, JAKIM bölgesinin referans noktası</source>
+        <translation>%1, the JAKIM zone&apos;s reference point</translation>
     </message>
 </context>
 <context>
@@ -489,6 +497,18 @@
     <message>
         <source>Hayır</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>JAKIM bölgesi: %1</source>
+        <translation>JAKIM zone: %1</translation>
+    </message>
+    <message>
+        <source>Bu yeri hiçbir bölge anmıyor: en yakın anılan yer %1 (%2 km), bölgesi onunki.</source>
+        <translation>No zone names this place: it takes the zone of %1, the nearest place named (%2 km).</translation>
+    </message>
+    <message>
+        <source>Vakitler bölgenin referans noktasında hesaplanır: enlem %1, boylam %2.</source>
+        <translation>The times are computed at the zone&apos;s reference point: latitude %1, longitude %2.</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,14 @@
 // The options dialog driven through its widgets over a city database the test writes, and the
 // month window against ravla-vakit run as a program and its page as a PDF reader extracts it.
 #include "aylikcizelge.h"
+#include "ayliksayfa.h"
+#include "bilgi.h"
 #include "pdfokuyucu.h"
 #include "programklasoru.h"
 #include "saat.h"
 #include "secenekler.h"
 #include "testortami.h"
+#include "vakitsecenekleri.h"
 
 #include <QtWidgets>
 
@@ -128,6 +131,67 @@ private slots:
         tikla("TamamButton");
         QVERIFY(ayar.enlem == 50.9333 && ayar.yazSaatiOtomatik && d->isHidden());
         QCOMPARE(depo().value("SaatDilimi").toString(), QStringLiteral("Europe/Berlin"));
+    }
+
+    // JAKIM's method in Malaysia: the information dialog and the month's heading name the
+    // zone, the times come from its reference point; another method keeps the place's own.
+    void jakimBolgesi_data()
+    {
+        QTest::addColumn<QString>("ulke");
+        QTest::addColumn<QString>("sehir");
+        QTest::addColumn<double>("enlem");
+        QTest::addColumn<double>("boylam");
+        QTest::addColumn<QString>("dilim"); // the IANA zone; empty: typed in
+        QTest::addColumn<int>("yontem");
+        QTest::addColumn<QString>("bolge"); // expected in the dialog; empty: no zone
+        QTest::addColumn<bool>("enYakin");
+        QTest::addColumn<double>("hesapEnlem");
+        QTest::newRow("Kuching, JAKIM")
+            << "Malezya"
+            << "Kuching,Sarawak" << 1.55 << 110.3333 << "Asia/Kuching" << 14
+            << "SWK08 — Kuching, Bau, Lundu, Sematan" << false << 1.833;
+        QTest::newRow("Kuching, MWL")
+            << "Malezya"
+            << "Kuching,Sarawak" << 1.55 << 110.3333 << "Asia/Kuching" << 5 << "" << false << 1.55;
+        QTest::newRow("Ampang: no zone names it")
+            << "Malezya"
+            << "Ampang,Kuala Lumpur" << 3.15 << 101.7667 << "Asia/Kuala_Lumpur" << 14
+            << "WLY01 — Putrajaya, Kuala Lumpur" << true << 3.605;
+        QTest::newRow("typed in near Kuching")
+            << ""
+            << "Ev" << 1.6 << 110.3 << "" << 14 << "SWK08 — Kuching" << true << 1.833;
+        QTest::newRow("Singapore's clock")
+            << "Singapur"
+            << "Singapur" << 1.29 << 103.85 << "Asia/Singapore" << 14 << "" << false << 1.29;
+    }
+    void jakimBolgesi()
+    {
+        QFETCH(QString, ulke);
+        QFETCH(QString, sehir);
+        QFETCH(double, enlem);
+        QFETCH(double, boylam);
+        QFETCH(QString, dilim);
+        QFETCH(int, yontem);
+        QFETCH(QString, bolge);
+        QFETCH(bool, enYakin);
+        QFETCH(double, hesapEnlem);
+        AyarDegerleri a;
+        a.ulkeAdi = ulke, a.sehirAdi = sehir, a.enlem = enlem, a.boylam = boylam, a.gmt = 8;
+        a.saatDilimi = dilim, a.hesapYontemi = yontem;
+        bilgi b;
+        b.BilgileriGoster(a, false);
+        const QString metin = b.findChild<QLabel *>("SehirLabelBilgi")->text();
+        const vakit::Run o = ayarlardanSecenekler(a);
+        QCOMPARE(o.inputs.latitude, hesapEnlem);
+        const QString baslik = AylikSayfa::veri(o, 2020, 6, sehir).yer;
+        if (bolge.isEmpty()) {
+            QCOMPARE(metin, sehir);
+            QCOMPARE(baslik, sehir);
+            return;
+        }
+        QVERIFY2(metin.startsWith(sehir + "\nJAKIM bölgesi: " + bolge), qPrintable(metin));
+        QCOMPARE(metin.contains("en yakın anılan yer"), enYakin);
+        QVERIFY2(baslik.startsWith(sehir + " (JAKIM " + bolge), qPrintable(baslik));
     }
 
     // Picking a place offers its country's own method on the method page, marked as such, and

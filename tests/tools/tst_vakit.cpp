@@ -354,6 +354,94 @@ private slots:
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
                  run("--lat 52.5244 --lon 13.4105 --zone Europe/Berlin " + rest));
     }
+
+    // JAKIM's method in Malaysia: a place of the database, one typed in and a zone by its code
+    // each take the zone's reference point and name it; other methods and places elsewhere do
+    // not. Arguments separated by "|"; the JAKIM line expected, "" for none, or the error.
+    void jakimZone_data()
+    {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *args, int status, const char *expected) {
+            QTest::newRow(args) << QString(args) << status << QString::fromUtf8(expected);
+        };
+        row("--city|Kuching|--country|Malezya", 0,
+            "JAKIM zone: SWK08 — Kuching, Bau, Lundu, Sematan (at its reference point");
+        row("--city|Ampang|--country|Malezya", 0,
+            "the zone of Kuala Lumpur, the nearest place JAKIM names");
+        row("--city|Permatang Kuching|--country|Malezya", 0, "JAKIM zone: PNG01 — Pulau Pinang");
+        row("--city|Kuching|--country|Malezya|--method|3", 0, "");
+        row("--city|Bandar Labuan|--country|Malezya", 0, "JAKIM zone: WLY02 — Labuan");
+        row("--lat|1.6|--lon|110.3|--tz|8|--method|14", 0,
+            "JAKIM zone: SWK08 — Kuching, Bau, Lundu, Sematan (at its reference point, 1 m up), "
+            "the zone of Kuching, the nearest place JAKIM names, 7 km away");
+        row("--lat|1.29|--lon|103.85|--zone|Asia/Singapore|--method|14", 0, "");
+        row("--lat|41|--lon|29|--tz|3|--method|14", 0, "");
+        row("--zone-code|kdh07", 0, "JAKIM zone: KDH07 — Gunung Jerai (at its reference point, ");
+        row("--zone-code|SWK99", 2, "--zone-code: no JAKIM zone 'SWK99'; the zones are JHR01 ");
+        row("--zone-code|SWK08|--lat|2", 2, "--zone-code cannot be used with --city, --lat or");
+        row("--zone-code=", 2, "--zone-code needs a JAKIM zone's code");
+    }
+    void jakimZone()
+    {
+        QFETCH(QString, args);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        QProcess p;
+        p.start(RAVLA_VAKIT, args.split('|') + QStringList{"--date", "2020-06-01"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), status);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        if (status != 0) {
+            QVERIFY2(err.contains(expected) && err.count('\n') == 2, qPrintable(err));
+            return;
+        }
+        QVERIFY2(expected.isEmpty() ? !out.contains("JAKIM zone") : out.contains(expected),
+                 qPrintable(out));
+    }
+
+    // Kuching with JAKIM's method shows the minutes of JAKIM's SWK08 table for 2020 (beside
+    // the project): every row within a minute, most to the minute (Subuh from the 2019 rule).
+    void kuchingJakim()
+    {
+        QFile tablo(QStringLiteral(RAVLA_TIMETABLES "/jakim-2020/jakim-SWK08-2020.csv"));
+        if (!tablo.open(QIODevice::ReadOnly | QIODevice::Text))
+            QSKIP("JAKIM's tables are not beside the project");
+        QHash<QString, QStringList> yayimlanan;
+        while (!tablo.atEnd()) {
+            const QStringList f = QString::fromUtf8(tablo.readLine()).trimmed().split(',');
+            if (f.size() == 7 && QDate::fromString(f[0], "yyyy-MM-dd").isValid())
+                yayimlanan.insert(f[0], f.mid(1));
+        }
+        QProcess p;
+        p.start(RAVLA_VAKIT, QString("--city Kuching --country Malezya --date 2020-01-01 --days "
+                                     "366 --format csv")
+                                 .split(' '));
+        QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
+        const int sutun[6] = {2, 3, 4, 5, 6, 7}; // Fajr, sunrise .. Isha of the csv
+        int satir = 0, ayni[6] = {}, yakin[6] = {};
+        for (const QString &l : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+            const QStringList f = l.split(',');
+            if (f.size() < 8 || !yayimlanan.contains(f[0]))
+                continue;
+            ++satir;
+            for (int i = 0; i < 6; ++i) {
+                const QTime bizim = QTime::fromString(QString(f[sutun[i]]).remove('*'), "H:mm:ss");
+                const QTime onlarin = QTime::fromString(yayimlanan[f[0]][i], "HH:mm");
+                const int fark =
+                    (bizim.hour() * 60 + bizim.minute()) - (onlarin.hour() * 60 + onlarin.minute());
+                ayni[i] += fark == 0;
+                yakin[i] += std::abs(fark) <= 1;
+            }
+        }
+        QCOMPARE(satir, 366);
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY2(yakin[i] == satir, qPrintable(QString::number(i)));
+            QVERIFY2(ayni[i] >= (i == 0 ? 0.6 : 0.88) * satir, qPrintable(QString::number(i)));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVakit)

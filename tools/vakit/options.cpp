@@ -1,7 +1,9 @@
 #include "options.h"
 
+#include "jakimbolge.h"
 #include "saatdilimi.h"
 #include "sehirveritabani.h"
+#include "vakitsecenekleri.h"
 
 #include <charconv>
 #include <cmath>
@@ -233,6 +235,39 @@ Format format(std::string_view text)
     throw UsageError{"--format needs text, csv, json, pdf or ics, got " + quoted(text)};
 }
 
+// The IANA zone of a JAKIM zone's clock.
+std::string malaysianClock(const JakimBolge::Bolge &b)
+{
+    return b.eyalet == QLatin1String("Sabah") || b.eyalet == QLatin1String("Sarawak")
+               ? "Asia/Kuching"
+               : "Asia/Kuala_Lumpur";
+}
+
+// --zone-code: the JAKIM zone's reference point, its clock and, unless another was asked for,
+// JAKIM's method.
+void zoneByCode(Options &o, bool haveTz)
+{
+    const JakimBolge::Bolge *b = JakimBolge::koduyla(QString::fromStdString(o.zoneCode));
+    if (!b) {
+        std::string codes;
+        for (const JakimBolge::Bolge &z : JakimBolge::bolgeler())
+            codes += (codes.empty() ? "" : " ") + z.kod.toStdString();
+        throw UsageError{"--zone-code: no JAKIM zone " + quoted(o.zoneCode) + "; the zones are " +
+                         codes};
+    }
+    JakimBolge::Eslesme e;
+    e.bolge = b;
+    jakimBolgesineKoy(o, e);
+    if (o.zone.empty())
+        o.zone = malaysianClock(*b);
+    if (!haveTz)
+        o.inputs.timeZone = 8;
+    if (!o.methodGiven)
+        o.inputs.methodCode = 14;
+    if (o.place.empty()) // the heading adds the zone itself
+        o.place = b->eyalet.toStdString() + ", Malezya";
+}
+
 void parseInto(const std::vector<std::string> &args, Options &o)
 {
     bool haveLat = false, haveLon = false, haveTz = false, haveMethod = false, haveDays = false,
@@ -269,9 +304,10 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             haveValue = true;
         }
         static const std::string_view known[] = {
-            "--lat",          "--lon",    "--tz",     "--date", "--days",    "--method",
-            "--custom",       "--dst",    "--format", "--zone", "--offsets", "--high-lat",
-            "--hijri-offset", "--output", "--place",  "--city", "--country", "--lang"};
+            "--lat",     "--lon",      "--tz",           "--date",     "--days",
+            "--method",  "--custom",   "--dst",          "--format",   "--zone",
+            "--offsets", "--high-lat", "--hijri-offset", "--output",   "--place",
+            "--city",    "--country",  "--lang",         "--zone-code"};
         bool isKnown = false;
         for (std::string_view k : known)
             isKnown = isKnown || option == k;
@@ -340,6 +376,10 @@ void parseInto(const std::vector<std::string> &args, Options &o)
                 throw UsageError{"--lang needs tr, ar, de or en, got " + quoted(value)};
             o.lang = value;
             haveLang = true;
+        } else if (option == "--zone-code") {
+            if (value.empty())
+                throw UsageError{"--zone-code needs a JAKIM zone's code"};
+            o.zoneCode = value;
         } else if (option == "--country") {
             if (value.empty())
                 throw UsageError{"--country needs a country's name"};
@@ -374,6 +414,12 @@ void parseInto(const std::vector<std::string> &args, Options &o)
     o.zoneGiven = !o.zone.empty();
     if (!o.country.empty() && o.city.empty())
         throw UsageError{"--country needs --city"};
+    if (!o.zoneCode.empty()) {
+        if (haveLat || haveLon || !o.city.empty())
+            throw UsageError{"--zone-code cannot be used with --city, --lat or --lon"};
+        zoneByCode(o, haveTz);
+        return;
+    }
     if (!o.city.empty()) {
         if (haveLat || haveLon)
             throw UsageError{"--city cannot be used with --lat or --lon"};
@@ -388,6 +434,17 @@ void parseInto(const std::vector<std::string> &args, Options &o)
     if (!haveTz) // the zone's standard offset
         o.inputs.timeZone =
             SaatDilimi::standartOfset(QString::fromStdString(o.zone), o.date.year).value_or(0);
+    // JAKIM's method in Malaysia: the zone of the nearest place JAKIM names, unless the clock
+    // given is another country's (Singapore lies a few kilometres from Johor Bahru).
+    if (o.inputs.methodCode == 14 && !o.inputs.customMethod &&
+        (o.zone.empty() || o.zone == "Asia/Kuala_Lumpur" || o.zone == "Asia/Kuching")) {
+        const JakimBolge::Eslesme e =
+            JakimBolge::elleGirilen(o.inputs.latitude, o.inputs.longitude);
+        jakimBolgesineKoy(o, e);
+        // Malaysia's clock, unless --dst says otherwise: no summer time.
+        if (e.bolge && o.zone.empty() && o.inputs.dst.kind == ravla::DstRule::Automatic)
+            o.zone = malaysianClock(*e.bolge);
+    }
 }
 
 } // namespace
@@ -479,6 +536,10 @@ CityResult findCity(Options &o, const std::string &folder)
             o.inputs.methodCode = yontem;
     if (o.place.empty())
         o.place = utf8(b.satir.section(QLatin1Char(','), 0, 0) + QStringLiteral(", ") + b.ulke);
+    if (o.inputs.methodCode == 14 && !o.inputs.customMethod && JakimBolge::malezya(b.ulke))
+        jakimBolgesineKoy(o, JakimBolge::listedekiYer(b.satir.section(QLatin1Char(','), 0, 0),
+                                                      b.satir.section(QLatin1Char(','), 1, 1),
+                                                      k.enlem, k.boylam));
     return {};
 }
 
@@ -503,6 +564,7 @@ std::string usage()
     }
     return R"(Usage: ravla-vakit --lat DEG --lon DEG --tz HOURS [options]
        ravla-vakit --city NAME [--country NAME] [options]
+       ravla-vakit --zone-code CODE [options]
 
 Prints the prayer times Ravla Namaz Vakti shows for a place, for one day
 or a run of days.
@@ -524,6 +586,12 @@ Place (--lat, --lon and --tz, or --city):
                          own method (Türkiye 8, Suudi Arabistan 9 ...)
   --country NAME         the country to look in, as the database names it
                          (e.g. Almanya, Türkiye); without it every country
+  --zone-code CODE       instead of a place: a JAKIM zone of Malaysia (e.g.
+                         SWK08), computed at the zone's reference point with
+                         JAKIM's method unless --method or --custom is given.
+                         With method 14 a Malaysian --city, or a --lat/--lon
+                         within 100 km of a place JAKIM names, takes its
+                         zone's reference point the same way
 
 Days:
   --date YYYY-MM-DD      first day (default: today); 1582-10-15 to 9999-12-31

@@ -15,6 +15,7 @@ struct Options : Run {
     std::string city, country;
     std::string lang = "tr"; // the calendar's words: tr, ar, de or en
     bool icsAll = false;     // İmsak and sunrise in the calendar too
+    std::string zoneCode;    // a JAKIM zone by its code (SWK08), in place of a place
     bool methodGiven = false, tzGiven = false, zoneGiven = false;
     bool help = false;
 };
