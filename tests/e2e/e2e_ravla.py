@@ -18,6 +18,7 @@ import ctypes
 import glob
 import io
 import os
+import re
 import select
 import shutil
 import signal
@@ -837,6 +838,38 @@ class E2E:
         if stored:
             raise Failure(f"a first run that confirmed nothing stored {stored}")
 
+    def arabic_window(self):
+        """With the Arabic catalogue the window mirrors: on screen each time lies left of its
+        prayer's name, as the name is read first."""
+        home = os.path.join(self.tmp, "home-ar")
+        folder = os.path.join(home, ".config", "Zorva Yazilim")
+        write_ini(os.path.join(folder, "Ravla Ayarlar.conf"), read_ini(self.store))
+        write_ini(os.path.join(folder, "Ravla Dil Ayarlari.conf"), {"Yerel Dil": "ar_AR", "Dil No": "1"})
+        self.main = self.start_program("ravla-ar.log", home=home)
+        pyatspi = atspi()
+
+        def rows():
+            self.check_running()
+            app = app_of(self.main.pid)
+            if app is None:
+                return None
+            found = {}
+            for a in find_all(app, lambda a: a.getRole() == pyatspi.ROLE_LABEL and showing(a)):
+                x, y, w, h = extents(a)
+                found.setdefault(y, []).append((x, a.name))
+            pairs = [c for c in found.values()
+                     if len(c) == 2 and sum(bool(re.fullmatch(r"\d+:\d\d:00", n)) for _, n in c) == 1]
+            return pairs if len(pairs) == 7 else None
+
+        pairs = wait_for("the Arabic window's seven time rows", rows, 20, interval=0.2)
+        for cells in pairs:
+            time_x = next(x for x, n in cells if re.fullmatch(r"\d+:\d\d:00", n))
+            name_x, name = next((x, n) for x, n in cells if not re.fullmatch(r"\d+:\d\d:00", n))
+            if time_x >= name_x:
+                raise Failure(f"in Arabic the time of {name!r} lies right of its name: {cells}")
+        log("the Arabic window is mirrored: each time lies left of its name")
+        self.quit_from_tray()
+
     def run(self):
         self.start_x()
         self.start_accessibility()
@@ -851,6 +884,7 @@ class E2E:
         self.quit_from_tray()
         self.check_files()
         self.first_run()
+        self.arabic_window()
 
     def close(self, failed):
         if failed and os.environ.get("E2E_KEEP") and self.display and shutil.which("import"):
