@@ -63,8 +63,20 @@ if [ "${1:-}" = --tray ]; then
     NO_AT_BRIDGE=1 trayer --edge bottom --align right --widthtype request --height 24 \
         --SetDockType true >"$tmp/trayer.log" 2>&1 &
     pids+=($!)
-    wait_for "trayer panel" 20 sh -c "xwininfo -root -tree | grep -q '\"panel\" \"trayer\"'"
-    sleep 0.5 # the panel is up a moment before the tray selection is taken
+    # The program asks once, at its start, whether there is a tray: trayer must own it first.
+    tray_owned() {
+        python3 -c 'import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XGetSelectionOwner.restype = ctypes.c_ulong
+x.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+d = x.XOpenDisplay(None)
+sys.exit(0 if d and x.XGetSelectionOwner(d, x.XInternAtom(d, b"_NET_SYSTEM_TRAY_S0", 0)) else 1)'
+    }
+    wait_for "system tray owned by trayer" 20 tray_owned
 
     # A home of its own: the first start with no settings at all, as a new user has it.
     mkdir -p "$tmp/home" "$tmp/runtime"
