@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2317 # the tray part's checks are called through wait_for
 # Builds the Debian package from a Release build and checks it the way a user gets it: lintian,
 # appstreamcli and desktop-file-validate on the package, then installed with apt-get, both
 # programs run from /usr/bin (the window in Xvfb beside a tray host, ended from the tray menu),
@@ -19,7 +20,11 @@ if [ "${1:-}" = --tray ]; then
     unset WAYLAND_DISPLAY AT_SPI_BUS_ADDRESS XAUTHORITY SESSION_MANAGER QT_QPA_PLATFORMTHEME \
           QT_STYLE_OVERRIDE QT_SCALE_FACTOR
     pids=()
-    trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
+    end_all() {
+        local p
+        for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    }
+    trap end_all EXIT
 
     # Waits up to $1 seconds for the command after it to succeed.
     wait_for() {
@@ -59,7 +64,8 @@ if [ "${1:-}" = --tray ]; then
         >"$tmp/xvfb.log" 2>&1 &
     pids+=($!)
     wait_for "X display from Xvfb" 20 grep -q . "$tmp/display"
-    export DISPLAY=":$(cat "$tmp/display")"
+    DISPLAY=":$(cat "$tmp/display")"
+    export DISPLAY
     NO_AT_BRIDGE=1 trayer --edge bottom --align right --widthtype request --height 24 \
         --SetDockType true >"$tmp/trayer.log" 2>&1 &
     pids+=($!)
@@ -85,7 +91,7 @@ sys.exit(0 if d and x.XGetSelectionOwner(d, x.XInternAtom(d, b"_NET_SYSTEM_TRAY_
         XDG_RUNTIME_DIR=$tmp/runtime LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
         /usr/bin/ravla >"$tmp/ravla.log" 2>&1 &
     ravla=$!
-    pids+=($ravla)
+    pids+=("$ravla")
     icon_docked() { [ -n "$(tray_icon)" ] && [ -n "$(geometry "$(tray_icon)")" ]; }
     wait_for "tray icon of ravla" 20 icon_docked
     # Hidden into the tray 1.5 s after the start; then only the icon is left.
