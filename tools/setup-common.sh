@@ -7,10 +7,12 @@ RAVLA_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-
                 qt6-translations-l10n)
 # What the tests and benchmarks need besides (python3-icalendar reads the calendar files back);
 # the second line is the end-to-end test's: an X server, a tray host, input and window tools, a
-# faked clock, the accessibility bus and the Python binding that reads it.
+# faked clock, the accessibility bus and the Python binding that reads it; the third the Debian
+# package's checks.
 RAVLA_TEST_PACKAGES=(libbenchmark-dev clang-format desktop-file-utils poppler-utils clang libclang-rt-14-dev
                      python3-icalendar
-                     xvfb trayer xdotool x11-utils faketime dbus at-spi2-core python3-pyatspi)
+                     xvfb trayer xdotool x11-utils faketime dbus at-spi2-core python3-pyatspi
+                     dpkg-dev file lintian appstream man-db)
 
 ravla_install_missing() {
     local missing=()
