@@ -4,12 +4,14 @@
 # What building and running the program needs.
 RAVLA_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
                 qt6-tools-dev-tools libsdl2-mixer-dev libfontconfig-dev tzdata fonts-dejavu-core
-                qt6-translations-l10n)
+                qt6-translations-l10n qt6-wayland)
 # What the tests and benchmarks need besides; the second line is the end-to-end test's: an X
 # server, a tray host, input and window tools, a faked clock, the accessibility bus and the
-# Python binding that reads it.
+# Python binding that reads it; the third its Wayland run's: a headless compositor and the
+# D-Bus binding its notification service is written with.
 RAVLA_TEST_PACKAGES=(libbenchmark-dev clang-format desktop-file-utils poppler-utils clang libclang-rt-14-dev
-                     xvfb trayer xdotool x11-utils faketime dbus at-spi2-core python3-pyatspi)
+                     xvfb trayer xdotool x11-utils faketime dbus at-spi2-core python3-pyatspi
+                     weston python3-dbus)
 
 ravla_install_missing() {
     local missing=()
