@@ -2,6 +2,9 @@
 // over a real session bus of the test's own (dbus-daemon) to a service registered there.
 #include "masaustubildirimi.h"
 #include "metinler.h"
+#include "programklasoru.h"
+#include "qravla.h"
+#include "saat.h"
 #include "testortami.h"
 
 #include <QDBusConnection>
@@ -202,6 +205,70 @@ private slots:
         QCOMPARE(durdur.count(), 1);
         h.unregisterService("org.freedesktop.Notifications");
         QDBusConnection::disconnectFromBus("hizmet");
+    }
+
+    // The window at Dhuhr (Istanbul at UTC+2 on 5 December 2026: 11:54) for each choice, with
+    // and without the service: the sliding popup, the notification, or both; without the
+    // service the popup whatever the choice. The notification's stop action stops the adhan as
+    // the window's stop button does: its popup slides out.
+    void pencere_data()
+    {
+        QTest::addColumn<int>("sekil");
+        QTest::addColumn<bool>("hizmetVar");
+        QTest::addColumn<bool>("kayan");
+        QTest::addColumn<bool>("bildirim");
+        QTest::newRow("kayan") << 0 << true << true << false;
+        QTest::newRow("bildirim") << 1 << true << false << true;
+        QTest::newRow("ikisi") << 2 << true << true << true;
+        QTest::newRow("bildirim, hizmetsiz") << 1 << false << true << false;
+        QTest::newRow("ikisi, hizmetsiz") << 2 << false << true << false;
+    }
+    void pencere()
+    {
+        QFETCH(int, sekil);
+        QFETCH(bool, hizmetVar);
+        QFETCH(bool, kayan);
+        QFETCH(bool, bildirim);
+        QDBusConnection h = QDBusConnection::connectToBus(adres, "hizmet");
+        Hizmet hizmet;
+        if (hizmetVar) {
+            QVERIFY(h.registerObject("/org/freedesktop/Notifications", &hizmet,
+                                     QDBusConnection::ExportAllSlots));
+            QVERIFY(h.registerService("org.freedesktop.Notifications"));
+        }
+        const auto kapat = qScopeGuard([&h] {
+            h.unregisterService("org.freedesktop.Notifications");
+            h.unregisterObject("/org/freedesktop/Notifications");
+            QDBusConnection::disconnectFromBus("hizmet");
+        });
+        AyarDegerleri a;
+        a.enlem = 41, a.boylam = 29, a.gmt = 2, a.yazSaatiOtomatik = false;
+        a.bildirimSekli = sekil;
+        QVERIFY(Ayarlar().Kaydet(a));
+        ProgramKlasoru::ayarla(QStringLiteral(RAVLA_PROGRAM_KLASORU));
+        QDateTime simdi(QDate(2026, 12, 5), QTime(11, 53, 59, 900));
+        Saat::ayarla([&simdi] { return simdi; });
+        const auto saat = qScopeGuard([] { Saat::ayarla({}); });
+        QRavla w;
+        w.ZamanAkimi();
+        simdi = simdi.addMSecs(500);
+        w.ZamanAkimi();
+        QTRY_COMPARE(w.ezanBildirimi().isVisible(), kayan);
+        QTRY_COMPARE(hizmet.cagrilar.size(), bildirim ? 1 : 0);
+        if (!bildirim) {
+            QTest::qWait(100);
+            QCOMPARE(hizmet.cagrilar.size(), 0);
+            return;
+        }
+        QCOMPARE(hizmet.cagrilar[0][3].toString(), "Öğle 11:54");
+        QCOMPARE(hizmet.cagrilar[0][4].toString(), "Namaz Vakti");
+        if (kayan)
+            QTRY_COMPARE(w.ezanBildirimi().durumu(), int(KayanPencere::Bekliyor));
+        sinyal("ActionInvoked", {1u, "ravla-durdur"});
+        if (kayan)
+            QTRY_COMPARE(w.ezanBildirimi().durumu(), int(KayanPencere::Cikiyor));
+        QTRY_COMPARE(hizmet.cagrilar.size(), 2); // and the notification is withdrawn
+        QCOMPARE(hizmet.cagrilar[1], QVariantList{1u});
     }
 
 signals:
