@@ -42,6 +42,9 @@ public:
     };
     const Sonraki &sonraki() const { return sonraki_; }
 
+    // The wall-clock moment (ms from Julian day 0) of the prayer vakitGeldi last raised.
+    qint64 gelenVakitAni() const { return takip.sonGelenAn(); }
+
     // The prayer whose adhan "Oku" plays at this time of day; 0: the fallback.
     int simdikiVakit(const QTime &saat) const;
 

@@ -63,7 +63,7 @@ QString Metinler::hatirlatma(int dilNo, int vakit, int dakika)
     return QString::fromUtf8(metinler[dilNo][vakit - 1]).arg(dakika);
 }
 
-QString Metinler::ipucu(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika)
+QString Metinler::vakitAdi(int dilNo, int vakit)
 {
     static const char *const adlar[4][5] = {
         {"Sabah", "Öğle", "İkindi", "Akşam", "Yatsı"},
@@ -71,14 +71,28 @@ QString Metinler::ipucu(int dilNo, int vakit, qint64 hedefMs, int saat, int daki
         {"Fadschr", "Dhuhr", "Asr", "Maghrib", "Ischa"},
         {"Fajr", "Dhuhr", "Asr", "Maghrib", "Isha"},
     };
+    return bilinir(dilNo) && vakit >= 1 && vakit <= 5 ? QString::fromUtf8(adlar[dilNo][vakit - 1])
+                                                      : QString();
+}
+
+QString Metinler::vakitBildirimi(int dilNo, int vakit, qint64 anMs)
+{
+    const QString ad = vakitAdi(dilNo, vakit);
+    if (ad.isEmpty())
+        return QString();
+    const QTime an = QTime::fromMSecsSinceStartOfDay(int(anMs % 86400000));
+    return ad + QLatin1Char(' ') + an.toString(QStringLiteral("hh:mm"));
+}
+
+QString Metinler::ipucu(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika)
+{
     static const char *const kalan[4] = {"%1 saat %2 dakika", "%1 ساعة %2 دقيقة", "%1 Std. %2 Min.",
                                          "%1 h %2 min"};
     if (!bilinir(dilNo) || vakit < 1 || vakit > 5)
         return QString();
     const QTime an = QTime::fromMSecsSinceStartOfDay(int(hedefMs % 86400000));
-    return QString::fromUtf8(adlar[dilNo][vakit - 1]) + QLatin1Char(' ') +
-           an.toString(QStringLiteral("hh:mm")) + QStringLiteral(" — ") +
-           QString::fromUtf8(kalan[dilNo]).arg(saat).arg(dakika);
+    return vakitAdi(dilNo, vakit) + QLatin1Char(' ') + an.toString(QStringLiteral("hh:mm")) +
+           QStringLiteral(" — ") + QString::fromUtf8(kalan[dilNo]).arg(saat).arg(dakika);
 }
 
 QString Metinler::tepsiMenusu(int dilNo, int eylem)

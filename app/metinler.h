@@ -13,6 +13,11 @@ QString ezan(int dilNo, bool vakitGeldi);
 // A reminder's title, and its text for a prayer (1..5) or İmsak (6), `dakika` minutes before.
 QString hatirlatmaBasligi(int dilNo);
 QString hatirlatma(int dilNo, int vakit, int dakika);
+// A prayer's name (1 Fajr .. 5 Isha), as the tooltip and the notifications name it.
+QString vakitAdi(int dilNo, int vakit);
+// A prayer's time as a notification's title: its name and its wall-clock moment ("Öğle 13:08";
+// a late Isha at 24:40 reads 00:40).
+QString vakitBildirimi(int dilNo, int vakit, qint64 anMs);
 // The tray's tooltip: the next prayer, its time and the time left ("Öğle 12:05 — 1 saat 20
 // dakika").
 QString ipucu(int dilNo, int vakit, qint64 hedefMs, int saat, int dakika);

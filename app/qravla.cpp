@@ -261,6 +261,53 @@ EzanPopup &QRavla::ezanBildirimi()
     return ilkKullanimda(ezanPopup);
 }
 
+MasaustuBildirimi &QRavla::masaustuBildirimi()
+{
+    if (!masaustu) {
+        masaustu =
+            std::make_unique<MasaustuBildirimi>(hazirResim(QStringLiteral("ravla")).toImage());
+        connect(masaustu.get(), &MasaustuBildirimi::durdurIstendi, this, &QRavla::DurSlot);
+    }
+    return *masaustu;
+}
+
+void QRavla::duyur(bool ezan, const QString &baslik, const QString &metin,
+                   const QString &kayanMesaj)
+{
+    const QScreen *ekran = QGuiApplication::primaryScreen();
+    const bool yerlesir = Bildirim::kayanYerlesir(QGuiApplication::platformName(),
+                                                  ekran ? ekran->availableGeometry() : QRect());
+    const Bildirim::Yol yol = Bildirim::yol(gunluk->ayarlar().bildirimSekli, yerlesir, true);
+    const auto kayan = [this, ezan, baslik, metin, kayanMesaj] {
+        if (ezan)
+            ezanBildirimi().MesajGoster(kayanMesaj);
+        else
+            bildirim().MesajGoster(baslik, metin);
+    };
+    if (yol.kayan)
+        kayan();
+    if (!yol.masaustu)
+        return;
+    // No service to take it: the sliding window after all, so that nothing goes untold.
+    auto sonuc = [kayan, yalniz = !yol.kayan](bool alindi) {
+        if (!alindi && yalniz)
+            kayan();
+    };
+    if (ezan)
+        masaustuBildirimi().ezanGonder(baslik, metin, sonuc);
+    else
+        masaustuBildirimi().gonder(baslik, metin, sonuc);
+}
+
+void QRavla::calinamadi()
+{
+    if (ezanPopup)
+        ezanPopup->CalinamadiGoster();
+    if (masaustu)
+        masaustu->ezanaEkle(
+            QCoreApplication::translate("EzanPopupClass", "Seçilen ezan kaydı çalınamadı"));
+}
+
 secenekler &QRavla::seceneklerFormu()
 {
     if (!secenekFormu) {
@@ -372,8 +419,7 @@ void QRavla::HatirlatmaGeldi(int vakit)
         return;
     const AyarDegerleri &ayar = gunluk->ayarlar();
     const int dakika = ayar.hatirlat[vakit == 6 ? 0 : vakit];
-    bildirim().MesajGoster(Metinler::hatirlatmaBasligi(dilNo),
-                           Metinler::hatirlatma(dilNo, vakit, dakika));
+    duyur(false, Metinler::hatirlatmaBasligi(dilNo), Metinler::hatirlatma(dilNo, vakit, dakika));
     if (ayar.hatirlatmaSesi)
         ezanSecimi().sesAraci()->DosyaCal(ProgramKlasoru::yol() +
                                               QStringLiteral("/sesler/Hatirlatma.ogg"),
@@ -383,12 +429,12 @@ void QRavla::HatirlatmaGeldi(int vakit)
 
 void QRavla::VakitGeldi(int vakit)
 {
-    // The popup and the tray's blinking do not wait for the recording: it opens on a thread of
-    // its own and starts once it is open.
-    ezanBildirimi().MesajGoster(Metinler::ezan(dilNo, true));
+    // The adhan first. Its recording opens on a thread of its own and starts once it is open,
+    // and the notification's call is asynchronous: neither waits for the other.
+    ezanSecimi().EzanCal(vakit, ui->SesSlider->value(), [this] { calinamadi(); });
     tepsi->animasyonuBaslat();
-    ezanSecimi().EzanCal(vakit, ui->SesSlider->value(),
-                         [this] { ezanBildirimi().CalinamadiGoster(); });
+    duyur(true, Metinler::vakitBildirimi(dilNo, vakit, gunluk->gelenVakitAni()),
+          Metinler::ezan(dilNo, true), Metinler::ezan(dilNo, true));
     emit vakitGeldi(vakit);
 }
 
@@ -399,17 +445,19 @@ int QRavla::SimdikiVakit() const
 
 void QRavla::CalSlot()
 {
-    ezanBildirimi().MesajGoster(Metinler::ezan(dilNo, false));
-    ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value(),
-                         [this] { ezanBildirimi().CalinamadiGoster(); });
+    ezanSecimi().EzanCal(SimdikiVakit(), ui->SesSlider->value(), [this] { calinamadi(); });
+    duyur(true, Metinler::ezan(dilNo, false), QString(), Metinler::ezan(dilNo, false));
 }
 
+// The window's stop button and the notification's stop action alike.
 void QRavla::DurSlot()
 {
     if (ezanSec)
         ezanSec->EzanDur();
     if (ezanPopup)
         ezanPopup->KayarakKapat();
+    if (masaustu)
+        masaustu->ezanKapat();
 }
 
 void QRavla::SesSecSlot()
@@ -489,7 +537,7 @@ void QRavla::DilComboBoxDegisSlot()
                               QMessageBox::Ok);
         return;
     }
-    bildirim().MesajGoster(Metinler::dilDegistiBasligi(i), Metinler::dilDegisti(i));
+    duyur(false, Metinler::dilDegistiBasligi(i), Metinler::dilDegisti(i));
 }
 
 // Once, about 95 seconds after start, on the 7th and the 25th: does the user like the program?
@@ -498,7 +546,7 @@ void QRavla::GorusSor(const QDate &bugun)
     ++tikSayaci;
     if (!Dil::gorusSorulsunMu(tikSayaci, bugun) || dilNo < 0 || dilNo > 3)
         return;
-    bildirim().MesajGoster(Metinler::gorusSorusu(dilNo), Metinler::gorusAdresi(dilNo));
+    duyur(false, Metinler::gorusSorusu(dilNo), Metinler::gorusAdresi(dilNo));
 }
 
 // The program's windows open over the main one (over the screen's centre while it is in the

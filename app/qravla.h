@@ -7,6 +7,7 @@
 #include "gunlukvakitler.h"
 #include "hicrimiladihesap.h"
 #include "ilkcalisma.h"
+#include "masaustubildirimi.h"
 #include "secenekler.h"
 
 #include <QDate>
@@ -43,6 +44,7 @@ public:
     QSystemTrayIcon *trayIkonu(); // made with the window's first turn of the event loop
     AniForm &bildirim();          // made when first needed, like the dialogs
     EzanPopup &ezanBildirimi();
+    MasaustuBildirimi &masaustuBildirimi(); // joins the session bus when first used
     EzanSec &ezanSecimi();
     kible &kibleFormu();
 
@@ -86,6 +88,11 @@ private:
     void VakitGeldi(int vakit);
     void HatirlatmaGeldi(int vakit);
     void GorusSor(const QDate &bugun);
+    // Tells the adhan (`ezan`; the sliding popup then shows `kayanMesaj`) or a notice the way
+    // the user chose and the desktop allows.
+    void duyur(bool ezan, const QString &baslik, const QString &metin,
+               const QString &kayanMesaj = {});
+    void calinamadi(); // the chosen recording failed: the popup or the notification says so
     void pencereAc(QWidget &pencere);
     void ResimleriKoy();
     void BaslangiciTamamla();
@@ -107,6 +114,7 @@ private:
     bilgi &bilgiFormu();
     std::unique_ptr<AniForm> aniForm;
     std::unique_ptr<EzanPopup> ezanPopup;
+    std::unique_ptr<MasaustuBildirimi> masaustu;
     std::unique_ptr<secenekler> secenekFormu;
     std::unique_ptr<bilgi> bilgiPenceresi;
     std::unique_ptr<EzanSec> ezanSec;

@@ -250,6 +250,7 @@ void secenekler::ayarlariGoster()
     for (int i = 0; i < 6; ++i) // the lowest value of the box reads "off"
         hatirlatmaKutulari()[i]->setValue(ayar.hatirlat[i] >= 5 ? ayar.hatirlat[i] : 4);
     ui->HatirlatmaSesiCheckBox->setChecked(ayar.hatirlatmaSesi);
+    ui->BildirimSekliComboBox->setCurrentIndex(ayar.bildirimSekli);
     ui->OtomatikBaslatCheckBox->setChecked(OtomatikBaslat::etkinMi());
     gosterilenSayfalar.clear();
     for (int i = 0; i < ui->tabWidget->count(); ++i)
@@ -769,6 +770,7 @@ bool secenekler::genelAyarlariAl()
         ayar.hatirlat[i] = dakika >= 5 ? dakika : 0;
     }
     ayar.hatirlatmaSesi = ui->HatirlatmaSesiCheckBox->isChecked();
+    ayar.bildirimSekli = ui->BildirimSekliComboBox->currentIndex();
     if (ui->OtomatikBaslatCheckBox->isChecked() != OtomatikBaslat::etkinMi() &&
         !OtomatikBaslat::ayarla(ui->OtomatikBaslatCheckBox->isChecked()))
         uyar(tr("Oturum açılınca başlatma ayarlanamadı"));

@@ -96,6 +96,7 @@ int VakitTakibi::tik(qint64 simdi)
             if (yeni && std::find(calanlar_.begin(), calanlar_.end(), v.an) == calanlar_.end()) {
                 calanlar_.push_back(v.an);
                 gelen = v.no; // two at once: the later one sounds
+                sonGelen_ = v.an;
             }
         }
         std::erase_if(calanlar_, [simdi](qint64 an) { return an < simdi - 2 * kGunMs; });

@@ -27,6 +27,8 @@ public:
     // before this one, at most a minute ago, and was not raised before; 0 for none.
     // The first tick only sets the starting point.
     int tik(qint64 simdiMs);
+    // The wall-clock moment of the prayer tik last raised; -1 before the first.
+    qint64 sonGelenAn() const { return sonGelen_; }
 
     // The next prayer after this moment and when it is; after Isha, tomorrow's Fajr at
     // today's Fajr time. 0 when there is nothing to name (no Fajr exists).
@@ -64,5 +66,6 @@ private:
     std::vector<Vakit> vakitler_; // sorted by moment
     qint64 yarinkiSabah_ = -1;    // fallback target after Isha, -1 when Fajr does not exist
     qint64 oncekiTik_ = -1;
+    qint64 sonGelen_ = -1;
     std::vector<qint64> calanlar_;
 };

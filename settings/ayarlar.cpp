@@ -138,6 +138,7 @@ AyarDegerleri Ayarlar::Oku() const
         d.hatirlat[i] =
             AyarDonusumu::secenek(s.value(QLatin1String(kHatirlatmaAnahtarlari[i])), 0, 5, 60);
     d.hatirlatmaSesi = AyarDonusumu::evetHayir(s.value(QStringLiteral("HatirlatmaSesi")), false);
+    d.bildirimSekli = AyarDonusumu::secenek(s.value(QStringLiteral("BildirimSekli")), 0, 0, 2);
     return d;
 }
 
@@ -182,5 +183,6 @@ bool Ayarlar::Kaydet(const AyarDegerleri &d)
     for (int i = 0; i < 6; ++i)
         s.setValue(QLatin1String(kHatirlatmaAnahtarlari[i]), d.hatirlat[i]);
     s.setValue(QStringLiteral("HatirlatmaSesi"), d.hatirlatmaSesi);
+    s.setValue(QStringLiteral("BildirimSekli"), d.bildirimSekli);
     return Depo::kaydet(s, &hata_);
 }

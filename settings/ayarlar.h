@@ -39,6 +39,7 @@ struct AyarDegerleri {
     // 0 is off.
     int hatirlat[6] = {};
     bool hatirlatmaSesi = false; // a soft tone with the reminder
+    int bildirimSekli = 0;       // 0 the sliding window, 1 a desktop notification, 2 both
 
     bool operator==(const AyarDegerleri &) const = default;
 };

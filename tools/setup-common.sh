@@ -4,14 +4,16 @@
 # What building and running the program needs.
 RAVLA_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
                 qt6-tools-dev-tools libsdl2-mixer-dev libfontconfig-dev tzdata fonts-dejavu-core
-                qt6-translations-l10n)
+                qt6-translations-l10n qt6-wayland)
 # What the tests and benchmarks need besides (python3-icalendar reads the calendar files back);
 # the second line is the end-to-end test's: an X server, a tray host, input and window tools, a
-# faked clock, the accessibility bus and the Python binding that reads it; the third the Debian
-# package's checks.
+# faked clock, the accessibility bus and the Python binding that reads it; the third its Wayland
+# run's (a headless compositor, the D-Bus binding of its notification service); the fourth the
+# Debian package's checks.
 RAVLA_TEST_PACKAGES=(libbenchmark-dev clang-format desktop-file-utils poppler-utils clang libclang-rt-14-dev
                      python3-icalendar
                      xvfb trayer xdotool x11-utils faketime dbus at-spi2-core python3-pyatspi
+                     weston python3-dbus
                      dpkg-dev file lintian appstream man-db)
 
 ravla_install_missing() {

@@ -277,6 +277,13 @@
     </message>
 </context>
 <context>
+    <name>MasaustuBildirimi</name>
+    <message>
+        <source>Ezanı durdur</source>
+        <translation>أوقف الأذان</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -985,6 +992,22 @@
     <message>
         <source>Oturum açılınca başlat</source>
         <translation>التشغيل عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Vakitte ve hatırlatmada göster:</source>
+        <translation>عند الوقت والتذكير اعرض:</translation>
+    </message>
+    <message>
+        <source>Kayan pencere</source>
+        <translation>نافذة منزلقة</translation>
+    </message>
+    <message>
+        <source>Masaüstü bildirimi</source>
+        <translation>إشعار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Kayan pencere ve masaüstü bildirimi</source>
+        <translation>نافذة منزلقة وإشعار سطح المكتب</translation>
     </message>
 </context>
 </TS>

@@ -277,6 +277,13 @@
     </message>
 </context>
 <context>
+    <name>MasaustuBildirimi</name>
+    <message>
+        <source>Ezanı durdur</source>
+        <translation>Gebetsruf anhalten</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -985,6 +992,22 @@
     <message>
         <source>Oturum açılınca başlat</source>
         <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Vakitte ve hatırlatmada göster:</source>
+        <translation>Zur Gebetszeit und bei Erinnerungen zeigen:</translation>
+    </message>
+    <message>
+        <source>Kayan pencere</source>
+        <translation>Gleitendes Fenster</translation>
+    </message>
+    <message>
+        <source>Masaüstü bildirimi</source>
+        <translation>Desktop-Benachrichtigung</translation>
+    </message>
+    <message>
+        <source>Kayan pencere ve masaüstü bildirimi</source>
+        <translation>Gleitendes Fenster und Desktop-Benachrichtigung</translation>
     </message>
 </context>
 </TS>

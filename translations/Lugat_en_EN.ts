@@ -277,6 +277,13 @@
     </message>
 </context>
 <context>
+    <name>MasaustuBildirimi</name>
+    <message>
+        <source>Ezanı durdur</source>
+        <translation>Stop the adhan</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -985,6 +992,22 @@
     <message>
         <source>Oturum açılınca başlat</source>
         <translation>Start at login</translation>
+    </message>
+    <message>
+        <source>Vakitte ve hatırlatmada göster:</source>
+        <translation>At prayer times and reminders show:</translation>
+    </message>
+    <message>
+        <source>Kayan pencere</source>
+        <translation>Sliding window</translation>
+    </message>
+    <message>
+        <source>Masaüstü bildirimi</source>
+        <translation>Desktop notification</translation>
+    </message>
+    <message>
+        <source>Kayan pencere ve masaüstü bildirimi</source>
+        <translation>Sliding window and desktop notification</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,10 @@ which the window's labels are read and its widgets found; xdotool clicks and typ
 would. Everything started here runs in a process group of its own and is ended on the way
 out, whatever happened. Every wait has a deadline, and a missed one says what did not happen.
 
-    e2e_ravla.py RAVLA RAVLA_VAKIT LIBFAKETIME
+    e2e_ravla.py RAVLA RAVLA_VAKIT LIBFAKETIME [wayland]
+
+With "wayland" the program runs under a headless weston instead, without a tray, beside a
+notification service of the test's own (E2EWayland).
 
 E2E_KEEP=1 keeps the test's folder (logs, audio, settings, a screenshot) after a failure.
 """
@@ -17,6 +20,7 @@ import csv
 import ctypes
 import glob
 import io
+import json
 import os
 import re
 import select
@@ -489,7 +493,7 @@ class E2E:
         os.makedirs(self.config)
         os.makedirs(self.data)
         os.makedirs(self.runtime, mode=0o700)
-        self.audio = os.path.join(self.tmp, "audio.raw")
+        self.audio_path = os.path.join(self.tmp, "audio.raw")
 
         koordinat = os.path.join(self.prog, "koordinat")
         self.start_place = place_line(koordinat, *START_PLACE)
@@ -515,6 +519,9 @@ class E2E:
         self.fake_start = f"{DATE} {s // 3600:02d}:{s % 3600 // 60:02d}:{s % 60:02d}"
         log(f"{START_PLACE[1]} on {DATE}: {self.times}; the clock starts at {self.fake_start}")
 
+    def platform_env(self):
+        return {"QT_QPA_PLATFORM": "xcb"}
+
     def start_program(self, log_name, home=None):
         env = self.base_env()
         home = home or self.home
@@ -522,13 +529,14 @@ class E2E:
             "HOME": home, "XDG_CONFIG_HOME": os.path.join(home, ".config"),
             "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
             "XDG_RUNTIME_DIR": self.runtime, "TZ": self.start_place["zone"],
-            "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": self.audio,
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": self.audio_path,
             # The wall clock starts at fake_start as the program starts and runs on from
             # there; the monotonic clock, which drives the timers, stays true.
             "LD_PRELOAD": self.libfaketime, "FAKETIME": "@" + self.fake_start,
             "FAKETIME_DONT_FAKE_MONOTONIC": "1",
         })
+        env.update(self.platform_env())
         return self.procs.start([self.ravla], env, os.path.join(self.tmp, log_name))
 
     def check_running(self):
@@ -618,17 +626,22 @@ class E2E:
             raise Failure(f"{e}\n  expected {expected}\n  window   {last}")
         log(f"the labels hold {what}")
 
+    def audio(self):
+        try:
+            with open(self.audio_path, "rb") as f:
+                return os.fstat(f.fileno()).st_ino, f.read()
+        except FileNotFoundError:
+            return None, b""
+
     def adhan_at_prayer_time(self):
+        self.adhan_sounds()
+        self.popup_in_corner()
+
+    def adhan_sounds(self):
         # The program's clock reads fake_start at its start, a moment after t_start: its
         # prayer time comes a moment after t_prayer, never before.
         t_prayer = self.t_start + LEAD_S
-
-        def audio():
-            try:
-                with open(self.audio, "rb") as f:
-                    return os.fstat(f.fileno()).st_ino, f.read()
-            except FileNotFoundError:
-                return None, b""
+        audio = self.audio
 
         pre = t_prayer - 0.5
         if time.monotonic() > pre:
@@ -664,6 +677,7 @@ class E2E:
         if ino != found["ino"] or len(data) <= found["size"] or first_loud_sample(last) is None:
             raise Failure("the adhan stopped within a second of its start")
 
+    def popup_in_corner(self):
         right, bottom = WORK_AREA[0] + WORK_AREA[2], WORK_AREA[1] + WORK_AREA[3]
 
         def in_corner():
@@ -896,9 +910,158 @@ class E2E:
         else:
             shutil.rmtree(self.tmp, ignore_errors=True)
 
+NOTIFY_LOG = "bildirimler.jsonl"
+STOP_ACTION = ("ravla-durdur", "Ezanı durdur")
+WAYLAND_SOCKET = "wayland-ravla"
+QUIET_S = 4.0  # the placeholder recordings pause up to about 2 s between phrases
+
+
+class E2EWayland(E2E):
+    """The same program under a headless Wayland compositor (weston), without a tray, beside a
+    notification service of the test's own (bildirim_hizmeti.py) on the session bus: the window
+    stays up with the right times, and at the prayer time the adhan sounds and its notification
+    is posted in place of the sliding popup; the notification's stop action stops it."""
+
+    def platform_env(self):
+        return {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": WAYLAND_SOCKET}
+
+    def start_compositor(self):
+        env = self.base_env()
+        env["XDG_RUNTIME_DIR"] = self.runtime  # the program's: the socket is found there
+        weston = self.procs.start(
+            ["weston", "--backend=headless-backend.so", f"--socket={WAYLAND_SOCKET}",
+             f"--width={SCREEN[0]}", f"--height={SCREEN[1]}", "--idle-time=0"],
+            env, os.path.join(self.tmp, "weston.log"))
+
+        def up():
+            if weston.poll() is not None:
+                raise Failure(f"weston ended with status {weston.returncode}"
+                              + self.tail("weston.log"))
+            return os.path.exists(os.path.join(self.runtime, WAYLAND_SOCKET))
+
+        wait_for("weston's Wayland socket", up, 20, interval=0.05)
+        log(f"weston (headless) on {WAYLAND_SOCKET}")
+
+    def start_notifications(self):
+        self.notify_log = os.path.join(self.tmp, NOTIFY_LOG)
+        service = self.procs.start(
+            ["/usr/bin/python3", os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                              "bildirim_hizmeti.py"), self.notify_log],
+            self.base_env(), os.path.join(self.tmp, "bildirim_hizmeti.log"))
+
+        def ready():
+            if service.poll() is not None:
+                raise Failure(f"the notification service ended with status "
+                              f"{service.returncode}" + self.tail("bildirim_hizmeti.log"))
+            with open(os.path.join(self.tmp, "bildirim_hizmeti.log")) as f:
+                return "ready" in f.read()
+
+        wait_for("the notification service to own its name", ready, 10, interval=0.05)
+        log("the test's notification service owns org.freedesktop.Notifications")
+
+    def calls(self, name=None):
+        try:
+            with open(self.notify_log, encoding="utf-8") as f:
+                got = [json.loads(line) for line in f if line.strip()]
+        except FileNotFoundError:
+            return []
+        return [c for c in got if name is None or c["call"] == name]
+
+    def window_stays(self):
+        self.main = self.start_program("ravla.log")
+        self.t_start = time.monotonic()
+        pyatspi = atspi()
+
+        def mapped():
+            self.check_running()
+            win = top_level(self.app(), TITLE)
+            return win if win is not None and showing(win) else None
+
+        wait_for(f"the window '{TITLE}' to map under Wayland", mapped, 30, interval=0.1)
+        log(f"the window is showing {time.monotonic() - self.t_start:.2f} s after the start")
+        # No tray here: the window must not hide into one 1.5 s after it appears.
+        time.sleep(2.5)
+        if mapped() is None:
+            raise Failure("the window went away without a tray to go to")
+        if not self.window().getState().contains(pyatspi.STATE_VISIBLE):
+            raise Failure("the window is not visible")
+        log("the window stays up without a tray")
+
+    def notification_posted(self):
+        hh, mm, _ = self.times[PRAYER].split(":")
+        summary = f"{PRAYER} {int(hh):02d}:{mm}"
+        found = {}
+
+        def posted():
+            self.check_running()
+            for c in self.calls("Notify"):
+                if c["summary"] == summary:
+                    found.update(c)
+                    return True
+            return False
+
+        try:
+            wait_for(f"the notification '{summary}'", posted, 5, interval=0.05)
+        except Failure as e:
+            raise Failure(f"{e}; the service got {self.calls()}")
+        actions = found["actions"]
+        pairs = list(zip(actions[0::2], actions[1::2]))
+        if STOP_ACTION not in pairs:
+            raise Failure(f"the notification offers {pairs}, not {STOP_ACTION}")
+        if found["body"] != "Namaz Vakti" or found["app_name"] != TITLE:
+            raise Failure(f"the notification reads {found['app_name']!r}: {found['body']!r}")
+        hints = found["hints"]
+        if not (found["app_icon"] == "ravla" or "image-data" in hints):
+            raise Failure(f"the notification has no icon: app_icon {found['app_icon']!r}, "
+                          f"hints {hints}")
+        if hints.get("desktop-entry") != "ravla":
+            raise Failure(f"the notification's desktop-entry is {hints.get('desktop-entry')!r}")
+        popup = top_level(self.app(), POPUP_TITLE)
+        if popup is not None and showing(popup):
+            raise Failure("the sliding popup showed under Wayland, where it cannot be placed")
+        self.notification = found
+        log(f"notification {found['id']} posted: {summary!r} with {pairs}")
+
+    def stop_action_stops(self):
+        nid = self.notification["id"]
+        run(["dbus-send", "--session", "--type=method_call", "--print-reply",
+             "--dest=org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+             "org.ravla.test.Bildirimler.Invoke", f"uint32:{nid}", f"string:{STOP_ACTION[0]}"])
+        t = time.monotonic()
+        mark = {"size": len(self.audio()[1]), "at": t}
+
+        def silent():
+            self.check_running()
+            _, data = self.audio()
+            if first_loud_sample(data, mark["size"]) is not None:
+                mark.update(size=len(data), at=time.monotonic())  # still sounding
+                return False
+            # Longer without a loud sample than the recordings pause between their phrases
+            # (about 2 s), in output written or, for a device that was closed, in time.
+            return (len(data) - mark["size"] >= QUIET_S * BYTES_PER_S
+                    or time.monotonic() - mark["at"] > QUIET_S + 1)
+
+        wait_for("the adhan to stop on the notification's stop action", silent, QUIET_S + 4,
+                 interval=0.1)
+        if mark["at"] - t > 1.0:
+            raise Failure(f"the adhan went on for {mark['at'] - t:.2f} s after the stop action")
+        log(f"the stop action silenced the adhan within {mark['at'] - t:.2f} s")
+        self.check_running()
+
+    def run(self):
+        self.lay_out_program()
+        self.start_compositor()
+        self.start_accessibility()
+        self.start_notifications()
+        self.window_stays()
+        self.check_labels(self.times, f"{START_PLACE[1]}'s times")
+        self.adhan_sounds()
+        self.notification_posted()
+        self.stop_action_stops()
+
 
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) not in (4, 5) or sys.argv[4:] not in ([], ["wayland"]):
         print(__doc__, file=sys.stderr)
         return 2
 
@@ -907,7 +1070,7 @@ def main():
 
     signal.signal(signal.SIGTERM, stop)
     signal.signal(signal.SIGHUP, stop)
-    test = E2E(*sys.argv[1:])
+    test = (E2EWayland if sys.argv[4:] else E2E)(*sys.argv[1:4])
     failed = True
     try:
         test.run()
