@@ -174,7 +174,7 @@ private:
             return;
         sonuc = kod;
         bekci.stop();
-        if (kod != kTamam)
+        if (kod != kTamam && !gecici.fileName().isEmpty()) // made once the checks have passed
             gecici.remove();
         yaz(kod == kTamam ? QByteArray("ok") : "error " + neden);
         QTimer::singleShot(0, qApp, [kod] { QCoreApplication::exit(kod); });
