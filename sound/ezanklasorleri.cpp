@@ -72,6 +72,28 @@ QString EzanKlasorleri::dosyaYolu(const QString &ad) const
     return ezanKlasorleri.last() + QLatin1Char('/') + ad;
 }
 
+bool EzanKlasorleri::yerTutucuMu(const QString &ad)
+{
+    return ad == QLatin1String("Fecir.ogg") || ad == QLatin1String("Aksa.ogg") ||
+           ad == QLatin1String("Mekke.ogg");
+}
+
+bool EzanKlasorleri::kullanicininMi(const QString &ad) const
+{
+    if (!yalinAdMi(ad) || ezanKlasorleri.isEmpty())
+        return false;
+    // With one folder the user's files and the program's share it: the placeholders' names
+    // are the program's.
+    if (!kullaniciKlasoru && yerTutucuMu(ad))
+        return false;
+    return QFileInfo(ezanKlasorleri.first() + QLatin1Char('/') + ad).isFile();
+}
+
+bool EzanKlasorleri::gercekMi(const QString &ad) const
+{
+    return yalinAdMi(ad) && (!yerTutucuMu(ad) || kullanicininMi(ad));
+}
+
 void EzanKlasorleri::yazilabilirlikAyarla(std::function<bool(const QString &)> s)
 {
     sinama() = std::move(s);

@@ -22,6 +22,17 @@ struct EzanKlasorleri {
     QString dosyaYolu(const QString &ad) const;
     static bool yalinAdMi(const QString &ad);
 
+    // Where recordings the user adds or downloads go: the user's folder, or the program's where
+    // that is the only one.
+    QString eklemeKlasoru() const { return ezanKlasorleri.value(0); }
+    // The synthesised placeholders the program ships (tools/ezan), by name.
+    static bool yerTutucuMu(const QString &ad);
+    // A recording of the user's folder that is not one of the shipped placeholders: one the
+    // user put there, which may be removed.
+    bool kullanicininMi(const QString &ad) const;
+    // Whether ad plays a real recording rather than a shipped placeholder.
+    bool gercekMi(const QString &ad) const;
+
     // The first lines of ayarlar.dat's bytes (at most six), line ends stripped. UTF-8, or what a
     // byte-order mark says (a file an editor saved as UTF-16 still reads). `tamami`: the bytes
     // are the whole file, so a last line without a break counts; else a cut line does not.

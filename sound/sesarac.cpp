@@ -62,3 +62,9 @@ void SesArac::DuzeyAyarla(int duzey)
     if (sonSes)
         sonSes->duzeyAyarla(static_cast<float>(duzey / 100.0));
 }
+
+double SesArac::sure(const QString &yol) const
+{
+    SesCihazi *c = cihazi();
+    return c ? c->sure(QFile::encodeName(yol).toStdString()) : kCihazYok;
+}

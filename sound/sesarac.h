@@ -38,6 +38,11 @@ public:
     // when there is none.
     void DuzeyAyarla(int duzey);
 
+    // How many seconds the file at yol plays: negative when it cannot be played, kCihazYok
+    // when there is no audio output to decode it with.
+    static constexpr double kCihazYok = -2;
+    double sure(const QString &yol) const;
+
     bool cihazVarMi() const { return cihazi() != nullptr; }
     bool sesVarMi() const; // the last Cal's sound has started (its file opened)
 

@@ -1,6 +1,7 @@
 #include "sescihazi.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QLibrary>
 #include <QThread>
@@ -54,6 +55,8 @@ struct Kitaplik {
     // SDL 2.0.16 on: frees what SDL keeps for a thread it did not start (its error text), as
     // each such thread that called SDL ends. Older libraries go without.
     void (*SDL_TLSCleanup)() = nullptr;
+    // SDL2_mixer 2.6 on: without it no recording can be checked, though all still play.
+    double (*Mix_MusicDuration)(Mix_Music *) = nullptr;
 
     // Once per process; false for good where the libraries are missing (the program is then
     // silent, as without a sound card).
@@ -86,6 +89,8 @@ struct Kitaplik {
 #undef RAVLA_SDLDEN
 #undef RAVLA_MIXDEN
         SDL_TLSCleanup = reinterpret_cast<void (*)()>(sdl.resolve("SDL_TLSCleanup"));
+        Mix_MusicDuration =
+            reinterpret_cast<double (*)(Mix_Music *)>(mix.resolve("Mix_MusicDuration"));
         if (!tamam)
             return false;
         // SDL would otherwise take SIGINT and SIGTERM for an event queue nobody reads here.
@@ -498,4 +503,37 @@ void SesTutamaci::duzeyAyarla(float duzey)
         d.bekleyen.duzey = duzey;
     else
         sdl().Mix_VolumeMusic(mikserDuzeyi(duzey));
+}
+
+double SesCihazi::sure(const std::string &yol)
+{
+    if (!sdl().Mix_MusicDuration || !cikisiAc())
+        return -1;
+    Durum &d = durum();
+    const auto olc = [yol] {
+        Mix_Music *m = yukle(yol, nullptr);
+        const double saniye = m ? sdl().Mix_MusicDuration(m) : -1;
+        if (m)
+            sdl().Mix_FreeMusic(m);
+        return saniye;
+    };
+    if (!donguIpligindeMi())
+        return olc();
+    // Some files take seconds to open: the window keeps being drawn meanwhile (the caller keeps
+    // its own controls from being used), and the output stays open for the decoder.
+    ++d.acilan;
+    std::atomic<double> saniye{-1};
+    QEventLoop bekleyis;
+    try {
+        std::thread([&saniye, &bekleyis, olc] {
+            saniye = olc();
+            QMetaObject::invokeMethod(&bekleyis, &QEventLoop::quit, Qt::QueuedConnection);
+        }).detach();
+        bekleyis.exec(QEventLoop::ExcludeUserInputEvents);
+    } catch (const std::system_error &) {
+        saniye = olc();
+    }
+    --d.acilan;
+    d.bosSaniye = 0;
+    return saniye;
 }

@@ -58,6 +58,11 @@ public:
     std::shared_ptr<SesTutamaci> cal(std::vector<std::string> yollar, float duzey = 1.0f,
                                      std::function<void(int)> sonuc = {});
 
+    // How many seconds the file at yol plays, decoded by the same library that plays it; negative
+    // when it cannot be played. Opens the file here, in the caller's thread (a check before a
+    // recording is taken in, of a file of bounded size).
+    double sure(const std::string &yol);
+
 private:
     SesCihazi() = default;
 };

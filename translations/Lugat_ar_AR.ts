@@ -213,6 +213,37 @@
     </message>
 </context>
 <context>
+    <name>EzanIndirPenceresi</name>
+    <message>
+        <source>Ezan İndir</source>
+        <translation>تنزيل أذان</translation>
+    </message>
+    <message>
+        <source>Wikimedia Commons&apos;tan serbest lisanslı ezan kayıtları. İndirilen kayıt, listedeki boyutu ve SHA-256 özeti tutarsa ezan klasörünüze kaydedilir.</source>
+        <translation>تسجيلات أذان بترخيص حر من ويكيميديا كومنز. يُحفظ التسجيل المنزَّل في مجلد الأذان فقط إذا طابق حجمه وبصمة SHA-256 ما في القائمة.</translation>
+    </message>
+    <message>
+        <source>sabah ezanı</source>
+        <translation>أذان الفجر</translation>
+    </message>
+    <message>
+        <source>ezan</source>
+        <translation>أذان</translation>
+    </message>
+    <message>
+        <source>İndir</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Kapat</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>EzanPopupClass</name>
     <message>
         <source>Seçilen ezan kaydı çalınamadı</source>
@@ -228,6 +259,130 @@
     <message>
         <source>Ezan seçimi kaydedilemedi.</source>
         <translation>تعذّر حفظ اختيار الأذان.</translation>
+    </message>
+    <message>
+        <source>Ekle...</source>
+        <translation>إضافة...</translation>
+    </message>
+    <message>
+        <source>İndir...</source>
+        <translation>تنزيل...</translation>
+    </message>
+    <message>
+        <source>Ezan kaydı ekle</source>
+        <translation>إضافة تسجيل أذان</translation>
+    </message>
+    <message>
+        <source>Ses dosyaları (*.ogg *.oga *.opus *.mp3 *.flac *.wav);;Tüm dosyalar (*)</source>
+        <translation>ملفات صوتية (*.ogg *.oga *.opus *.mp3 *.flac *.wav);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>%1 kaydını ezan klasöründen siler</source>
+        <translation>يحذف التسجيل %1 من مجلد الأذان</translation>
+    </message>
+    <message>
+        <source>Yalnızca sizin eklediğiniz kayıtlar silinebilir</source>
+        <translation>لا يمكن حذف إلا التسجيلات التي أضفتها</translation>
+    </message>
+    <message>
+        <source>Ezan eklenemedi</source>
+        <translation>تعذرت إضافة الأذان</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>dosya okunamadı</source>
+        <translation>تعذرت قراءة الملف</translation>
+    </message>
+    <message>
+        <source>dosya çok büyük (%1 MB; en çok 50 MB)</source>
+        <translation>الملف كبير جدًا (%1 ميغابايت؛ الحد الأقصى 50 ميغابايت)</translation>
+    </message>
+    <message>
+        <source>bu dosya adı kullanılamaz</source>
+        <translation>لا يمكن استخدام اسم الملف هذا</translation>
+    </message>
+    <message>
+        <source>ses çıkışı açılamadığından dosya denetlenemedi</source>
+        <translation>تعذر فحص الملف لتعذر فتح مخرج الصوت</translation>
+    </message>
+    <message>
+        <source>ses dosyası çözülemedi</source>
+        <translation>تعذر فك ترميز الملف الصوتي</translation>
+    </message>
+    <message>
+        <source>kayıt çok kısa (%1 saniye; en az 10 saniye)</source>
+        <translation>التسجيل قصير جدًا (%1 ثانية؛ 10 ثوانٍ على الأقل)</translation>
+    </message>
+    <message>
+        <source>Ezan ekle</source>
+        <translation>إضافة أذان</translation>
+    </message>
+    <message>
+        <source>Ezan klasöründe %1 adlı bir kayıt zaten var. Yenisiyle değiştirilsin mi?</source>
+        <translation>يوجد في مجلد الأذان تسجيل باسم %1. هل تريد استبداله بالجديد؟</translation>
+    </message>
+    <message>
+        <source>ezan klasörüne kopyalanamadı</source>
+        <translation>تعذر نسخه إلى مجلد الأذان</translation>
+    </message>
+    <message>
+        <source>%1 silinemedi.</source>
+        <translation>تعذر حذف %1.</translation>
+    </message>
+    <message>
+        <source>Ezan sil</source>
+        <translation>حذف أذان</translation>
+    </message>
+    <message>
+        <source>%1 ezan klasöründen silinsin mi?</source>
+        <translation>هل تريد حذف %1 من مجلد الأذان؟</translation>
+    </message>
+    <message>
+        <source>sunucuya bağlanılamadı ya da sunucu dosyayı vermedi</source>
+        <translation>تعذر الاتصال بالخادم أو لم يرسل الملف</translation>
+    </message>
+    <message>
+        <source>sunucu yanıt vermedi (zaman aşımı)</source>
+        <translation>لم يستجب الخادم (انتهت المهلة)</translation>
+    </message>
+    <message>
+        <source>güvenli olmayan (HTTPS olmayan) bir adrese yönlendirildi</source>
+        <translation>أعيد التوجيه إلى عنوان غير آمن (ليس HTTPS)</translation>
+    </message>
+    <message>
+        <source>indirme yarıda kesildi ya da boyutu listedekinden farklı</source>
+        <translation>انقطع التنزيل أو اختلف حجمه عما في القائمة</translation>
+    </message>
+    <message>
+        <source>dosyanın SHA-256 özeti listedekiyle uyuşmuyor</source>
+        <translation>بصمة SHA-256 للملف لا تطابق القائمة</translation>
+    </message>
+    <message>
+        <source>dosya ezan klasörüne kaydedilemedi</source>
+        <translation>تعذر حفظ الملف في مجلد الأذان</translation>
+    </message>
+    <message>
+        <source>indirme yarıda kaldı</source>
+        <translation>لم يكتمل التنزيل</translation>
+    </message>
+    <message>
+        <source>İndirilemedi</source>
+        <translation>تعذر التنزيل</translation>
+    </message>
+    <message>
+        <source>Ezan indir</source>
+        <translation>تنزيل أذان</translation>
+    </message>
+    <message>
+        <source>%1: %2. Hiçbir dosya kaydedilmedi.</source>
+        <translation>%1: %2. لم يُحفظ أي ملف.</translation>
+    </message>
+    <message>
+        <source>İndirilebilecek kayıtların listesi okunamadı.</source>
+        <translation>تعذرت قراءة قائمة التسجيلات القابلة للتنزيل.</translation>
     </message>
 </context>
 <context>
@@ -267,6 +422,14 @@
     <message>
         <source>İptal</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Gerçek bir ezan kaydı ekleyin veya indirin</source>
+        <translation>أضف تسجيل أذان حقيقيًا أو نزّله</translation>
+    </message>
+    <message>
+        <source>Sil</source>
+        <translation>حذف</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,37 @@
     </message>
 </context>
 <context>
+    <name>EzanIndirPenceresi</name>
+    <message>
+        <source>Ezan İndir</source>
+        <translation>Adhan herunterladen</translation>
+    </message>
+    <message>
+        <source>Wikimedia Commons&apos;tan serbest lisanslı ezan kayıtları. İndirilen kayıt, listedeki boyutu ve SHA-256 özeti tutarsa ezan klasörünüze kaydedilir.</source>
+        <translation>Frei lizenzierte Adhan-Aufnahmen aus Wikimedia Commons. Eine heruntergeladene Aufnahme wird nur dann in Ihrem Adhan-Ordner gespeichert, wenn Größe und SHA-256 mit der Liste übereinstimmen.</translation>
+    </message>
+    <message>
+        <source>sabah ezanı</source>
+        <translation>Fadschr-Adhan</translation>
+    </message>
+    <message>
+        <source>ezan</source>
+        <translation>Adhan</translation>
+    </message>
+    <message>
+        <source>İndir</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Kapat</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>EzanPopupClass</name>
     <message>
         <source>Seçilen ezan kaydı çalınamadı</source>
@@ -228,6 +259,130 @@
     <message>
         <source>Ezan seçimi kaydedilemedi.</source>
         <translation>Die Auswahl des Gebetsrufs konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Ekle...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>İndir...</source>
+        <translation>Herunterladen...</translation>
+    </message>
+    <message>
+        <source>Ezan kaydı ekle</source>
+        <translation>Adhan-Aufnahme hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ses dosyaları (*.ogg *.oga *.opus *.mp3 *.flac *.wav);;Tüm dosyalar (*)</source>
+        <translation>Audiodateien (*.ogg *.oga *.opus *.mp3 *.flac *.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 kaydını ezan klasöründen siler</source>
+        <translation>Entfernt die Aufnahme %1 aus dem Adhan-Ordner</translation>
+    </message>
+    <message>
+        <source>Yalnızca sizin eklediğiniz kayıtlar silinebilir</source>
+        <translation>Nur selbst hinzugefügte Aufnahmen können entfernt werden</translation>
+    </message>
+    <message>
+        <source>Ezan eklenemedi</source>
+        <translation>Adhan nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>dosya okunamadı</source>
+        <translation>die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>dosya çok büyük (%1 MB; en çok 50 MB)</source>
+        <translation>die Datei ist zu groß (%1 MB; höchstens 50 MB)</translation>
+    </message>
+    <message>
+        <source>bu dosya adı kullanılamaz</source>
+        <translation>dieser Dateiname kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>ses çıkışı açılamadığından dosya denetlenemedi</source>
+        <translation>die Datei konnte nicht geprüft werden, da sich keine Audioausgabe öffnen ließ</translation>
+    </message>
+    <message>
+        <source>ses dosyası çözülemedi</source>
+        <translation>die Audiodatei konnte nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>kayıt çok kısa (%1 saniye; en az 10 saniye)</source>
+        <translation>die Aufnahme ist zu kurz (%1 Sekunden; mindestens 10 Sekunden)</translation>
+    </message>
+    <message>
+        <source>Ezan ekle</source>
+        <translation>Adhan hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ezan klasöründe %1 adlı bir kayıt zaten var. Yenisiyle değiştirilsin mi?</source>
+        <translation>Im Adhan-Ordner gibt es bereits eine Aufnahme namens %1. Durch die neue ersetzen?</translation>
+    </message>
+    <message>
+        <source>ezan klasörüne kopyalanamadı</source>
+        <translation>sie konnte nicht in den Adhan-Ordner kopiert werden</translation>
+    </message>
+    <message>
+        <source>%1 silinemedi.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Ezan sil</source>
+        <translation>Adhan entfernen</translation>
+    </message>
+    <message>
+        <source>%1 ezan klasöründen silinsin mi?</source>
+        <translation>%1 aus dem Adhan-Ordner entfernen?</translation>
+    </message>
+    <message>
+        <source>sunucuya bağlanılamadı ya da sunucu dosyayı vermedi</source>
+        <translation>der Server war nicht erreichbar oder lieferte die Datei nicht</translation>
+    </message>
+    <message>
+        <source>sunucu yanıt vermedi (zaman aşımı)</source>
+        <translation>der Server antwortete nicht (Zeitüberschreitung)</translation>
+    </message>
+    <message>
+        <source>güvenli olmayan (HTTPS olmayan) bir adrese yönlendirildi</source>
+        <translation>es wurde an eine unsichere Adresse (ohne HTTPS) umgeleitet</translation>
+    </message>
+    <message>
+        <source>indirme yarıda kesildi ya da boyutu listedekinden farklı</source>
+        <translation>der Download brach ab oder seine Größe weicht von der Liste ab</translation>
+    </message>
+    <message>
+        <source>dosyanın SHA-256 özeti listedekiyle uyuşmuyor</source>
+        <translation>die SHA-256-Prüfsumme der Datei stimmt nicht mit der Liste überein</translation>
+    </message>
+    <message>
+        <source>dosya ezan klasörüne kaydedilemedi</source>
+        <translation>die Datei konnte nicht im Adhan-Ordner gespeichert werden</translation>
+    </message>
+    <message>
+        <source>indirme yarıda kaldı</source>
+        <translation>der Download wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>İndirilemedi</source>
+        <translation>Download fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Ezan indir</source>
+        <translation>Adhan herunterladen</translation>
+    </message>
+    <message>
+        <source>%1: %2. Hiçbir dosya kaydedilmedi.</source>
+        <translation>%1: %2. Es wurde keine Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>İndirilebilecek kayıtların listesi okunamadı.</source>
+        <translation>Die Liste der herunterladbaren Aufnahmen konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -267,6 +422,14 @@
     <message>
         <source>İptal</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Gerçek bir ezan kaydı ekleyin veya indirin</source>
+        <translation>Fügen Sie eine echte Adhan-Aufnahme hinzu oder laden Sie eine herunter</translation>
+    </message>
+    <message>
+        <source>Sil</source>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,37 @@
     </message>
 </context>
 <context>
+    <name>EzanIndirPenceresi</name>
+    <message>
+        <source>Ezan İndir</source>
+        <translation>Download Adhan</translation>
+    </message>
+    <message>
+        <source>Wikimedia Commons&apos;tan serbest lisanslı ezan kayıtları. İndirilen kayıt, listedeki boyutu ve SHA-256 özeti tutarsa ezan klasörünüze kaydedilir.</source>
+        <translation>Freely licensed adhan recordings from Wikimedia Commons. A downloaded recording is saved into your adhan folder only if its size and SHA-256 match the list.</translation>
+    </message>
+    <message>
+        <source>sabah ezanı</source>
+        <translation>Fajr adhan</translation>
+    </message>
+    <message>
+        <source>ezan</source>
+        <translation>adhan</translation>
+    </message>
+    <message>
+        <source>İndir</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Kapat</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>EzanPopupClass</name>
     <message>
         <source>Seçilen ezan kaydı çalınamadı</source>
@@ -228,6 +259,130 @@
     <message>
         <source>Ezan seçimi kaydedilemedi.</source>
         <translation>The adhan choice could not be saved.</translation>
+    </message>
+    <message>
+        <source>Ekle...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>İndir...</source>
+        <translation>Download...</translation>
+    </message>
+    <message>
+        <source>Ezan kaydı ekle</source>
+        <translation>Add an adhan recording</translation>
+    </message>
+    <message>
+        <source>Ses dosyaları (*.ogg *.oga *.opus *.mp3 *.flac *.wav);;Tüm dosyalar (*)</source>
+        <translation>Audio files (*.ogg *.oga *.opus *.mp3 *.flac *.wav);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 kaydını ezan klasöründen siler</source>
+        <translation>Removes the recording %1 from the adhan folder</translation>
+    </message>
+    <message>
+        <source>Yalnızca sizin eklediğiniz kayıtlar silinebilir</source>
+        <translation>Only recordings you added can be removed</translation>
+    </message>
+    <message>
+        <source>Ezan eklenemedi</source>
+        <translation>Adhan not added</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>dosya okunamadı</source>
+        <translation>the file could not be read</translation>
+    </message>
+    <message>
+        <source>dosya çok büyük (%1 MB; en çok 50 MB)</source>
+        <translation>the file is too big (%1 MB; at most 50 MB)</translation>
+    </message>
+    <message>
+        <source>bu dosya adı kullanılamaz</source>
+        <translation>this file name cannot be used</translation>
+    </message>
+    <message>
+        <source>ses çıkışı açılamadığından dosya denetlenemedi</source>
+        <translation>the file could not be checked because no audio output could be opened</translation>
+    </message>
+    <message>
+        <source>ses dosyası çözülemedi</source>
+        <translation>the audio file could not be decoded</translation>
+    </message>
+    <message>
+        <source>kayıt çok kısa (%1 saniye; en az 10 saniye)</source>
+        <translation>the recording is too short (%1 seconds; at least 10 seconds)</translation>
+    </message>
+    <message>
+        <source>Ezan ekle</source>
+        <translation>Add adhan</translation>
+    </message>
+    <message>
+        <source>Ezan klasöründe %1 adlı bir kayıt zaten var. Yenisiyle değiştirilsin mi?</source>
+        <translation>The adhan folder already has a recording named %1. Replace it with the new one?</translation>
+    </message>
+    <message>
+        <source>ezan klasörüne kopyalanamadı</source>
+        <translation>it could not be copied into the adhan folder</translation>
+    </message>
+    <message>
+        <source>%1 silinemedi.</source>
+        <translation>%1 could not be removed.</translation>
+    </message>
+    <message>
+        <source>Ezan sil</source>
+        <translation>Remove adhan</translation>
+    </message>
+    <message>
+        <source>%1 ezan klasöründen silinsin mi?</source>
+        <translation>Remove %1 from the adhan folder?</translation>
+    </message>
+    <message>
+        <source>sunucuya bağlanılamadı ya da sunucu dosyayı vermedi</source>
+        <translation>the server could not be reached or did not send the file</translation>
+    </message>
+    <message>
+        <source>sunucu yanıt vermedi (zaman aşımı)</source>
+        <translation>the server did not answer (timeout)</translation>
+    </message>
+    <message>
+        <source>güvenli olmayan (HTTPS olmayan) bir adrese yönlendirildi</source>
+        <translation>it was redirected to an insecure (non-HTTPS) address</translation>
+    </message>
+    <message>
+        <source>indirme yarıda kesildi ya da boyutu listedekinden farklı</source>
+        <translation>the download was cut off or its size differs from the list</translation>
+    </message>
+    <message>
+        <source>dosyanın SHA-256 özeti listedekiyle uyuşmuyor</source>
+        <translation>the file's SHA-256 does not match the list</translation>
+    </message>
+    <message>
+        <source>dosya ezan klasörüne kaydedilemedi</source>
+        <translation>the file could not be saved into the adhan folder</translation>
+    </message>
+    <message>
+        <source>indirme yarıda kaldı</source>
+        <translation>the download did not finish</translation>
+    </message>
+    <message>
+        <source>İndirilemedi</source>
+        <translation>Download failed</translation>
+    </message>
+    <message>
+        <source>Ezan indir</source>
+        <translation>Download adhan</translation>
+    </message>
+    <message>
+        <source>%1: %2. Hiçbir dosya kaydedilmedi.</source>
+        <translation>%1: %2. No file was saved.</translation>
+    </message>
+    <message>
+        <source>İndirilebilecek kayıtların listesi okunamadı.</source>
+        <translation>The list of downloadable recordings could not be read.</translation>
     </message>
 </context>
 <context>
@@ -267,6 +422,14 @@
     <message>
         <source>İptal</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Gerçek bir ezan kaydı ekleyin veya indirin</source>
+        <translation>Add or download a real adhan recording</translation>
+    </message>
+    <message>
+        <source>Sil</source>
+        <translation>Remove</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@ endif()
 
 foreach(dosya lib/ravla/ravla lib/ravla/koordinat/liste.dat lib/ravla/ezan/Fecir.ogg
               lib/ravla/ezan/Aksa.ogg lib/ravla/ezan/Mekke.ogg bin/ravla-vakit
+              lib/ravla/ravla-indir lib/ravla/ezan-kaynaklari.json
               share/applications/ravla.desktop share/icons/hicolor/scalable/apps/ravla.svg
               share/icons/hicolor/16x16/apps/ravla.png share/icons/hicolor/256x256/apps/ravla.png
               share/man/man1/ravla.1.gz share/man/man1/ravla-vakit.1.gz share/doc/ravla/copyright
