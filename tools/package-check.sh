@@ -84,8 +84,11 @@ sys.exit(0 if d and x.XGetSelectionOwner(d, x.XInternAtom(d, b"_NET_SYSTEM_TRAY_
     }
     wait_for "system tray owned by trayer" 20 tray_owned
 
-    # A home of its own: the first start with no settings at all, as a new user has it.
-    mkdir -p "$tmp/home" "$tmp/runtime"
+    # A home of its own with a place stored, as a user has it after the first run (a first run
+    # keeps the window up beside its notice instead of hiding into the tray).
+    mkdir -p "$tmp/home/.config/Zorva Yazilim" "$tmp/runtime"
+    printf '[General]\nEnlem=41.0138\nBoylam=28.9497\nGMT=3\nUlkeAdi=Türkiye\nSehirAdi=İstanbul\nHesapYontemi=8\nSaatDilimi=Europe/Istanbul\n' \
+        >"$tmp/home/.config/Zorva Yazilim/Ravla Ayarlar.conf"
     chmod 700 "$tmp/runtime"
     HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_DATA_HOME=$tmp/home/.local/share \
         XDG_RUNTIME_DIR=$tmp/runtime LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
