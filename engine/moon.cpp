@@ -111,13 +111,6 @@ double polynomial(double t, double a0, double a1, double a2, double a3, double a
     return a0 + t * (a1 + t * (a2 + t * (a3 + t * a4)));
 }
 
-// Apparent longitudes' difference, Moon minus Sun, in -180..180.
-double phaseAngle(double jdUT)
-{
-    const double jde = jdUT + deltaT(jdUT) / 86400.0;
-    return reduceSigned180(moonPositionTT(jde).longitude - solarCoordinates(jde).longitude);
-}
-
 } // namespace
 
 double deltaT(double jd)
@@ -157,7 +150,9 @@ double deltaT(double jd)
     return longTerm(y) - 0.5628 * (2150 - y);
 }
 
-MoonPosition moonPositionTT(double jde)
+namespace {
+
+MoonPosition moonFrom(double jde, const SolarCoordinates &sun)
 {
     const double t = (jde - kJ2000) / 36525.0;
     // Mean longitude, elongation, the Sun's and the Moon's anomalies, argument of latitude
@@ -195,7 +190,6 @@ MoonPosition moonPositionTT(double jde)
             115 * std::sin(rad(lp + mp));
 
     // The Sun's nutation and obliquity hold for the Moon too.
-    const SolarCoordinates sun = solarCoordinates(jde);
     MoonPosition p;
     p.longitude = reduce360(lp + sumL / 1e6 + sun.nutationLongitude);
     p.latitude = sumB / 1e6;
@@ -208,36 +202,57 @@ MoonPosition moonPositionTT(double jde)
     return p;
 }
 
+// Apparent longitudes' difference, Moon minus Sun, in -180..180.
+double phaseAngle(double jdUT)
+{
+    const double jde = jdUT + deltaT(jdUT) / 86400.0;
+    const SolarCoordinates sun = solarCoordinates(jde);
+    return reduceSigned180(moonFrom(jde, sun).longitude - sun.longitude);
+}
+
+} // namespace
+
+MoonPosition moonPositionTT(double jde)
+{
+    return moonFrom(jde, solarCoordinates(jde));
+}
+
 MoonPosition moonPosition(double jdUT)
 {
     return moonPositionTT(jdUT + deltaT(jdUT) / 86400.0);
 }
 
-double moonElongation(double jdUT)
+MoonSky moonSky(double jdUT)
 {
-    const double jde = jdUT + deltaT(jdUT) / 86400.0;
-    const MoonPosition moon = moonPositionTT(jde);
-    const SolarCoordinates sun = solarCoordinates(jde);
-    const double cosE = std::sin(sun.declination) * std::sin(rad(moon.declination)) +
-                        std::cos(sun.declination) * std::cos(rad(moon.declination)) *
-                            std::cos(rad(sun.rightAscension - moon.rightAscension));
-    return deg(std::acos(std::fmax(-1.0, std::fmin(1.0, cosE))));
+    const double dt = deltaT(jdUT) / 86400.0;
+    const SolarCoordinates sun = solarCoordinates(jdUT + dt);
+    MoonSky sky;
+    sky.moon = moonFrom(jdUT + dt, sun);
+    // The Sun's routine gives sidereal time for the instant it is handed, here TT.
+    sky.siderealTime = sun.siderealTime - 360.98564736629 * dt;
+    const double md = rad(sky.moon.declination);
+    const double cosE = std::sin(sun.declination) * std::sin(md) +
+                        std::cos(sun.declination) * std::cos(md) *
+                            std::cos(rad(sun.rightAscension - sky.moon.rightAscension));
+    sky.elongation = deg(std::acos(std::fmax(-1.0, std::fmin(1.0, cosE))));
+    return sky;
 }
 
-double moonTopocentricAltitude(double jdUT, double latitude, double longitude)
+double moonElongation(double jdUT)
 {
-    const double jde = jdUT + deltaT(jdUT) / 86400.0;
-    const MoonPosition moon = moonPositionTT(jde);
-    // Sidereal time belongs to UT; the Sun's routine gives it for the instant it is handed.
-    const double sidereal = solarCoordinates(jdUT).siderealTime;
+    return moonSky(jdUT).elongation;
+}
+
+double moonTopocentricAltitude(const MoonSky &sky, double latitude, double longitude)
+{
     const double phi = rad(latitude);
     // The observer's geocentric place at sea level (Meeus chapter 11).
     const double u = std::atan((1 - kEarthFlattening) * std::tan(phi));
     const double rhoSin = (1 - kEarthFlattening) * std::sin(u);
     const double rhoCos = std::cos(u);
-    const double sinPi = kEarthRadius / moon.distance;
-    const double h = rad(sidereal + longitude - moon.rightAscension);
-    const double dec = rad(moon.declination);
+    const double sinPi = kEarthRadius / sky.moon.distance;
+    const double h = rad(sky.siderealTime + longitude - sky.moon.rightAscension);
+    const double dec = rad(sky.moon.declination);
     // Topocentric hour angle and declination (Meeus 40.2, 40.3).
     const double a = std::cos(dec) * std::sin(h);
     const double b = std::cos(dec) * std::cos(h) - rhoCos * sinPi;
@@ -246,6 +261,11 @@ double moonTopocentricAltitude(double jdUT, double latitude, double longitude)
     const double decTopo = std::atan2(c, std::hypot(a, b));
     return deg(std::asin(std::sin(phi) * std::sin(decTopo) +
                          std::cos(phi) * std::cos(decTopo) * std::cos(hTopo)));
+}
+
+double moonTopocentricAltitude(double jdUT, double latitude, double longitude)
+{
+    return moonTopocentricAltitude(moonSky(jdUT), latitude, longitude);
 }
 
 double newMoon(int lunation)

@@ -24,6 +24,15 @@ MoonPosition moonPosition(double julianDayUT);
 // Geocentric angle between the centres of the Moon and the Sun.
 double moonElongation(double julianDayUT);
 
+// The Moon and the Sun at one instant, for looking at the Moon from many places at once.
+struct MoonSky {
+    MoonPosition moon;
+    double elongation = 0;   // geocentric, from the Sun
+    double siderealTime = 0; // apparent, at Greenwich, for the instant in UT
+};
+MoonSky moonSky(double julianDayUT);
+double moonTopocentricAltitude(const MoonSky &sky, double latitude, double longitude);
+
 // Altitude of the Moon's centre above the horizon of a place seen from its surface (parallax
 // included, no refraction). Latitude north, longitude east.
 double moonTopocentricAltitude(double julianDayUT, double latitude, double longitude);
