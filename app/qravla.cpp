@@ -271,13 +271,16 @@ void QRavla::ZamanAkimi()
     const QDateTime simdi = Saat::simdi();
     const QDate bugun = simdi.date();
     const AyarDegerleri &ayar = gunluk->ayarlar();
-    if (bugun != etiketTarihi || ayar.hicriDuzeltme != etiketHicriDuzeltmesi) {
+    if (bugun != etiketTarihi || ayar.hicriDuzeltme != etiketHicriDuzeltmesi ||
+        ayar.hicriTakvim != etiketHicriTakvimi) {
         ui->Tarihlabel->setText(
             arayuzYereli(dilNo).toString(bugun, QStringLiteral("dddd, dd.MM.yyyy")));
-        hicri.Hesapla(bugun.day(), bugun.month(), bugun.year(), ayar.hicriDuzeltme);
+        hicri.Hesapla(bugun.day(), bugun.month(), bugun.year(), ayar.hicriDuzeltme,
+                      ravla::hijriCalendarFrom(ayar.hicriTakvim));
         ui->Hicrilabel->setText(QString::fromStdString(hicri.ayAdi + " : " + hicri.tarihMetni()));
         etiketTarihi = bugun;
         etiketHicriDuzeltmesi = ayar.hicriDuzeltme;
+        etiketHicriTakvimi = ayar.hicriTakvim;
     }
 
     gunluk->tik(simdi);

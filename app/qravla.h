@@ -115,5 +115,6 @@ private:
     QTimer *gizlemeZamanlayici = nullptr;
     QPixmap camiResmi, camikResmi;
     QDate etiketTarihi;            // the date the date lines show
-    int etiketHicriDuzeltmesi = 0; // and the Hijri correction they were written with
+    int etiketHicriDuzeltmesi = 0; // and the Hijri correction and calendar they were written with
+    int etiketHicriTakvimi = 0;
 };

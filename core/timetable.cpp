@@ -180,6 +180,10 @@ void Writer::begin()
             buffer_ += "Own minutes: " + offsets + "\n";
         buffer_ +=
             std::string("High latitudes: ") + ruleText(options_.inputs.highLatitudeRule) + "\n";
+        if (options_.inputs.hijriCalendar == ravla::HijriCalendar::Diyanet)
+            buffer_ += "Hijri calendar: Diyanet (unified Hijri calendar)\n";
+        else if (options_.inputs.hijriCalendar == ravla::HijriCalendar::UmmAlQura)
+            buffer_ += "Hijri calendar: Umm al-Qura\n";
         if (options_.inputs.hijriOffset != 0)
             buffer_ += "Hijri date moved by " +
                        std::string(options_.inputs.hijriOffset > 0 ? "+" : "") +
@@ -328,7 +332,7 @@ ravla::ScheduleInputs inputsFor(const Run &o, const ravla::CivilDate &date)
 std::string hijriText(const Run &o, const ravla::CivilDate &date)
 {
     ravla::HicriMiladiHesap hijri;
-    hijri.Hesapla(date.day, date.month, date.year, o.inputs.hijriOffset);
+    hijri.Hesapla(date.day, date.month, date.year, o.inputs.hijriOffset, o.inputs.hijriCalendar);
     return hijri.tarihMetni();
 }
 

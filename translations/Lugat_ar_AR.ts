@@ -364,10 +364,6 @@
         <translation>المناطق الزمنية: قاعدة بيانات المناطق الزمنية IANA (ملكية عامة).</translation>
     </message>
     <message>
-        <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation>التقويم الهجري: التقويم الحسابي بدورة مدتها 30 سنة.</translation>
-    </message>
-    <message>
         <source>Kullanılan kütüphaneler</source>
         <translation>المكتبات المستخدمة</translation>
     </message>
@@ -398,6 +394,10 @@
     <message>
         <source>Hayır</source>
         <translation>لا</translation>
+    </message>
+    <message>
+        <source>Hicri takvim: 30 yıllık devreli hesap takvimi; Diyanet&apos;in Birleşik Hicri Takvimi Ay&apos;ın Meeus&apos;a göre (ELP-2000/82) hesaplanan konumuyla; Ümmü&apos;l-Kurâ ICU&apos;dan.</source>
+        <translation>التقويم الهجري: التقويم الحسابي بدورة ثلاثين سنة؛ التقويم الهجري الموحد لرئاسة الشؤون الدينية التركية بموقع القمر المحسوب وفق ميوس (ELP-2000/82)؛ أم القرى من مكتبة ICU.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +599,26 @@
     <message>
         <source>%1: yaz saati yok</source>
         <translation>%1: لا يوجد توقيت صيفي</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin Hicri takvimi: %1. Genel sayfasında seçebilirsiniz.</source>
+        <translation>التقويم الهجري لهذا البلد: %1. يمكنك اختياره في الصفحة العامة.</translation>
+    </message>
+    <message>
+        <source>Diyanet (Birleşik Hicri Takvim)</source>
+        <translation>ديانت (التقويم الهجري الموحد)</translation>
+    </message>
+    <message>
+        <source>Ümmü&apos;l-Kurâ (Suudi Arabistan)</source>
+        <translation>أم القرى (السعودية)</translation>
+    </message>
+    <message>
+        <source>Hesap takvimi (30 yıllık devir)</source>
+        <translation>التقويم الحسابي (دورة ثلاثين سنة)</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin takvimi)</source>
+        <translation> (تقويم هذا البلد)</translation>
     </message>
 </context>
 <context>
@@ -874,6 +894,14 @@
     <message>
         <source>Oturum açılınca başlat</source>
         <translation>التشغيل عند تسجيل الدخول</translation>
+    </message>
+    <message>
+        <source>Takvim</source>
+        <translation>التقويم</translation>
+    </message>
+    <message>
+        <source>Hicri tarihin ve dini günlerin hangi takvime göre gösterileceği</source>
+        <translation>التقويم الذي يُعرض به التاريخ الهجري والأيام الدينية</translation>
     </message>
 </context>
 </TS>

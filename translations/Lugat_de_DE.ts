@@ -364,10 +364,6 @@
         <translation>Zeitzonen: IANA-Zeitzonendatenbank (gemeinfrei).</translation>
     </message>
     <message>
-        <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation>Hidschri-Kalender: arithmetischer Kalender mit 30-jährigem Zyklus.</translation>
-    </message>
-    <message>
         <source>Kullanılan kütüphaneler</source>
         <translation>Verwendete Bibliotheken</translation>
     </message>
@@ -398,6 +394,10 @@
     <message>
         <source>Hayır</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Hicri takvim: 30 yıllık devreli hesap takvimi; Diyanet&apos;in Birleşik Hicri Takvimi Ay&apos;ın Meeus&apos;a göre (ELP-2000/82) hesaplanan konumuyla; Ümmü&apos;l-Kurâ ICU&apos;dan.</source>
+        <translation>Hidschri-Kalender: der rechnerische Kalender mit 30-jährigem Zyklus; der Vereinheitlichte Hidschri-Kalender von Diyanet mit der Mondposition nach Meeus (ELP-2000/82); Umm al-Qura aus ICU.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +599,26 @@
     <message>
         <source>%1: yaz saati yok</source>
         <translation>%1: keine Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin Hicri takvimi: %1. Genel sayfasında seçebilirsiniz.</source>
+        <translation>Der Hidschri-Kalender dieses Landes: %1. Sie können ihn auf der Seite Allgemein wählen.</translation>
+    </message>
+    <message>
+        <source>Diyanet (Birleşik Hicri Takvim)</source>
+        <translation>Diyanet (Vereinheitlichter Hidschri-Kalender)</translation>
+    </message>
+    <message>
+        <source>Ümmü&apos;l-Kurâ (Suudi Arabistan)</source>
+        <translation>Umm al-Qura (Saudi-Arabien)</translation>
+    </message>
+    <message>
+        <source>Hesap takvimi (30 yıllık devir)</source>
+        <translation>Rechnerischer Kalender (30-jähriger Zyklus)</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin takvimi)</source>
+        <translation> (Kalender dieses Landes)</translation>
     </message>
 </context>
 <context>
@@ -874,6 +894,14 @@
     <message>
         <source>Oturum açılınca başlat</source>
         <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Takvim</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Hicri tarihin ve dini günlerin hangi takvime göre gösterileceği</source>
+        <translation>Nach welchem Kalender das Hidschri-Datum und die religiösen Tage gezeigt werden</translation>
     </message>
 </context>
 </TS>

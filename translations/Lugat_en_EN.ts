@@ -364,10 +364,6 @@
         <translation>Time zones: IANA time zone database (public domain).</translation>
     </message>
     <message>
-        <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation>Hijri calendar: the arithmetical calendar with a 30-year cycle.</translation>
-    </message>
-    <message>
         <source>Kullanılan kütüphaneler</source>
         <translation>Libraries used</translation>
     </message>
@@ -398,6 +394,10 @@
     <message>
         <source>Hayır</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Hicri takvim: 30 yıllık devreli hesap takvimi; Diyanet&apos;in Birleşik Hicri Takvimi Ay&apos;ın Meeus&apos;a göre (ELP-2000/82) hesaplanan konumuyla; Ümmü&apos;l-Kurâ ICU&apos;dan.</source>
+        <translation>Hijri calendar: the arithmetical calendar of the 30-year cycle; Diyanet&apos;s Unified Hijri Calendar with the Moon&apos;s position after Meeus (ELP-2000/82); Umm al-Qura from ICU.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +599,26 @@
     <message>
         <source>%1: yaz saati yok</source>
         <translation>%1: no summer time</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin Hicri takvimi: %1. Genel sayfasında seçebilirsiniz.</source>
+        <translation>This country&apos;s Hijri calendar: %1. You can choose it on the General page.</translation>
+    </message>
+    <message>
+        <source>Diyanet (Birleşik Hicri Takvim)</source>
+        <translation>Diyanet (Unified Hijri Calendar)</translation>
+    </message>
+    <message>
+        <source>Ümmü&apos;l-Kurâ (Suudi Arabistan)</source>
+        <translation>Umm al-Qura (Saudi Arabia)</translation>
+    </message>
+    <message>
+        <source>Hesap takvimi (30 yıllık devir)</source>
+        <translation>Tabular calendar (30-year cycle)</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin takvimi)</source>
+        <translation> (this country&apos;s calendar)</translation>
     </message>
 </context>
 <context>
@@ -874,6 +894,14 @@
     <message>
         <source>Oturum açılınca başlat</source>
         <translation>Start at login</translation>
+    </message>
+    <message>
+        <source>Takvim</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Hicri tarihin ve dini günlerin hangi takvime göre gösterileceği</source>
+        <translation>Which calendar the Hijri date and the religious days follow</translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,11 @@ private slots:
         row("--lat 40.7 --lon -74 --zone America/New_York --date 2026-03-08 --method 3 "
             "--format csv",
             ",5:40:13,5:48:15,7:18:56,13:06:40,16:21:14,18:55:02,20:25:04,20.9.1447,58\n");
+        // The three Hijri calendars on 18 February 2026: Diyanet's Ramadan begins a day after
+        // Umm al-Qura's, the tabular one a day before.
+        row("--date 2026-02-18 --hijri diyanet --format csv", ",30.8.1447,");
+        row("--date 2026-02-18 --hijri ummalqura --format csv", ",1.9.1447,");
+        row("--date 2026-02-18 --hijri tabular --format csv", ",2.9.1447,");
         // The days of a run; the first and the last supported days.
         row("--date 2027-11-30 --days 93 --format csv",
             "\n2027-12-01,|\n2028-01-01,|\n2028-02-29,|\n2028-03-01,");
@@ -76,7 +81,9 @@ private slots:
         row("--lat 80 --lon 29 --tz 1 --method 6 --date 2026-06-21 --dst none",
             "  0:00:24*  99:99:00 |\n* estimated: |(Imsak: ten minutes before that Fajr).\n"
             "99:99:00: the time does not occur on that day.\n");
+        row("--hijri ummalqura --hijri-offset 1", "Hijri calendar: Umm al-Qura\nHijri date moved");
         // Bad input.
+        row("--hijri lunar", "error: --hijri: expected tabular, diyanet or ummalqura, got 'lunar'");
         row("--lat 41,5 --lon 29 --tz 2", "error: --lat needs a number, got '41,5'");
         row("--lat --lon 29 --tz 2", "error: --lat needs a value");
         row("--lat 41 --lon 29", "error: --tz is required (or --zone)");
