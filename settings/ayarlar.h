@@ -39,7 +39,7 @@ struct AyarDegerleri {
     // 0 is off.
     int hatirlat[6] = {};
     bool hatirlatmaSesi = false; // a soft tone with the reminder
-    int hicriTakvim = 0; // 0 tabular, 1 Diyanet, 2 Umm al-Qura (ravla::HijriCalendar)
+    int hicriTakvim = 0;         // 0 tabular, 1 Diyanet, 2 Umm al-Qura (ravla::HijriCalendar)
 
     bool operator==(const AyarDegerleri &) const = default;
 };
