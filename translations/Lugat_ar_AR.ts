@@ -181,6 +181,83 @@
     </message>
 </context>
 <context>
+    <name>DiniGunler</name>
+    <message>
+        <source>Üç Ayların Başlangıcı</source>
+        <translation>بداية الأشهر الثلاثة</translation>
+    </message>
+    <message>
+        <source>Regaib Kandili</source>
+        <translation>ليلة الرغائب</translation>
+    </message>
+    <message>
+        <source>Miraç Kandili</source>
+        <translation>ليلة المعراج</translation>
+    </message>
+    <message>
+        <source>Berat Kandili</source>
+        <translation>ليلة البراءة</translation>
+    </message>
+    <message>
+        <source>Ramazan Başlangıcı</source>
+        <translation>بداية رمضان</translation>
+    </message>
+    <message>
+        <source>Kadir Gecesi</source>
+        <translation>ليلة القدر</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Ramazan Bayramı</comment>
+        <translation>وقفة عيد الفطر</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 1. Gün</source>
+        <translation>عيد الفطر، اليوم الأول</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 2. Gün</source>
+        <translation>عيد الفطر، اليوم الثاني</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 3. Gün</source>
+        <translation>عيد الفطر، اليوم الثالث</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Kurban Bayramı</comment>
+        <translation>يوم عرفة</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 1. Gün</source>
+        <translation>عيد الأضحى، اليوم الأول</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 2. Gün</source>
+        <translation>عيد الأضحى، اليوم الثاني</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 3. Gün</source>
+        <translation>عيد الأضحى، اليوم الثالث</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 4. Gün</source>
+        <translation>عيد الأضحى، اليوم الرابع</translation>
+    </message>
+    <message>
+        <source>Hicri Yılbaşı</source>
+        <translation>رأس السنة الهجرية</translation>
+    </message>
+    <message>
+        <source>Aşure Günü</source>
+        <translation>يوم عاشوراء</translation>
+    </message>
+    <message>
+        <source>Mevlid Kandili</source>
+        <translation>ليلة المولد النبوي</translation>
+    </message>
+</context>
+<context>
     <name>EzanPopupClass</name>
     <message>
         <source>Seçilen ezan kaydı çalınamadı</source>
@@ -256,6 +333,14 @@
     <message>
         <source>Ravla Namaz Vakti</source>
         <translation>رافلا لمواقيت الصلاة</translation>
+    </message>
+    <message>
+        <source>Bugün: %1</source>
+        <translation>اليوم: %1</translation>
+    </message>
+    <message>
+        <source>Bu gece: %1</source>
+        <translation>الليلة: %1</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,83 @@
     </message>
 </context>
 <context>
+    <name>DiniGunler</name>
+    <message>
+        <source>Üç Ayların Başlangıcı</source>
+        <translation>Beginn der drei heiligen Monate</translation>
+    </message>
+    <message>
+        <source>Regaib Kandili</source>
+        <translation>Regaib-Nacht</translation>
+    </message>
+    <message>
+        <source>Miraç Kandili</source>
+        <translation>Miradsch-Nacht</translation>
+    </message>
+    <message>
+        <source>Berat Kandili</source>
+        <translation>Berat-Nacht</translation>
+    </message>
+    <message>
+        <source>Ramazan Başlangıcı</source>
+        <translation>Beginn des Ramadan</translation>
+    </message>
+    <message>
+        <source>Kadir Gecesi</source>
+        <translation>Kadir-Nacht</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Ramazan Bayramı</comment>
+        <translation>Vortag des Ramadanfestes</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 1. Gün</source>
+        <translation>Ramadanfest, 1. Tag</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 2. Gün</source>
+        <translation>Ramadanfest, 2. Tag</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 3. Gün</source>
+        <translation>Ramadanfest, 3. Tag</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Kurban Bayramı</comment>
+        <translation>Arafat-Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 1. Gün</source>
+        <translation>Opferfest, 1. Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 2. Gün</source>
+        <translation>Opferfest, 2. Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 3. Gün</source>
+        <translation>Opferfest, 3. Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 4. Gün</source>
+        <translation>Opferfest, 4. Tag</translation>
+    </message>
+    <message>
+        <source>Hicri Yılbaşı</source>
+        <translation>Hidschri-Neujahr</translation>
+    </message>
+    <message>
+        <source>Aşure Günü</source>
+        <translation>Aschura-Tag</translation>
+    </message>
+    <message>
+        <source>Mevlid Kandili</source>
+        <translation>Mevlid-Nacht</translation>
+    </message>
+</context>
+<context>
     <name>EzanPopupClass</name>
     <message>
         <source>Seçilen ezan kaydı çalınamadı</source>
@@ -256,6 +333,14 @@
     <message>
         <source>Ravla Namaz Vakti</source>
         <translation>Ravla Gebetszeiten</translation>
+    </message>
+    <message>
+        <source>Bugün: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+    <message>
+        <source>Bu gece: %1</source>
+        <translation>Heute Nacht: %1</translation>
     </message>
 </context>
 <context>

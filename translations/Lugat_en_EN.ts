@@ -181,6 +181,83 @@
     </message>
 </context>
 <context>
+    <name>DiniGunler</name>
+    <message>
+        <source>Üç Ayların Başlangıcı</source>
+        <translation>Beginning of the three holy months</translation>
+    </message>
+    <message>
+        <source>Regaib Kandili</source>
+        <translation>Night of Raghaib</translation>
+    </message>
+    <message>
+        <source>Miraç Kandili</source>
+        <translation>Night of the Ascension (Miraj)</translation>
+    </message>
+    <message>
+        <source>Berat Kandili</source>
+        <translation>Night of Forgiveness (Baraat)</translation>
+    </message>
+    <message>
+        <source>Ramazan Başlangıcı</source>
+        <translation>Beginning of Ramadan</translation>
+    </message>
+    <message>
+        <source>Kadir Gecesi</source>
+        <translation>Night of Power (Qadr)</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Ramazan Bayramı</comment>
+        <translation>Eve of Eid al-Fitr</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 1. Gün</source>
+        <translation>Eid al-Fitr, day 1</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 2. Gün</source>
+        <translation>Eid al-Fitr, day 2</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 3. Gün</source>
+        <translation>Eid al-Fitr, day 3</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Kurban Bayramı</comment>
+        <translation>Day of Arafah</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 1. Gün</source>
+        <translation>Eid al-Adha, day 1</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 2. Gün</source>
+        <translation>Eid al-Adha, day 2</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 3. Gün</source>
+        <translation>Eid al-Adha, day 3</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 4. Gün</source>
+        <translation>Eid al-Adha, day 4</translation>
+    </message>
+    <message>
+        <source>Hicri Yılbaşı</source>
+        <translation>Islamic New Year</translation>
+    </message>
+    <message>
+        <source>Aşure Günü</source>
+        <translation>Day of Ashura</translation>
+    </message>
+    <message>
+        <source>Mevlid Kandili</source>
+        <translation>Night of the Prophet&apos;s Birth (Mawlid)</translation>
+    </message>
+</context>
+<context>
     <name>EzanPopupClass</name>
     <message>
         <source>Seçilen ezan kaydı çalınamadı</source>
@@ -256,6 +333,14 @@
     <message>
         <source>Ravla Namaz Vakti</source>
         <translation>Ravla Prayer Times</translation>
+    </message>
+    <message>
+        <source>Bugün: %1</source>
+        <translation>Today: %1</translation>
+    </message>
+    <message>
+        <source>Bu gece: %1</source>
+        <translation>Tonight: %1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // The Hijri calendars: Diyanet's published month starts, ICU's Umm al-Qura, the correction.
 
+#include "dinigunler.h"
 #include "hicrimiladihesap.h"
 #include "hicritakvim.h"
 #include "moon.h"
@@ -60,6 +61,41 @@ private slots:
         QVERIFY2(before.month == (month + 10) % 12 + 1 && before.day >= 29,
                  qPrintable(QString::asprintf("day before: %d.%d.%d", before.day, before.month,
                                               before.year)));
+    }
+
+    // Every religious day and night Diyanet listed for 2015-2020 falls on its date by the
+    // Diyanet calendar and the listing rules (the two Arefe days told apart by their month).
+    void diyanetDays_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<CivilDate>("date");
+        QTest::addColumn<int>("hijriMonth");
+        QFile f(QStringLiteral(RAVLA_HIJRI "/diyanet-days-2015-2020.csv"));
+        if (!f.open(QIODevice::ReadOnly))
+            QSKIP("Diyanet's religious days are not beside the project (" RAVLA_HIJRI ")");
+        while (!f.atEnd()) {
+            const QList<QByteArray> v = f.readLine().trimmed().split(',');
+            if (v.size() < 3 || v[0].startsWith('#') || v[0] == "name")
+                continue;
+            QTest::addRow("%s %s", v[0].constData(), v[2].constData())
+                << QString::fromUtf8(v[0]) << isoDate(v[2]) << v[1].mid(5, 2).toInt();
+        }
+    }
+    void diyanetDays()
+    {
+        QFETCH(QString, name);
+        QFETCH(CivilDate, date);
+        QFETCH(int, hijriMonth);
+        QStringList got;
+        for (DiniGun g : diniGunler(date, HijriCalendar::Diyanet, 0))
+            if (g != (hijriMonth == 12 ? DiniGun::RamazanArefe : DiniGun::KurbanArefe))
+                got << QString::fromUtf8(diniGunAdi(g));
+        QVERIFY2(got.contains(name), qPrintable(got.join(", ")));
+        // Nothing is listed the day before unless Diyanet lists that too.
+        const CivilDate before = civilDateOf(dayBefore(date));
+        for (DiniGun g : diniGunler(before, HijriCalendar::Diyanet, 0))
+            QVERIFY(QString::fromUtf8(diniGunAdi(g)) != name || name == "Arefe" ||
+                    name.startsWith("Ramazan Bayramı") || name.startsWith("Kurban Bayramı"));
     }
 
     // Umm al-Qura where it differs from Diyanet in 1436-1441 (ICU's table, as the shared

@@ -65,6 +65,12 @@ private slots:
         row("--date 2026-02-18 --hijri diyanet --format csv", ",30.8.1447,");
         row("--date 2026-02-18 --hijri ummalqura --format csv", ",1.9.1447,");
         row("--date 2026-02-18 --hijri tabular --format csv", ",2.9.1447,");
+        // Religious days: json names them, the text table gives each a footnote.
+        row("--date 2026-03-19 --hijri diyanet --format json", "\"day\": \"Eve of Eid al-Fitr\"}");
+        row("--date 2026-03-18 --hijri diyanet --format json", "\"qibla\": 151, \"day\": \"\"}");
+        row("--date 2026-03-16 --days 2 --hijri diyanet",
+            "  [1]\n2026-03-17|\n\n[1] 2026-03-16: Night of Power (Qadr) (the night after this "
+            "day)\n");
         // The days of a run; the first and the last supported days.
         row("--date 2027-11-30 --days 93 --format csv",
             "\n2027-12-01,|\n2028-01-01,|\n2028-02-29,|\n2028-03-01,");
@@ -72,7 +78,8 @@ private slots:
         row("--date 9999-12-30 --days 2 --format csv", "\n9999-12-31,");
         row("--lat 52.52 --lon 13.405 --tz 1 --date 2026-06-21 --days 2 --format json",
             "[\n  {\"date\": \"2026-06-21\", \"imsak\": \"1:17:57\", \"imsakExtreme\": true,|"
-            "\"sunriseExtreme\": false,|\"qibla\": 136},\n  {\"date\": \"2026-06-22\"");
+            "\"sunriseExtreme\": false,|\"qibla\": 136, \"day\": \"\"},\n  {\"date\": "
+            "\"2026-06-22\"");
         // The text table's heading says what was asked for; footnotes explain "*" and 99:99:00.
         row("--custom 18.5,17 --hanafi --tz -3.5 --dst none --offsets 0,0,0,0,0,2,-1 "
             "--high-lat angle --hijri-offset -1",

@@ -584,7 +584,8 @@ north.
 JSON objects have the fields date (YYYY-MM-DD), imsak, fajr, sunrise, dhuhr, asr,
 maghrib, isha (times as strings, without *), imsakExtreme, fajrExtreme,
 sunriseExtreme, dhuhrExtreme, asrExtreme, maghribExtreme, ishaExtreme (true where
-csv shows *), hijri (string) and qibla (number).
+csv shows *), hijri (string), qibla (number) and day (the religious days
+and nights listed on it, in English; empty for none).
 
 Options take their value as "--lat 41" or "--lat=41". Invalid input exits with
 status 2, as does a --city that names no place or more than one (the candidates
