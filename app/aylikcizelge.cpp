@@ -5,6 +5,7 @@
 
 #include "ui_aylikcizelge.h"
 
+#include "dinigunmetni.h"
 #include "saat.h"
 #include "takvimdosyasi.h"
 #include "vakitsecenekleri.h"
@@ -142,6 +143,14 @@ void AylikCizelge::tabloyuDoldur()
                 oge->setToolTip(aciklama.value(0));
             else if (hucreler[s] == QChar(0x2014))
                 oge->setToolTip(aciklama.value(1));
+            // A religious day: its Hijri date in italics, named in the tooltip.
+            const auto &dini = aylik.gunler[static_cast<std::size_t>(r)].religious;
+            if (s == 1 && !dini.empty()) {
+                oge->setToolTip(diniGunlerMetni(dini));
+                QFont f = oge->font();
+                f.setItalic(true);
+                oge->setFont(f);
+            }
             if (r == bugun) {
                 oge->setBackground(kBugunRengi);
                 oge->setForeground(Qt::black);

@@ -37,8 +37,11 @@ QString hakkinda()
                                                 "i18n-iso-countries (MIT)."),
                     QCoreApplication::translate(
                         "bilgi", "Saat dilimleri: IANA saat dilimi veritabanı (kamu malı)."),
-                    QCoreApplication::translate("bilgi",
-                                                "Hicri takvim: 30 yıllık devreli hesap takvimi."),
+                    QCoreApplication::translate(
+                        "bilgi", "Hicri takvim: 30 yıllık devreli hesap takvimi; Diyanet'in "
+                                 "Birleşik Hicri Takvimi Ay'ın Meeus'a göre "
+                                 "(ELP-2000/82) hesaplanan konumuyla; Ümmü'l-Kurâ "
+                                 "ICU'dan."),
                     QCoreApplication::translate("bilgi", "Kullanılan kütüphaneler"),
                     QCoreApplication::translate("bilgi", "Qt 6 (LGPL-3.0)"),
                     QCoreApplication::translate("bilgi", "SDL2 ve SDL2_mixer (zlib lisansı)"));

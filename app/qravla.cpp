@@ -4,6 +4,7 @@
 
 #include "aylikcizelge.h"
 #include "dil.h"
+#include "dinigunmetni.h"
 #include "ezansec.h"
 #include "kible.h"
 #include "metinler.h"
@@ -368,13 +369,30 @@ void QRavla::ZamanAkimi()
     const QDateTime simdi = Saat::simdi();
     const QDate bugun = simdi.date();
     const AyarDegerleri &ayar = gunluk->ayarlar();
-    if (bugun != etiketTarihi || ayar.hicriDuzeltme != etiketHicriDuzeltmesi) {
+    if (bugun != etiketTarihi || ayar.hicriDuzeltme != etiketHicriDuzeltmesi ||
+        ayar.hicriTakvim != etiketHicriTakvimi) {
         ui->Tarihlabel->setText(
             arayuzYereli(dilNo).toString(bugun, QStringLiteral("dddd, dd.MM.yyyy")));
-        hicri.Hesapla(bugun.day(), bugun.month(), bugun.year(), ayar.hicriDuzeltme);
+        hicri.Hesapla(bugun.day(), bugun.month(), bugun.year(), ayar.hicriDuzeltme,
+                      ravla::hijriCalendarFrom(ayar.hicriTakvim));
         ui->Hicrilabel->setText(QString::fromStdString(hicri.ayAdi + " : " + hicri.tarihMetni()));
+        // Today's religious day, or tonight's kandil, under the date and in the Hijri tooltip.
+        const std::vector<ravla::DiniGun> gunler =
+            ravla::diniGunler({bugun.day(), bugun.month(), bugun.year()},
+                              ravla::hijriCalendarFrom(ayar.hicriTakvim), ayar.hicriDuzeltme);
+        QStringList bugunku, buGece;
+        for (ravla::DiniGun g : gunler)
+            (ravla::geceMi(g) ? buGece : bugunku) << diniGunMetni(g);
+        QStringList satirlar;
+        if (!bugunku.isEmpty())
+            satirlar << tr("Bugün: %1").arg(bugunku.join(QStringLiteral(", ")));
+        if (!buGece.isEmpty())
+            satirlar << tr("Bu gece: %1").arg(buGece.join(QStringLiteral(", ")));
+        ui->DiniGunlabel->setText(satirlar.join(QStringLiteral(" · ")));
+        ui->Hicrilabel->setToolTip(satirlar.join(QLatin1Char('\n')));
         etiketTarihi = bugun;
         etiketHicriDuzeltmesi = ayar.hicriDuzeltme;
+        etiketHicriTakvimi = ayar.hicriTakvim;
     }
 
     gunluk->tik(simdi);

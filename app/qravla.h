@@ -128,5 +128,6 @@ private:
     // Set while nothing is stored: the place and method the program chose by itself.
     std::optional<IlkCalisma> ilkCalisma;
     QDate etiketTarihi;            // the date the date lines show
-    int etiketHicriDuzeltmesi = 0; // and the Hijri correction they were written with
+    int etiketHicriDuzeltmesi = 0; // and the Hijri correction and calendar they were written with
+    int etiketHicriTakvimi = 0;
 };

@@ -7,6 +7,7 @@
 #include "sehirveritabani.h"
 #include "ui_secenekler.h"
 
+#include "hicritakvim.h"
 #include "saatdilimi.h"
 
 #include <QCollator>
@@ -104,6 +105,7 @@ secenekler::secenekler(QWidget *parent)
 {
     resimleriYukle();
     ui->setupUi(this);
+    hicriTakvimleriniYaz(0);
     setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     // Four tabs with their 30-pixel icons fill the width: no scroll arrows, tighter tabs. A
@@ -247,6 +249,7 @@ void secenekler::ayarlariGoster()
         dakikaKutulari()[i]->setValue(ayar.dakikalar[i]);
     ui->YuksekEnlemComboBox->setCurrentIndex(ayar.yuksekEnlemKurali);
     ui->HicriDuzeltmeSpinBox->setValue(ayar.hicriDuzeltme);
+    ui->HicriTakvimComboBox->setCurrentIndex(ayar.hicriTakvim);
     for (int i = 0; i < 6; ++i) // the lowest value of the box reads "off"
         hatirlatmaKutulari()[i]->setValue(ayar.hatirlat[i] >= 5 ? ayar.hatirlat[i] : 4);
     ui->HatirlatmaSesiCheckBox->setChecked(ayar.hatirlatmaSesi);
@@ -433,12 +436,46 @@ void secenekler::ulkeYonteminiIsaretle(const QString &ulke, bool ipucu)
     }
     const bool baskasi =
         ipucu && onerilen && (!ayarVar || ayar.ozelHesapYontem || ayar.hesapYontemi != kod);
-    ui->UlkeYontemiLabel->setText(
-        baskasi ? tr("Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında "
-                     "seçebilirsiniz.")
-                      .arg(onerilen->property("asilMetin").toString().trimmed())
-                : QString());
-    ui->UlkeYontemiLabel->setVisible(baskasi);
+    // The country's own Hijri calendar is marked the same way, and never chosen unasked.
+    const int takvim = kod == 8 ? 1 : kod == 9 ? 2 : 0;
+    hicriTakvimleriniYaz(takvim);
+    const bool baskaTakvim = ipucu && takvim != 0 && ayar.hicriTakvim != takvim;
+    QStringList metin;
+    if (baskasi)
+        metin << tr("Bu ülkenin kendi yöntemi var: %1. Hesaplama Yöntemi sayfasında "
+                    "seçebilirsiniz.")
+                     .arg(onerilen->property("asilMetin").toString().trimmed());
+    if (baskaTakvim)
+        metin << tr("Bu ülkenin Hicri takvimi: %1. Genel sayfasında seçebilirsiniz.")
+                     .arg(hicriTakvimAdi(takvim));
+    ui->UlkeYontemiLabel->setText(metin.join(QLatin1Char(' ')));
+    ui->UlkeYontemiLabel->setVisible(baskasi || baskaTakvim);
+}
+
+QString secenekler::hicriTakvimAdi(int takvim)
+{
+    switch (takvim) {
+    case 1:
+        return tr("Diyanet (Birleşik Hicri Takvim)");
+    case 2:
+        return tr("Ümmü'l-Kurâ (Suudi Arabistan)");
+    default:
+        return tr("Hesap takvimi (30 yıllık devir)");
+    }
+}
+
+// The three calendars, the country's own marked "(bu ülkenin takvimi)"; the choice stays.
+void secenekler::hicriTakvimleriniYaz(int ulkeninTakvimi)
+{
+    QComboBox *kutu = ui->HicriTakvimComboBox;
+    const int secili = kutu->currentIndex();
+    while (kutu->count() < ravla::kHijriCalendarCount)
+        kutu->addItem(QString());
+    for (int i = 0; i < ravla::kHijriCalendarCount; ++i)
+        kutu->setItemText(i, hicriTakvimAdi(i) + (i == ulkeninTakvimi && i != 0
+                                                      ? tr(" (bu ülkenin takvimi)")
+                                                      : QString()));
+    kutu->setCurrentIndex(secili >= 0 ? secili : 0);
 }
 
 void secenekler::SehirListesiniOku(const QString &ulke)
@@ -765,6 +802,8 @@ bool secenekler::genelAyarlariAl()
     if (elle)
         ayar.saatDilimi.clear();
     ayar.hicriDuzeltme = ui->HicriDuzeltmeSpinBox->value();
+    if (ui->HicriTakvimComboBox->currentIndex() >= 0)
+        ayar.hicriTakvim = ui->HicriTakvimComboBox->currentIndex();
     for (int i = 0; i < 6; ++i) {
         const int dakika = hatirlatmaKutulari()[i]->value();
         ayar.hatirlat[i] = dakika >= 5 ? dakika : 0;

@@ -72,6 +72,8 @@ private:
     void kaydetVeKapat();
     void uyar(const QString &metin);
     void ulkeYonteminiIsaretle(const QString &ulke, bool ipucu);
+    static QString hicriTakvimAdi(int takvim);
+    void hicriTakvimleriniYaz(int ulkeninTakvimi);
     void sayfaTamam(int sayfa);
     bool bekleyenSecim(int sayfa) const;
     bool sayfayiAl(int sayfa);

@@ -37,6 +37,20 @@ std::string number(double value)
     return ec == std::errc() ? std::string(buf, end) : std::string("?");
 }
 
+// The day's religious days in English, "; " between two; a kandil says it is the night after.
+std::string religiousText(const Day &day)
+{
+    std::string text;
+    for (ravla::DiniGun g : day.religious) {
+        if (!text.empty())
+            text += "; ";
+        text += ravla::diniGunIngilizce(g);
+        if (ravla::geceMi(g))
+            text += " (the night after this day)";
+    }
+    return text;
+}
+
 std::string dateText(const ravla::CivilDate &d)
 {
     char buf[32];
@@ -154,6 +168,7 @@ private:
     bool anyFlag_ = false;
     bool anyMaghribFlag_ = false;
     bool anyMissing_ = false;
+    std::vector<std::string> notes_; // the religious days, one footnote each
 };
 
 void Writer::begin()
@@ -190,6 +205,10 @@ void Writer::begin()
             buffer_ += "Own minutes: " + offsets + "\n";
         buffer_ +=
             std::string("High latitudes: ") + ruleText(options_.inputs.highLatitudeRule) + "\n";
+        if (options_.inputs.hijriCalendar == ravla::HijriCalendar::Diyanet)
+            buffer_ += "Hijri calendar: Diyanet (unified Hijri calendar)\n";
+        else if (options_.inputs.hijriCalendar == ravla::HijriCalendar::UmmAlQura)
+            buffer_ += "Hijri calendar: Umm al-Qura\n";
         if (options_.inputs.hijriOffset != 0)
             buffer_ += "Hijri date moved by " +
                        std::string(options_.inputs.hijriOffset > 0 ? "+" : "") +
@@ -230,7 +249,8 @@ void Writer::day(const Day &day)
                 std::string(", \"") + c.key + "Extreme\": " + (t.isExtreme ? "true" : "false");
         }
         buffer_ += ", \"hijri\": \"" + day.hijri +
-                   "\", \"qibla\": " + std::to_string(s.qiblaDegrees) + "}";
+                   "\", \"qibla\": " + std::to_string(s.qiblaDegrees) + ", \"day\": \"" +
+                   religiousText(day) + "\"}";
         break;
     case Format::Text:
         buffer_ += padRight(dateText(day.date), 10);
@@ -243,6 +263,10 @@ void Writer::day(const Day &day)
         }
         buffer_ +=
             "  " + padRight(day.hijri, 10) + "  " + padLeft(std::to_string(s.qiblaDegrees), 5);
+        if (!day.religious.empty()) {
+            notes_.push_back(dateText(day.date) + ": " + religiousText(day));
+            buffer_ += "  [" + std::to_string(notes_.size()) + "]";
+        }
         buffer_ += "\n";
         break;
     case Format::Pdf:
@@ -286,6 +310,10 @@ void Writer::end()
                        "night (or only late), so it is the sunset (or the rule's bound).\n";
         if (anyMissing_)
             buffer_ += "99:99:00: the time does not occur on that day.\n";
+        if (!notes_.empty())
+            buffer_ += "\n";
+        for (std::size_t i = 0; i < notes_.size(); ++i)
+            buffer_ += "[" + std::to_string(i + 1) + "] " + notes_[i] + "\n";
         break;
     }
     flush();
@@ -340,7 +368,7 @@ ravla::ScheduleInputs inputsFor(const Run &o, const ravla::CivilDate &date)
 std::string hijriText(const Run &o, const ravla::CivilDate &date)
 {
     ravla::HicriMiladiHesap hijri;
-    hijri.Hesapla(date.day, date.month, date.year, o.inputs.hijriOffset);
+    hijri.Hesapla(date.day, date.month, date.year, o.inputs.hijriOffset, o.inputs.hijriCalendar);
     return hijri.tarihMetni();
 }
 
@@ -350,7 +378,8 @@ void computeDays(const Run &o, const std::function<void(const Day &)> &each)
     ravla::ScheduleCalculator calculator;
     ravla::CivilDate date = o.date;
     for (int i = 0; i < o.days; ++i, date = nextDay(date))
-        each({date, calculator.compute(inputsFor(o, date)), hijriText(o, date)});
+        each({date, calculator.compute(inputsFor(o, date)), hijriText(o, date),
+              ravla::diniGunler(date, o.inputs.hijriCalendar, o.inputs.hijriOffset)});
 }
 
 Run monthRun(const Run &options, int year, int month)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dinigunler.h"
 #include "schedule.h"
 
 #include <cstdio>
@@ -32,7 +33,8 @@ std::string methodTitle(int code);
 struct Day {
     ravla::CivilDate date;
     ravla::DaySchedule schedule;
-    std::string hijri; // "day.month.year", the user's correction applied
+    std::string hijri;                     // "day.month.year", the user's correction applied
+    std::vector<ravla::DiniGun> religious; // the religious days and nights listed on it
 };
 
 ravla::CivilDate nextDay(const ravla::CivilDate &date);

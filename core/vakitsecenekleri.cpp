@@ -22,6 +22,7 @@ vakit::Run ayarlardanSecenekler(const AyarDegerleri &ayar)
                                     ? static_cast<ravla::HighLatitudeRule>(ayar.yuksekEnlemKurali)
                                     : ravla::HighLatitudeRule::Nearest;
     o.inputs.hijriOffset = ayar.hicriDuzeltme;
+    o.inputs.hijriCalendar = ravla::hijriCalendarFrom(ayar.hicriTakvim);
     // A place from the city list brings its zone, whose own clock changes then apply; a place
     // typed in keeps the built-in rule, and the user's own dates win over both.
     if (SaatDilimi::bilinir(ayar.saatDilimi))

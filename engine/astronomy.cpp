@@ -230,7 +230,7 @@ SolarCoordinates solarCoordinates(double jd)
         deg(std::atan2(std::sin(lr) * std::cos(er) - std::tan(br) * std::sin(er), std::cos(lr))));
     const double delta =
         std::asin(std::sin(br) * std::cos(er) + std::cos(br) * std::sin(er) * std::sin(lr));
-    return {delta, alpha, nu, r};
+    return {delta, alpha, nu, r, reduce360(lambda), dPsi, eps};
 }
 
 TopocentricDay topocentricDay(SolarDayCache &cache, double jd, const Location &place)

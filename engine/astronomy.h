@@ -39,10 +39,13 @@ struct Location {
 };
 
 struct SolarCoordinates {
-    double declination = 0;    // radians
-    double rightAscension = 0; // degrees
-    double siderealTime = 0;   // apparent, at Greenwich, degrees
-    double distance = 0;       // AU
+    double declination = 0;       // radians
+    double rightAscension = 0;    // degrees
+    double siderealTime = 0;      // apparent, at Greenwich, degrees
+    double distance = 0;          // AU
+    double longitude = 0;         // apparent ecliptic longitude, degrees
+    double nutationLongitude = 0; // degrees
+    double obliquity = 0;         // true obliquity of the ecliptic, degrees
 };
 
 // The Sun at local midnight of the day before, the day and the day after (index 0, 1, 2).

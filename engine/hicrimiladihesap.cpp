@@ -1,5 +1,7 @@
 #include "hicrimiladihesap.h"
 
+#include "astronomy.h"
+
 #include <cmath>
 
 namespace ravla {
@@ -25,8 +27,17 @@ const char *monthName(int month) // "" outside 1..12
 
 } // namespace
 
-void HicriMiladiHesap::Hesapla(int day, int month, int year, int correction)
+void HicriMiladiHesap::Hesapla(int day, int month, int year, int correction, HijriCalendar calendar)
 {
+    if (calendar != HijriCalendar::Tabular) {
+        const long n = civilDayNumber({day, month, year});
+        const HijriDate h = n == 0 ? HijriDate{} : hijriDate(civilDateOf(n + correction), calendar);
+        gun = h.day;
+        ay = h.month;
+        yil = h.year;
+        ayAdi = monthName(ay);
+        return;
+    }
     const int a = (month - 14) / 12;
     double jd = integerPart(1461.0 * (year + 4800 + a) / 4.0) +
                 integerPart(367.0 * (month - 2 - 12 * a) / 12.0) -

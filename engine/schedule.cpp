@@ -25,7 +25,8 @@ PrayerMethod methodFor(const ScheduleInputs &in)
         method.highLatitudeRule = in.highLatitudeRule;
         break;
     }
-    if (method.ramadanIshaInterval != 0 && inRamadan(in.date, hijriCorrection(in)))
+    if (method.ramadanIshaInterval != 0 &&
+        inRamadan(in.date, hijriCorrection(in), in.hijriCalendar))
         method.ishaInterval = method.ramadanIshaInterval;
     for (int i = 0; i < 7; ++i) {
         if (in.offsets[i] >= -kMaxOffsetMinutes && in.offsets[i] <= kMaxOffsetMinutes)
@@ -40,12 +41,12 @@ int hijriCorrection(const ScheduleInputs &in)
     return n >= -kMaxHijriOffset && n <= kMaxHijriOffset ? n : 0;
 }
 
-bool inRamadan(const CivilDate &date, int hijriOffset)
+bool inRamadan(const CivilDate &date, int hijriOffset, HijriCalendar calendar)
 {
     if (civilDayNumber(date) == 0)
         return false;
     HicriMiladiHesap hijri;
-    hijri.Hesapla(date.day, date.month, date.year, hijriOffset);
+    hijri.Hesapla(date.day, date.month, date.year, hijriOffset, calendar);
     return hijri.ay == 9;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hicritakvim.h"
 #include "prayertimes.h"
 
 namespace ravla {
@@ -32,6 +33,7 @@ struct ScheduleInputs {
     int offsets[7] = {};
     HighLatitudeRule highLatitudeRule = HighLatitudeRule::Nearest;
     int hijriOffset = 0; // days, -2..2 (else 0): decides Ramadan for the methods that ask
+    HijriCalendar hijriCalendar = HijriCalendar::Tabular; // ... with this calendar's Ramadan
 
     bool operator==(const ScheduleInputs &) const = default;
 };
@@ -50,8 +52,9 @@ inline constexpr int kMaxOffsetMinutes = 30;
 inline constexpr int kMaxHijriOffset = 2;
 // The user's Hijri correction as used: out of range counts as none.
 int hijriCorrection(const ScheduleInputs &inputs);
-// Whether the date falls in Ramadan by the program's Hijri calendar, moved by `hijriOffset` days.
-bool inRamadan(const CivilDate &date, int hijriOffset);
+// Whether the date falls in Ramadan by the chosen Hijri calendar, moved by `hijriOffset` days.
+bool inRamadan(const CivilDate &date, int hijriOffset,
+               HijriCalendar calendar = HijriCalendar::Tabular);
 bool dstInForce(const DstRule &rule, const CivilDate &date);
 // Hours the rule moves the clock on that date: 0 or 1, or a zone's own shift.
 double dstShift(const DstRule &rule, const CivilDate &date);

@@ -134,6 +134,8 @@ AyarDegerleri Ayarlar::Oku() const
         AyarDonusumu::secenek(s.value(QStringLiteral("YuksekEnlemKurali")), 0, 0, 3);
     d.hicriDuzeltme = AyarDonusumu::secenek(s.value(QStringLiteral("HicriDuzeltme")), 0,
                                             -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
+    d.hicriTakvim = AyarDonusumu::secenek(s.value(QStringLiteral("HicriTakvim")), 0, 0,
+                                          ravla::kHijriCalendarCount - 1);
     for (int i = 0; i < 6; ++i) // anything but 5..60 minutes is off
         d.hatirlat[i] =
             AyarDonusumu::secenek(s.value(QLatin1String(kHatirlatmaAnahtarlari[i])), 0, 5, 60);
@@ -180,6 +182,7 @@ bool Ayarlar::Kaydet(const AyarDegerleri &d)
         s.setValue(QLatin1String(kDakikaAnahtarlari[i]), d.dakikalar[i]);
     s.setValue(QStringLiteral("YuksekEnlemKurali"), d.yuksekEnlemKurali);
     s.setValue(QStringLiteral("HicriDuzeltme"), d.hicriDuzeltme);
+    s.setValue(QStringLiteral("HicriTakvim"), d.hicriTakvim);
     for (int i = 0; i < 6; ++i)
         s.setValue(QLatin1String(kHatirlatmaAnahtarlari[i]), d.hatirlat[i]);
     s.setValue(QStringLiteral("HatirlatmaSesi"), d.hatirlatmaSesi);

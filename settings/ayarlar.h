@@ -40,6 +40,7 @@ struct AyarDegerleri {
     int hatirlat[6] = {};
     bool hatirlatmaSesi = false; // a soft tone with the reminder
     int bildirimSekli = 0;       // 0 the sliding window, 1 a desktop notification, 2 both
+    int hicriTakvim = 0;         // 0 tabular, 1 Diyanet, 2 Umm al-Qura (ravla::HijriCalendar)
 
     bool operator==(const AyarDegerleri &) const = default;
 };

@@ -4,7 +4,7 @@
 # What building and running the program needs.
 RAVLA_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
                 qt6-tools-dev-tools libsdl2-mixer-dev libfontconfig-dev tzdata fonts-dejavu-core
-                qt6-translations-l10n qt6-wayland)
+                qt6-translations-l10n qt6-wayland libicu-dev)
 # What the tests and benchmarks need besides (python3-icalendar reads the calendar files back);
 # the second line is the end-to-end test's: an X server, a tray host, input and window tools, a
 # faked clock, the accessibility bus and the Python binding that reads it; the third its Wayland

@@ -213,6 +213,83 @@
     </message>
 </context>
 <context>
+    <name>DiniGunler</name>
+    <message>
+        <source>Üç Ayların Başlangıcı</source>
+        <translation>بداية الأشهر الثلاثة</translation>
+    </message>
+    <message>
+        <source>Regaib Kandili</source>
+        <translation>ليلة الرغائب</translation>
+    </message>
+    <message>
+        <source>Miraç Kandili</source>
+        <translation>ليلة المعراج</translation>
+    </message>
+    <message>
+        <source>Berat Kandili</source>
+        <translation>ليلة البراءة</translation>
+    </message>
+    <message>
+        <source>Ramazan Başlangıcı</source>
+        <translation>بداية رمضان</translation>
+    </message>
+    <message>
+        <source>Kadir Gecesi</source>
+        <translation>ليلة القدر</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Ramazan Bayramı</comment>
+        <translation>يوم عرفة</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 1. Gün</source>
+        <translation>عيد الفطر، اليوم الأول</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 2. Gün</source>
+        <translation>عيد الفطر، اليوم الثاني</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 3. Gün</source>
+        <translation>عيد الفطر، اليوم الثالث</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Kurban Bayramı</comment>
+        <translation>يوم عرفة</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 1. Gün</source>
+        <translation>عيد الأضحى، اليوم الأول</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 2. Gün</source>
+        <translation>عيد الأضحى، اليوم الثاني</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 3. Gün</source>
+        <translation>عيد الأضحى، اليوم الثالث</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 4. Gün</source>
+        <translation>عيد الأضحى، اليوم الرابع</translation>
+    </message>
+    <message>
+        <source>Hicri Yılbaşı</source>
+        <translation>رأس السنة الهجرية</translation>
+    </message>
+    <message>
+        <source>Aşure Günü</source>
+        <translation>يوم عاشوراء</translation>
+    </message>
+    <message>
+        <source>Mevlid Kandili</source>
+        <translation>ليلة المولد النبوي</translation>
+    </message>
+</context>
+<context>
     <name>EzanIndirPenceresi</name>
     <message>
         <source>Ezan İndir</source>
@@ -487,6 +564,14 @@
         <source>İlk çalıştırma</source>
         <translation>التشغيل الأول</translation>
     </message>
+    <message>
+        <source>Bugün: %1</source>
+        <translation>اليوم: %1</translation>
+    </message>
+    <message>
+        <source>Bu gece: %1</source>
+        <translation>الليلة: %1</translation>
+    </message>
 </context>
 <context>
     <name>QRavlaClass</name>
@@ -633,10 +718,6 @@
         <translation>المناطق الزمنية: قاعدة بيانات المناطق الزمنية IANA (ملكية عامة).</translation>
     </message>
     <message>
-        <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation>التقويم الهجري: التقويم الحسابي بدورة مدتها 30 سنة.</translation>
-    </message>
-    <message>
         <source>Kullanılan kütüphaneler</source>
         <translation>المكتبات المستخدمة</translation>
     </message>
@@ -679,6 +760,10 @@
     <message>
         <source>Vakitler bölgenin referans noktasında hesaplanır: enlem %1, boylam %2.</source>
         <translation>تُحسب الأوقات عند النقطة المرجعية للمنطقة: خط العرض %1، خط الطول %2.</translation>
+    </message>
+    <message>
+        <source>Hicri takvim: 30 yıllık devreli hesap takvimi; Diyanet&apos;in Birleşik Hicri Takvimi Ay&apos;ın Meeus&apos;a göre (ELP-2000/82) hesaplanan konumuyla; Ümmü&apos;l-Kurâ ICU&apos;dan.</source>
+        <translation>التقويم الهجري: التقويم الحسابي بدورة ثلاثين سنة؛ التقويم الهجري الموحد لرئاسة الشؤون الدينية التركية بموقع القمر المحسوب وفق ميوس (ELP-2000/82)؛ أم القرى من مكتبة ICU.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +965,26 @@
     <message>
         <source>%1: yaz saati yok</source>
         <translation>%1: لا يوجد توقيت صيفي</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin Hicri takvimi: %1. Genel sayfasında seçebilirsiniz.</source>
+        <translation>التقويم الهجري لهذا البلد: %1. يمكنك اختياره في الصفحة العامة.</translation>
+    </message>
+    <message>
+        <source>Diyanet (Birleşik Hicri Takvim)</source>
+        <translation>ديانت (التقويم الهجري الموحد)</translation>
+    </message>
+    <message>
+        <source>Ümmü&apos;l-Kurâ (Suudi Arabistan)</source>
+        <translation>أم القرى (السعودية)</translation>
+    </message>
+    <message>
+        <source>Hesap takvimi (30 yıllık devir)</source>
+        <translation>التقويم الحسابي (دورة ثلاثين سنة)</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin takvimi)</source>
+        <translation> (تقويم هذا البلد)</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1276,14 @@
     <message>
         <source>Kayan pencere ve masaüstü bildirimi</source>
         <translation>نافذة منزلقة وإشعار سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Takvim</source>
+        <translation>التقويم</translation>
+    </message>
+    <message>
+        <source>Hicri tarihin ve dini günlerin hangi takvime göre gösterileceği</source>
+        <translation>التقويم الذي يُعرض به التاريخ الهجري والأيام الدينية</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,83 @@
     </message>
 </context>
 <context>
+    <name>DiniGunler</name>
+    <message>
+        <source>Üç Ayların Başlangıcı</source>
+        <translation>Beginn der drei heiligen Monate</translation>
+    </message>
+    <message>
+        <source>Regaib Kandili</source>
+        <translation>Regaib-Nacht</translation>
+    </message>
+    <message>
+        <source>Miraç Kandili</source>
+        <translation>Miradsch-Nacht</translation>
+    </message>
+    <message>
+        <source>Berat Kandili</source>
+        <translation>Berat-Nacht</translation>
+    </message>
+    <message>
+        <source>Ramazan Başlangıcı</source>
+        <translation>Beginn des Ramadan</translation>
+    </message>
+    <message>
+        <source>Kadir Gecesi</source>
+        <translation>Kadir-Nacht</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Ramazan Bayramı</comment>
+        <translation>Arafat-Tag</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 1. Gün</source>
+        <translation>Ramadanfest, 1. Tag</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 2. Gün</source>
+        <translation>Ramadanfest, 2. Tag</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 3. Gün</source>
+        <translation>Ramadanfest, 3. Tag</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Kurban Bayramı</comment>
+        <translation>Arafat-Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 1. Gün</source>
+        <translation>Opferfest, 1. Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 2. Gün</source>
+        <translation>Opferfest, 2. Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 3. Gün</source>
+        <translation>Opferfest, 3. Tag</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 4. Gün</source>
+        <translation>Opferfest, 4. Tag</translation>
+    </message>
+    <message>
+        <source>Hicri Yılbaşı</source>
+        <translation>Hidschri-Neujahr</translation>
+    </message>
+    <message>
+        <source>Aşure Günü</source>
+        <translation>Aschura-Tag</translation>
+    </message>
+    <message>
+        <source>Mevlid Kandili</source>
+        <translation>Mevlid-Nacht</translation>
+    </message>
+</context>
+<context>
     <name>EzanIndirPenceresi</name>
     <message>
         <source>Ezan İndir</source>
@@ -487,6 +564,14 @@
         <source>İlk çalıştırma</source>
         <translation>Erster Start</translation>
     </message>
+    <message>
+        <source>Bugün: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+    <message>
+        <source>Bu gece: %1</source>
+        <translation>Heute Nacht: %1</translation>
+    </message>
 </context>
 <context>
     <name>QRavlaClass</name>
@@ -633,10 +718,6 @@
         <translation>Zeitzonen: IANA-Zeitzonendatenbank (gemeinfrei).</translation>
     </message>
     <message>
-        <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation>Hidschri-Kalender: arithmetischer Kalender mit 30-jährigem Zyklus.</translation>
-    </message>
-    <message>
         <source>Kullanılan kütüphaneler</source>
         <translation>Verwendete Bibliotheken</translation>
     </message>
@@ -679,6 +760,10 @@
     <message>
         <source>Vakitler bölgenin referans noktasında hesaplanır: enlem %1, boylam %2.</source>
         <translation>Die Zeiten werden am Bezugspunkt der Zone berechnet: Breite %1, Länge %2.</translation>
+    </message>
+    <message>
+        <source>Hicri takvim: 30 yıllık devreli hesap takvimi; Diyanet&apos;in Birleşik Hicri Takvimi Ay&apos;ın Meeus&apos;a göre (ELP-2000/82) hesaplanan konumuyla; Ümmü&apos;l-Kurâ ICU&apos;dan.</source>
+        <translation>Hidschri-Kalender: der rechnerische Kalender mit 30-jährigem Zyklus; der Vereinheitlichte Hidschri-Kalender von Diyanet mit der Mondposition nach Meeus (ELP-2000/82); Umm al-Qura aus ICU.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +965,26 @@
     <message>
         <source>%1: yaz saati yok</source>
         <translation>%1: keine Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin Hicri takvimi: %1. Genel sayfasında seçebilirsiniz.</source>
+        <translation>Der Hidschri-Kalender dieses Landes: %1. Sie können ihn auf der Seite Allgemein wählen.</translation>
+    </message>
+    <message>
+        <source>Diyanet (Birleşik Hicri Takvim)</source>
+        <translation>Diyanet (Vereinheitlichter Hidschri-Kalender)</translation>
+    </message>
+    <message>
+        <source>Ümmü&apos;l-Kurâ (Suudi Arabistan)</source>
+        <translation>Umm al-Qura (Saudi-Arabien)</translation>
+    </message>
+    <message>
+        <source>Hesap takvimi (30 yıllık devir)</source>
+        <translation>Rechnerischer Kalender (30-jähriger Zyklus)</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin takvimi)</source>
+        <translation> (Kalender dieses Landes)</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1276,14 @@
     <message>
         <source>Kayan pencere ve masaüstü bildirimi</source>
         <translation>Gleitendes Fenster und Desktop-Benachrichtigung</translation>
+    </message>
+    <message>
+        <source>Takvim</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Hicri tarihin ve dini günlerin hangi takvime göre gösterileceği</source>
+        <translation>Nach welchem Kalender das Hidschri-Datum und die religiösen Tage gezeigt werden</translation>
     </message>
 </context>
 </TS>

@@ -213,6 +213,83 @@
     </message>
 </context>
 <context>
+    <name>DiniGunler</name>
+    <message>
+        <source>Üç Ayların Başlangıcı</source>
+        <translation>Beginning of the three holy months</translation>
+    </message>
+    <message>
+        <source>Regaib Kandili</source>
+        <translation>Night of Raghaib</translation>
+    </message>
+    <message>
+        <source>Miraç Kandili</source>
+        <translation>Night of the Ascension (Miraj)</translation>
+    </message>
+    <message>
+        <source>Berat Kandili</source>
+        <translation>Night of Forgiveness (Baraat)</translation>
+    </message>
+    <message>
+        <source>Ramazan Başlangıcı</source>
+        <translation>Beginning of Ramadan</translation>
+    </message>
+    <message>
+        <source>Kadir Gecesi</source>
+        <translation>Night of Power (Qadr)</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Ramazan Bayramı</comment>
+        <translation>Day of Arafah</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 1. Gün</source>
+        <translation>Eid al-Fitr, day 1</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 2. Gün</source>
+        <translation>Eid al-Fitr, day 2</translation>
+    </message>
+    <message>
+        <source>Ramazan Bayramı 3. Gün</source>
+        <translation>Eid al-Fitr, day 3</translation>
+    </message>
+    <message>
+        <source>Arefe</source>
+        <comment>Kurban Bayramı</comment>
+        <translation>Day of Arafah</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 1. Gün</source>
+        <translation>Eid al-Adha, day 1</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 2. Gün</source>
+        <translation>Eid al-Adha, day 2</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 3. Gün</source>
+        <translation>Eid al-Adha, day 3</translation>
+    </message>
+    <message>
+        <source>Kurban Bayramı 4. Gün</source>
+        <translation>Eid al-Adha, day 4</translation>
+    </message>
+    <message>
+        <source>Hicri Yılbaşı</source>
+        <translation>Islamic New Year</translation>
+    </message>
+    <message>
+        <source>Aşure Günü</source>
+        <translation>Day of Ashura</translation>
+    </message>
+    <message>
+        <source>Mevlid Kandili</source>
+        <translation>Night of the Prophet&apos;s Birth (Mawlid)</translation>
+    </message>
+</context>
+<context>
     <name>EzanIndirPenceresi</name>
     <message>
         <source>Ezan İndir</source>
@@ -358,7 +435,7 @@
     </message>
     <message>
         <source>dosyanın SHA-256 özeti listedekiyle uyuşmuyor</source>
-        <translation>the file's SHA-256 does not match the list</translation>
+        <translation>the file&apos;s SHA-256 does not match the list</translation>
     </message>
     <message>
         <source>dosya ezan klasörüne kaydedilemedi</source>
@@ -486,6 +563,14 @@
     <message>
         <source>İlk çalıştırma</source>
         <translation>First run</translation>
+    </message>
+    <message>
+        <source>Bugün: %1</source>
+        <translation>Today: %1</translation>
+    </message>
+    <message>
+        <source>Bu gece: %1</source>
+        <translation>Tonight: %1</translation>
     </message>
 </context>
 <context>
@@ -633,10 +718,6 @@
         <translation>Time zones: IANA time zone database (public domain).</translation>
     </message>
     <message>
-        <source>Hicri takvim: 30 yıllık devreli hesap takvimi.</source>
-        <translation>Hijri calendar: the arithmetical calendar with a 30-year cycle.</translation>
-    </message>
-    <message>
         <source>Kullanılan kütüphaneler</source>
         <translation>Libraries used</translation>
     </message>
@@ -679,6 +760,10 @@
     <message>
         <source>Vakitler bölgenin referans noktasında hesaplanır: enlem %1, boylam %2.</source>
         <translation>The times are computed at the zone&apos;s reference point: latitude %1, longitude %2.</translation>
+    </message>
+    <message>
+        <source>Hicri takvim: 30 yıllık devreli hesap takvimi; Diyanet&apos;in Birleşik Hicri Takvimi Ay&apos;ın Meeus&apos;a göre (ELP-2000/82) hesaplanan konumuyla; Ümmü&apos;l-Kurâ ICU&apos;dan.</source>
+        <translation>Hijri calendar: the arithmetical calendar of the 30-year cycle; Diyanet&apos;s Unified Hijri Calendar with the Moon&apos;s position after Meeus (ELP-2000/82); Umm al-Qura from ICU.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +965,26 @@
     <message>
         <source>%1: yaz saati yok</source>
         <translation>%1: no summer time</translation>
+    </message>
+    <message>
+        <source>Bu ülkenin Hicri takvimi: %1. Genel sayfasında seçebilirsiniz.</source>
+        <translation>This country&apos;s Hijri calendar: %1. You can choose it on the General page.</translation>
+    </message>
+    <message>
+        <source>Diyanet (Birleşik Hicri Takvim)</source>
+        <translation>Diyanet (Unified Hijri Calendar)</translation>
+    </message>
+    <message>
+        <source>Ümmü&apos;l-Kurâ (Suudi Arabistan)</source>
+        <translation>Umm al-Qura (Saudi Arabia)</translation>
+    </message>
+    <message>
+        <source>Hesap takvimi (30 yıllık devir)</source>
+        <translation>Tabular calendar (30-year cycle)</translation>
+    </message>
+    <message>
+        <source> (bu ülkenin takvimi)</source>
+        <translation> (this country&apos;s calendar)</translation>
     </message>
 </context>
 <context>
@@ -1171,6 +1276,14 @@
     <message>
         <source>Kayan pencere ve masaüstü bildirimi</source>
         <translation>Sliding window and desktop notification</translation>
+    </message>
+    <message>
+        <source>Takvim</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Hicri tarihin ve dini günlerin hangi takvime göre gösterileceği</source>
+        <translation>Which calendar the Hijri date and the religious days follow</translation>
     </message>
 </context>
 </TS>

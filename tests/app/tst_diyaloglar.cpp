@@ -194,29 +194,43 @@ private slots:
         QVERIFY2(baslik.startsWith(sehir + " (JAKIM " + bolge), qPrintable(baslik));
     }
 
-    // Picking a place offers its country's own method on the method page, marked as such, and
-    // says so on the place page; the method in force stays until the user confirms another.
+    // Picking a place offers its country's own method on the method page and its own Hijri
+    // calendar on the general page, each marked as such, and says so on the place page; what is
+    // in force stays until the user confirms another.
     void ulkeninYontemi_data()
     {
         QTest::addColumn<int>("yontem");   // in force
+        QTest::addColumn<int>("takvim");   // in force
         QTest::addColumn<QString>("ulke"); // picked
         QTest::addColumn<QString>("isaretli");
-        QTest::addColumn<bool>("ipucu");
-        QTest::newRow("Türkiye, MWL in force") << 5 << "Türkiye"
-                                               << "HesapDiyanetRadioButton" << true;
-        QTest::newRow("Türkiye, Diyanet in force") << 8 << "Türkiye"
-                                                   << "HesapDiyanetRadioButton" << false;
-        QTest::newRow("Almanya: none of its own") << 5 << "Almanya"
-                                                  << "" << false;
+        QTest::addColumn<int>("isaretliTakvim");
+        QTest::addColumn<QString>("ipucu");
+        const QString yontemi = "Bu ülkenin kendi yöntemi var: Diyanet İşleri Başkanlığı. "
+                                "Hesaplama Yöntemi sayfasında seçebilirsiniz.";
+        const QString takvimi = "Bu ülkenin Hicri takvimi: Diyanet (Birleşik Hicri Takvim). Genel "
+                                "sayfasında seçebilirsiniz.";
+        QTest::newRow("Türkiye, MWL in force")
+            << 5 << 0 << "Türkiye"
+            << "HesapDiyanetRadioButton" << 1 << yontemi + " " + takvimi;
+        QTest::newRow("Türkiye, Diyanet in force") << 8 << 1 << "Türkiye"
+                                                   << "HesapDiyanetRadioButton" << 1 << "";
+        QTest::newRow("Türkiye, Diyanet's method, tabular")
+            << 8 << 0 << "Türkiye"
+            << "HesapDiyanetRadioButton" << 1 << takvimi;
+        QTest::newRow("Almanya: none of its own") << 5 << 1 << "Almanya"
+                                                  << "" << -1 << "";
     }
     void ulkeninYontemi()
     {
         QFETCH(int, yontem);
         QFETCH(QString, ulke);
         QFETCH(QString, isaretli);
-        QFETCH(bool, ipucu);
+        QFETCH(int, takvim);
+        QFETCH(int, isaretliTakvim);
+        QFETCH(QString, ipucu);
         AyarDegerleri a = istanbul();
         a.hesapYontemi = yontem;
+        a.hicriTakvim = takvim;
         a.ulkeAdi = "Almanya";
         ac(a, 0);
         const auto isaretliler = [this] {
@@ -226,18 +240,28 @@ private slots:
                     s << r->objectName();
             return s;
         };
+        const auto isaretliTakvimi = [this] {
+            QComboBox *kutu = bul<QComboBox>("HicriTakvimComboBox");
+            for (int i = 0; i < kutu->count(); ++i)
+                if (kutu->itemText(i).endsWith(" (bu ülkenin takvimi)"))
+                    return i;
+            return -1;
+        };
         QCOMPARE(isaretliler(), QStringList());
+        QCOMPARE(isaretliTakvimi(), -1);
         satirTikla("UlkelistWidget", ulke);
         QCOMPARE(isaretliler(), isaretli.isEmpty() ? QStringList() : QStringList{isaretli});
+        QCOMPARE(isaretliTakvimi(), isaretliTakvim);
+        QCOMPARE(bul<QComboBox>("HicriTakvimComboBox")->currentIndex(), takvim);
         QLabel *etiket = bul<QLabel>("UlkeYontemiLabel");
-        QCOMPARE(etiket->isVisible(), ipucu);
-        if (ipucu)
-            QCOMPARE(etiket->text(), "Bu ülkenin kendi yöntemi var: Diyanet İşleri Başkanlığı. "
-                                     "Hesaplama Yöntemi sayfasında seçebilirsiniz.");
+        QCOMPARE(etiket->isVisible(), !ipucu.isEmpty());
+        if (!ipucu.isEmpty())
+            QCOMPARE(etiket->text(), ipucu);
         satirTikla("SehirlistWidget",
                    ulke == "Türkiye" ? "İzmir,İzmir" : "Köln,Nordrhein-Westfalen");
         tikla("TamamButton");
         QCOMPARE(ayar.hesapYontemi, yontem);
+        QCOMPARE(ayar.hicriTakvim, takvim);
         QCOMPARE(ayar.ulkeAdi, ulke);
         // Opened again, the method page marks the country of the place in force.
         ac(ayar, 2);

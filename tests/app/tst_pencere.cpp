@@ -153,6 +153,22 @@ private slots:
         w.ayarlariUygula(a);
         QCOMPARE(metin(w, "Tarihlabel"), QStringLiteral("Salı, 08.12.2026"));
         QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("رجب : 1.7.1448"));
+        QCOMPARE(metin(w, "DiniGunlabel"), QStringLiteral("Bugün: Üç Ayların Başlangıcı"));
+        // With Diyanet's calendar 8 December is 29 Cemaziyelahir, and no day is listed; 1 Receb
+        // 1448 (10 December) is a Thursday, so Regaib's night follows the day.
+        a.hicriDuzeltme = 0;
+        a.hicriTakvim = 1;
+        w.ayarlariUygula(a);
+        QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("جمادى الثاني : 29.6.1448"));
+        QCOMPARE(metin(w, "DiniGunlabel"), QString());
+        saatKur(QTime(0, 0), QDate(2026, 12, 10));
+        w.ayarlariUygula(a);
+        QCOMPARE(metin(w, "DiniGunlabel"),
+                 QStringLiteral("Bugün: Üç Ayların Başlangıcı · Bu gece: Regaib Kandili"));
+        QCOMPARE(w.findChild<QLabel *>("Hicrilabel")->toolTip(),
+                 QStringLiteral("Bugün: Üç Ayların Başlangıcı\nBu gece: Regaib Kandili"));
+        a.hicriTakvim = 0;
+        a.hicriDuzeltme = 2;
         // The Bilgi button opens the information dialog on the settings in force.
         a.gmt = 5.5, a.hesapYontemi = 1, a.saatDilimi = "Asia/Kolkata";
         w.ayarlariUygula(a);

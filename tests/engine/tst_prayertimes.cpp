@@ -347,15 +347,22 @@ private slots:
 
     // Umm al-Qura's Isha is two hours after Maghrib in Ramadan, by the program's Hijri date
     // with the user's correction (1 Ramadan 1447 is 17 February 2026, 1 Shawwal 19 March; a
-    // correction of 3 counts as none). The old Umm al-Qura method keeps its 90 minutes.
+    // correction of 3 counts as none). The old Umm al-Qura method keeps its 90 minutes. With
+    // the Umm al-Qura calendar Ramadan runs 18 February to 19 March, with Diyanet's from the
+    // 19th (calendar 2 and 1).
     void ramadanIsha()
     {
-        const int rows[][5] = {{9, 16, 2, 0, 90}, {9, 17, 2, 0, 120}, {9, 18, 3, 0, 120},
-                               {9, 19, 3, 0, 90}, {9, 16, 2, 1, 120}, {9, 19, 3, -1, 120},
-                               {9, 16, 2, 3, 90}, {6, 17, 2, 0, 90}}; // code, date, correction
-        for (const auto &[code, day, month, correction, minutes] : rows) {
+        const int rows[][6] = {
+            {9, 16, 2, 0, 0, 90},  {9, 17, 2, 0, 0, 120}, {9, 18, 3, 0, 0, 120},
+            {9, 19, 3, 0, 0, 90},  {9, 16, 2, 1, 0, 120}, {9, 19, 3, -1, 0, 120},
+            {9, 16, 2, 3, 0, 90},  {6, 17, 2, 0, 0, 90},  {9, 17, 2, 0, 2, 90},
+            {9, 18, 2, 0, 2, 120}, {9, 19, 3, 0, 2, 120}, {9, 18, 2, 0, 1, 90},
+            {9, 18, 2, 1, 1, 120}, {9, 19, 3, 0, 1, 120}, {9, 20, 3, 0, 1, 90},
+        }; // code, date, correction, calendar
+        for (const auto &[code, day, month, correction, calendar, minutes] : rows) {
             ScheduleInputs in{.date = {day, month, 2026}, .methodCode = code, .dst = {}};
             in.hijriOffset = correction;
+            in.hijriCalendar = hijriCalendarFrom(calendar);
             const DaySchedule s = ScheduleCalculator().compute(in);
             QVERIFY(minutesApart(s.times[Maghrib], s.times[Isha], minutes));
         }

@@ -56,7 +56,7 @@ private slots:
         for (const char *s : {"Enlem=nan", "Enlem=1e400", "Enlem=-118.6", "Enlem=90.01", "Boylam=-1e300",
                  "Boylam=180.5", "GMT=15.5", "HesapYontemi=21", "HesapYontemi=-1", "SabahAci=91", "YatsiAci=-0.5",
                  "YazSaatiOtomotikHesap=hayir", "HanefiMezhep=evet", "DakikaSabah=31", "DakikaImsak=beş",
-                 "YuksekEnlemKurali=4", "HicriDuzeltme=3", "HatirlatImsak=4", "HatirlatYatsi=61", "BildirimSekli=3",
+                 "YuksekEnlemKurali=4", "HicriDuzeltme=3", "HatirlatImsak=4", "HatirlatYatsi=61", "BildirimSekli=3", "HicriTakvim=3",
                  // 2^32 + n, which a 32-bit conversion wraps round to n
                  "HesapYontemi=4294967304", "DakikaOgle=4294967306", "HicriDuzeltme=4294967297",
                  "HatirlatOgle=4294967311", "YazGunBaslaTarih=4294967325", "HesapYontemi=2147483648",
@@ -64,7 +64,7 @@ private slots:
             QTest::newRow(s) << true;
         for (const char *s : {"Enlem=-90", "Enlem=kirk bir" /* text: zero */, "Boylam=-180", "GMT=-15", "GMT=5.5",
                  "HesapYontemi=20", "SabahAci=90", "HanefiMezhep=1", "DakikaImsak=-30", "YuksekEnlemKurali=3",
-                 "HicriDuzeltme=-2", "HatirlatYatsi=5", "HatirlatmaSesi=true", "BildirimSekli=2"})
+                 "HicriDuzeltme=-2", "HatirlatYatsi=5", "HatirlatmaSesi=true", "BildirimSekli=2", "HicriTakvim=2"})
             QTest::newRow(s) << false;
         // clang-format on
     }
@@ -88,7 +88,7 @@ private slots:
     {
         // clang-format off
         AyarDegerleri d{21.4225, 39.8262, 5.5, "السعودية", "Mekke, Hicaz", false, 29, 3, 2026, 25, 10, 2026,
-                        6, 4, true, true, 18.5, 17.0, "Asia/Riyadh", {-3, 0, 0, 0, 0, 0, 3}, 2, -1, {15, 0, 0, 0, 0, 60}, true, 1};
+                        6, 4, true, true, 18.5, 17.0, "Asia/Riyadh", {-3, 0, 0, 0, 0, 0, 3}, 2, -1, {15, 0, 0, 0, 0, 60}, true, 1, 2};
         Ayarlar a;
         QFile::remove(depoDosyasi());
         QVERIFY(!Ayarlar::kayitVar()); // a first run until something is saved

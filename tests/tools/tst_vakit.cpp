@@ -60,6 +60,17 @@ private slots:
         row("--lat 40.7 --lon -74 --zone America/New_York --date 2026-03-08 --method 3 "
             "--format csv",
             ",5:40:13,5:48:15,7:18:56,13:06:40,16:21:14,18:55:02,20:25:04,20.9.1447,58\n");
+        // The three Hijri calendars on 18 February 2026: Diyanet's Ramadan begins a day after
+        // Umm al-Qura's, the tabular one a day before.
+        row("--date 2026-02-18 --hijri diyanet --format csv", ",30.8.1447,");
+        row("--date 2026-02-18 --hijri ummalqura --format csv", ",1.9.1447,");
+        row("--date 2026-02-18 --hijri tabular --format csv", ",2.9.1447,");
+        // Religious days: json names them, the text table gives each a footnote.
+        row("--date 2026-03-19 --hijri diyanet --format json", "\"day\": \"Eve of Eid al-Fitr\"}");
+        row("--date 2026-03-18 --hijri diyanet --format json", "\"qibla\": 151, \"day\": \"\"}");
+        row("--date 2026-03-16 --days 2 --hijri diyanet",
+            "  [1]\n2026-03-17|\n\n[1] 2026-03-16: Night of Power (Qadr) (the night after this "
+            "day)\n");
         // The days of a run; the first and the last supported days.
         row("--date 2027-11-30 --days 93 --format csv",
             "\n2027-12-01,|\n2028-01-01,|\n2028-02-29,|\n2028-03-01,");
@@ -67,7 +78,8 @@ private slots:
         row("--date 9999-12-30 --days 2 --format csv", "\n9999-12-31,");
         row("--lat 52.52 --lon 13.405 --tz 1 --date 2026-06-21 --days 2 --format json",
             "[\n  {\"date\": \"2026-06-21\", \"imsak\": \"1:17:57\", \"imsakExtreme\": true,|"
-            "\"sunriseExtreme\": false,|\"qibla\": 136},\n  {\"date\": \"2026-06-22\"");
+            "\"sunriseExtreme\": false,|\"qibla\": 136, \"day\": \"\"},\n  {\"date\": "
+            "\"2026-06-22\"");
         // The text table's heading says what was asked for; footnotes explain "*" and 99:99:00.
         row("--custom 18.5,17 --hanafi --tz -3.5 --dst none --offsets 0,0,0,0,0,2,-1 "
             "--high-lat angle --hijri-offset -1",
@@ -76,7 +88,9 @@ private slots:
         row("--lat 80 --lon 29 --tz 1 --method 6 --date 2026-06-21 --dst none",
             "  0:00:24*  99:99:00 |\n* estimated: |(Imsak: ten minutes before that Fajr).\n"
             "99:99:00: the time does not occur on that day.\n");
+        row("--hijri ummalqura --hijri-offset 1", "Hijri calendar: Umm al-Qura\nHijri date moved");
         // Bad input.
+        row("--hijri lunar", "error: --hijri: expected tabular, diyanet or ummalqura, got 'lunar'");
         row("--lat 41,5 --lon 29 --tz 2", "error: --lat needs a number, got '41,5'");
         row("--lat --lon 29 --tz 2", "error: --lat needs a value");
         row("--lat 41 --lon 29", "error: --tz is required (or --zone)");

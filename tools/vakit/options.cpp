@@ -304,10 +304,10 @@ void parseInto(const std::vector<std::string> &args, Options &o)
             haveValue = true;
         }
         static const std::string_view known[] = {
-            "--lat",     "--lon",      "--tz",           "--date",     "--days",
-            "--method",  "--custom",   "--dst",          "--format",   "--zone",
-            "--offsets", "--high-lat", "--hijri-offset", "--output",   "--place",
-            "--city",    "--country",  "--lang",         "--zone-code"};
+            "--lat",     "--lon",      "--tz",           "--date",      "--days",
+            "--method",  "--custom",   "--dst",          "--format",    "--zone",
+            "--offsets", "--high-lat", "--hijri-offset", "--output",    "--place",
+            "--city",    "--country",  "--lang",         "--zone-code", "--hijri"};
         bool isKnown = false;
         for (std::string_view k : known)
             isKnown = isKnown || option == k;
@@ -355,6 +355,16 @@ void parseInto(const std::vector<std::string> &args, Options &o)
         } else if (option == "--hijri-offset") {
             o.inputs.hijriOffset =
                 wholeIn(option, value, -ravla::kMaxHijriOffset, ravla::kMaxHijriOffset);
+        } else if (option == "--hijri") {
+            if (value == "tabular")
+                o.inputs.hijriCalendar = ravla::HijriCalendar::Tabular;
+            else if (value == "diyanet")
+                o.inputs.hijriCalendar = ravla::HijriCalendar::Diyanet;
+            else if (value == "ummalqura")
+                o.inputs.hijriCalendar = ravla::HijriCalendar::UmmAlQura;
+            else
+                throw UsageError{"--hijri: expected tabular, diyanet or ummalqura, got " +
+                                 quoted(value)};
         } else if (option == "--dst") {
             o.inputs.dst = dstRule(value);
         } else if (option == "--zone") {
@@ -619,9 +629,12 @@ Method:
                          (the night runs from sunset to the next sunrise)
 
 Hijri date:
+  --hijri CALENDAR       tabular    the 30-year arithmetical cycle (default)
+                         diyanet    Diyanet's: the unified Hijri calendar
+                         ummalqura  Saudi Arabia's Umm al-Qura
   --hijri-offset N       move the Hijri date by N days (-2..2) to follow the
                          moon sighting of your country; Umm al-Qura's Ramadan
-                         Isha (method 9) follows it
+                         Isha (method 9) follows the calendar's Ramadan
 
 Daylight saving (one hour added to every time):
   --dst auto             from the last Sunday of March up to the last Sunday of
@@ -667,7 +680,8 @@ north.
 JSON objects have the fields date (YYYY-MM-DD), imsak, fajr, sunrise, dhuhr, asr,
 maghrib, isha (times as strings, without *), imsakExtreme, fajrExtreme,
 sunriseExtreme, dhuhrExtreme, asrExtreme, maghribExtreme, ishaExtreme (true where
-csv shows *), hijri (string) and qibla (number).
+csv shows *), hijri (string), qibla (number) and day (the religious days
+and nights listed on it, in English; empty for none).
 
 Options take their value as "--lat 41" or "--lat=41". Invalid input exits with
 status 2, as does a --city that names no place or more than one (the candidates
