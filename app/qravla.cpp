@@ -386,8 +386,10 @@ void QRavla::ZamanAkimi()
         QStringList satirlar;
         if (!bugunku.isEmpty())
             satirlar << tr("Bugün: %1").arg(bugunku.join(QStringLiteral(", ")));
-        if (!buGece.isEmpty())
-            satirlar << tr("Bu gece: %1").arg(buGece.join(QStringLiteral(", ")));
+        geceSatiri =
+            buGece.isEmpty() ? QString() : tr("Bu gece: %1").arg(buGece.join(QStringLiteral(", ")));
+        if (!geceSatiri.isEmpty())
+            satirlar << geceSatiri;
         ui->DiniGunlabel->setText(satirlar.join(QStringLiteral(" · ")));
         ui->Hicrilabel->setToolTip(satirlar.join(QLatin1Char('\n')));
         etiketTarihi = bugun;
@@ -421,13 +423,16 @@ void QRavla::SonrakiVakitGuncelle()
     const GunlukVakitler::Sonraki &s = gunluk->sonraki();
     if (s.vakit == 0) {
         yaz(ui->KalanZamanLabel, QString());
-        tepsi->ipucuYaz(QString(), windowTitle());
+        tepsi->ipucuYaz(geceSatiri, windowTitle());
         return;
     }
     yaz(ui->KalanZamanLabel, Metinler::kalanSure(dilNo, s.vakit - 1) + QString::number(s.saat) +
                                  Metinler::kalanSure(dilNo, 5) + QString::number(s.dakika) +
                                  Metinler::kalanSure(dilNo, 6));
-    tepsi->ipucuYaz(Metinler::ipucu(dilNo, s.vakit, s.hedefMs, s.saat, s.dakika), windowTitle());
+    QString ipucu = Metinler::ipucu(dilNo, s.vakit, s.hedefMs, s.saat, s.dakika);
+    if (!geceSatiri.isEmpty())
+        ipucu += QLatin1Char('\n') + geceSatiri;
+    tepsi->ipucuYaz(ipucu, windowTitle());
 }
 
 // A reminder before a prayer (1..5) or İmsak (6): a notice, and a soft tone if wanted.

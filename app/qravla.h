@@ -130,4 +130,5 @@ private:
     QDate etiketTarihi;            // the date the date lines show
     int etiketHicriDuzeltmesi = 0; // and the Hijri correction and calendar they were written with
     int etiketHicriTakvimi = 0;
+    QString geceSatiri; // tonight's kandil, for the tray's tooltip too
 };

@@ -1,4 +1,6 @@
 #include "ayliksayfa.h"
+
+#include "dinigunmetni.h"
 #include "saatdilimi.h"
 #include "tamkayit.h"
 
@@ -276,7 +278,17 @@ void AylikSayfa::ciz(QPainter &p, const QRectF &alan, const AylikVeri &v)
     y += 0.6 * u;
     p.setPen(Qt::black);
     p.setFont(yaziTipi(temel, 0.5 * u, false));
-    for (const QString &a : aciklamalar()) {
+    QStringList gunler; // the month's religious days and nights, by date
+    for (const vakit::Day &g : v.gunler)
+        if (!g.religious.empty())
+            gunler << QStringLiteral("%1.%2. %3")
+                          .arg(g.date.day, 2, 10, QLatin1Char('0'))
+                          .arg(g.date.month, 2, 10, QLatin1Char('0'))
+                          .arg(diniGunlerMetni(g.religious));
+    QStringList notlar = aciklamalar();
+    if (!gunler.isEmpty())
+        notlar.prepend(tr("Dini günler ve geceler: %1").arg(gunler.join(QStringLiteral("; "))));
+    for (const QString &a : notlar) {
         const QRectF r(alan.left(), y, alan.width(), 1.6 * u);
         QRectF kullanilan;
         p.drawText(r, int(bas) | Qt::AlignTop | Qt::TextWordWrap, a, &kullanilan);

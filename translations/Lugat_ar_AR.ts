@@ -172,6 +172,10 @@
         <source>%1, JAKIM bölgesinin referans noktası</source>
         <translation>%1، النقطة المرجعية لمنطقة JAKIM</translation>
     </message>
+    <message>
+        <source>Dini günler ve geceler: %1</source>
+        <translation>الأيام والليالي الدينية: %1</translation>
+    </message>
 </context>
 <context>
     <name>Depo</name>

@@ -172,6 +172,10 @@
         <source>%1, JAKIM bölgesinin referans noktası</source>
         <translation>%1, Bezugspunkt der JAKIM-Zone</translation>
     </message>
+    <message>
+        <source>Dini günler ve geceler: %1</source>
+        <translation>Religiöse Tage und Nächte: %1</translation>
+    </message>
 </context>
 <context>
     <name>Depo</name>

@@ -172,6 +172,10 @@
         <source>%1, JAKIM bölgesinin referans noktası</source>
         <translation>%1, the JAKIM zone&apos;s reference point</translation>
     </message>
+    <message>
+        <source>Dini günler ve geceler: %1</source>
+        <translation>Religious days and nights: %1</translation>
+    </message>
 </context>
 <context>
     <name>Depo</name>

@@ -548,6 +548,25 @@ private slots:
         QVERIFY(yakalananMesajlar().isEmpty());
     }
 
+    // The printed month names its religious days: Diyanet's calendar for 2026 has Berat Kandili
+    // on 2 February and Ramadan from 19 February.
+    void aylikDiniGunler()
+    {
+        QVERIFY2(popplerKurulu(), "pdftotext is needed: install poppler-utils");
+        Saat::ayarla([] { return QDateTime(QDate(2026, 2, 10), QTime(12, 0)); });
+        AyarDegerleri a = istanbul();
+        a.hesapYontemi = 8, a.hicriTakvim = 1;
+        AylikCizelge w;
+        w.goster(a);
+        QTemporaryDir k;
+        QVERIFY(w.pdfKaydet(k.filePath("ay.pdf")));
+        const QString metin = pdfMetni(k.filePath("ay.pdf")).simplified();
+        QVERIFY2(metin.contains(
+                     "Dini günler ve geceler: 02.02. Berat Kandili; 19.02. Ramazan Başlangıcı"),
+                 qPrintable(metin.right(400)));
+        Saat::ayarla([] { return QDateTime(QDate(2026, 12, 6), QTime(10, 0)); });
+    }
+
     // The month's CSV is ravla-vakit's byte for byte, and the saved page, as a PDF reader
     // extracts it, holds one line per day: weekday, date, Hijri date and the seven times.
     void aylikCizelge()

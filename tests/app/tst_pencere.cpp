@@ -167,6 +167,8 @@ private slots:
                  QStringLiteral("Bugün: Üç Ayların Başlangıcı · Bu gece: Regaib Kandili"));
         QCOMPARE(w.findChild<QLabel *>("Hicrilabel")->toolTip(),
                  QStringLiteral("Bugün: Üç Ayların Başlangıcı\nBu gece: Regaib Kandili"));
+        QVERIFY2(w.trayIkonu()->toolTip().endsWith("\nBu gece: Regaib Kandili"),
+                 qPrintable(w.trayIkonu()->toolTip()));
         a.hicriTakvim = 0;
         a.hicriDuzeltme = 2;
         // The Bilgi button opens the information dialog on the settings in force.
