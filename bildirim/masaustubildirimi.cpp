@@ -17,7 +17,7 @@ const QString kYol = QStringLiteral("/org/freedesktop/Notifications");
 const QString kArayuz = QStringLiteral("org.freedesktop.Notifications");
 constexpr int kZamanAsimiMs = 10000; // a service that hangs gives way to the sliding window
 
-// The picture as the specification's "image-data" hint carries it: (iiibiiay).
+// The picture as the "image-data" hint carries it: (iiibiiay).
 struct ResimVerisi {
     QImage resim;
 };

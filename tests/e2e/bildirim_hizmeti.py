@@ -85,7 +85,7 @@ class Service(dbus.service.Object):
         pass
 
     # The test's click on an action button: the daemon tells the client, then the notification
-    # goes, as the specification has it.
+    # goes, as a notification daemon does it.
     @dbus.service.method(TEST_IFACE, in_signature="us", out_signature="")
     def Invoke(self, nid, key):
         self.record("Invoke", id=int(nid), key=str(key))
