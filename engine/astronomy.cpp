@@ -233,6 +233,17 @@ SolarCoordinates solarCoordinates(double jd)
     return {delta, alpha, nu, r, reduce360(lambda), dPsi, eps};
 }
 
+double equationOfTime(double jd, const SolarCoordinates &sun)
+{
+    const double t = (jd - kJ2000) / 365250.0;
+    const double meanLongitude =
+        280.4664567 +
+        t * (360007.6982779 + t * (0.03032028 + t * (1 / 49931.0 - t * (1 / 15300.0 + t / 2e6))));
+    return reduceSigned180(meanLongitude - 0.0057183 - sun.rightAscension +
+                           sun.nutationLongitude * std::cos(rad(sun.obliquity))) *
+           4.0;
+}
+
 TopocentricDay topocentricDay(SolarDayCache &cache, double jd, const Location &place)
 {
     if (cache.julianDay == jd - 1) {

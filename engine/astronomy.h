@@ -90,6 +90,8 @@ DayInfo dayInfo(const CivilDate &date, double timeZone);
 
 double refraction(const Location &place, double altitude);
 SolarCoordinates solarCoordinates(double julianDay);
+// Apparent less mean solar time at the instant of `sun`, in minutes (NREL SPA's A.1).
+double equationOfTime(double julianDay, const SolarCoordinates &sun);
 
 // Fills the cache as needed (shifting it when the request moves by one day)
 // and returns the topocentric Sun for the day before, the day and the day after.

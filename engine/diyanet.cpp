@@ -91,14 +91,13 @@ double dawnHourAngle(double latitude, double delta)
 
 void DiyanetSummers::build(Summer &s, const Location &place)
 {
-    SolarDayCache cache;
     s.first = s.solstice - kHalfYear;
     s.days.assign(2 * kHalfYear + 2, Day{});
     for (std::size_t i = 0; i < s.days.size(); ++i) {
-        const TopocentricDay day = topocentricDay(
-            cache, julianDayOf(s.first + static_cast<long>(i), place.timeZone), place);
-        const double transit = solarTransit(place.longitude, day);
-        const double delta = rad(day.declination[1]);
+        const DaySun sun = sunAtUniversalMidnight(
+            place, julianDayOf(s.first + static_cast<long>(i), place.timeZone));
+        const double transit = sun.transit;
+        const double delta = sun.declination;
         const double h0 = depressionHourAngle(place.latitude, delta, 0.8333);
         const double hf = dawnHourAngle(place.latitude, delta);
         const double hi = depressionHourAngle(place.latitude, delta, kDuskAngle);

@@ -52,8 +52,8 @@ struct NationalMethod {
 // is rounding to the nearest minute and +60 s rounding up.
 const NationalMethod kNational[] = {
     // 8 Diyanet: temkin sunrise -7, Dhuhr +5, Asr +4, Maghrib +7, to the nearest minute (its
-    // tables run 6 s later still); Asr, sunrise and sunset with one declination for the day.
-    {18, 17, 0, 0, 0, 0, false, true, {36, -384, 336, 276, 456, 36, 36}},
+    // tables run 2 to 4 s later still); every time from the Sun at 0h UT of the date.
+    {18, 17, 0, 0, 0, 0, false, true, {34, -388, 332, 274, 454, 33, 34}},
     // 9 Umm al-Qura: rounded up, sunrise down.
     {18.5, 0, 90, 120, 1.5, 0, true, false, {60, 0, 60, 60, 60, 60, 60}},
     // 10 Dubai: sunrise -3, Dhuhr +3, Asr +1, Maghrib +4 minutes, roughly to the nearest.
@@ -95,6 +95,7 @@ void methodDefaults(int code, PrayerMethod &m)
     m.twilightAtEvent = false;
     m.asrAtEvent = false;
     m.riseSetByHourAngle = false;
+    m.sunAtUniversalMidnight = false;
     m.diyanetBeyond45 = false;
     for (double &shift : m.shiftSeconds)
         shift = 0;
@@ -132,6 +133,7 @@ void methodDefaults(int code, PrayerMethod &m)
     m.twilightAtEvent = code != 8;
     m.asrAtEvent = n.asrAtEvent;
     m.riseSetByHourAngle = n.riseSetByHourAngle;
+    m.sunAtUniversalMidnight = code == 8;
     m.diyanetBeyond45 = code == 8;
     std::copy(std::begin(n.shift), std::end(n.shift), m.shiftSeconds);
 }

@@ -26,11 +26,12 @@ struct PrayerMethod {
 
     // The national methods (codes 8 and up). Left at their defaults, a time comes out exactly as
     // the first seven methods have always computed it.
-    double maghribAngle = 0;         // Maghrib when the Sun is this far down; 0: at sunset
-    int ramadanIshaInterval = 0;     // ishaInterval in Ramadan; 0: the same all year
-    bool twilightAtEvent = false;    // Fajr, Isha and maghribAngle where the Sun really is then
-    bool asrAtEvent = false;         // Asr with the declination of its own moment
-    bool riseSetByHourAngle = false; // sunrise and sunset from the day's declination alone
+    double maghribAngle = 0;             // Maghrib when the Sun is this far down; 0: at sunset
+    int ramadanIshaInterval = 0;         // ishaInterval in Ramadan; 0: the same all year
+    bool twilightAtEvent = false;        // Fajr, Isha and maghribAngle where the Sun really is then
+    bool asrAtEvent = false;             // Asr with the declination of its own moment
+    bool riseSetByHourAngle = false;     // sunrise and sunset from the day's declination alone
+    bool sunAtUniversalMidnight = false; // that declination and the transit from 0h UT's Sun
     bool diyanetBeyond45 = false; // İmsak and Yatsı by Diyanet's rule beyond 45 deg (diyanet.h)
     // Seconds added to each time (PrayerIndex order, İmsak last) before the clock conversion
     // truncates it: the authority's safety minutes and its rounding (+30 s rounds to the nearest

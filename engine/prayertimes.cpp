@@ -54,6 +54,14 @@ double asrHourAngle(double latitude, double declinationRad, int asrFactor)
     return deg(std::acos(c)) / 15.0;
 }
 
+DaySun sunAtUniversalMidnight(const Location &place, double jd)
+{
+    const double universalMidnight = jd + place.timeZone / 24.0;
+    const SolarCoordinates sun = solarCoordinates(universalMidnight);
+    const double noon = 12.0 + place.timeZone - place.longitude * kHoursPerDegree;
+    return {sun.declination, noon - equationOfTime(universalMidnight, sun) / 60.0};
+}
+
 double solarTransit(double longitude, const TopocentricDay &day)
 {
     const double a1 = day.rightAscension[1];
@@ -185,14 +193,23 @@ double asrAt(const Location &place, const TopocentricDay &day, double transit, i
 
 // Sunrise or sunset as the method reckons it.
 double sunriseOrSunset(const Location &place, const PrayerMethod &method, const TopocentricDay &day,
-                       double transit, int which)
+                       const DaySun &sun, int which)
 {
     if (!method.riseSetByHourAngle)
         return riseOrSet(place, day, which);
-    const double h = depressionHourAngle(place.latitude, rad(day.declination[1]), 0.8333);
+    const double h = depressionHourAngle(place.latitude, sun.declination, 0.8333);
     if (h == kNoTime)
         return kNoTime;
-    return which == PrayerEngine::Rise ? transit - h : transit + h;
+    return which == PrayerEngine::Rise ? sun.transit - h : sun.transit + h;
+}
+
+// The Sun the method reckons the day's times by, where it does not follow the Sun through it.
+DaySun sunOfTheDay(const Location &place, const PrayerMethod &method, const TopocentricDay &day,
+                   double jd)
+{
+    if (method.sunAtUniversalMidnight)
+        return sunAtUniversalMidnight(place, jd);
+    return {rad(day.declination[1]), solarTransit(place.longitude, day)};
 }
 
 double nightPortion(HighLatitudeRule rule, double angle)
@@ -247,23 +264,24 @@ DayTimes noTimes()
     return d;
 }
 
-// The times by the day's midnight declination. İmsak needs only the Fajr of its steeper angle,
-// so the rest of the day is skipped (a portion of the night still needs the sunrise).
+// The times by one declination for the day (sunOfTheDay's). İmsak needs only the Fajr of its
+// steeper angle, so the rest of the day is skipped (a portion of the night still needs the
+// sunrise).
 DayTimes timesByDeclination(const Location &place, const PrayerMethod &method,
-                            const TopocentricDay &day, bool imsakOnly)
+                            const TopocentricDay &day, const DaySun &sun, bool imsakOnly)
 {
-    const double delta = rad(day.declination[1]);
+    const double delta = sun.declination;
     const bool byPortion = method.highLatitudeRule != HighLatitudeRule::Nearest;
     const double hf = depressionHourAngle(place.latitude, delta, method.fajrAngle);
-    const double dhuhr = solarTransit(place.longitude, day);
+    const double dhuhr = sun.transit;
     DayTimes d;
     double ha = 0, hi = 0;
     if (!imsakOnly || byPortion)
-        d.sunrise = sunriseOrSunset(place, method, day, dhuhr, PrayerEngine::Rise);
+        d.sunrise = sunriseOrSunset(place, method, day, sun, PrayerEngine::Rise);
     if (!imsakOnly) {
         ha = method.asrAtEvent ? asrAt(place, day, dhuhr, method.asrFactor)
                                : asrHourAngle(place.latitude, delta, method.asrFactor);
-        d.sunset = sunriseOrSunset(place, method, day, dhuhr, PrayerEngine::Set);
+        d.sunset = sunriseOrSunset(place, method, day, sun, PrayerEngine::Set);
         hi = depressionHourAngle(place.latitude, delta, method.ishaAngle);
     }
     d.time[Fajr] = hf == kNoTime ? kNoTime : dhuhr - hf;
@@ -487,7 +505,8 @@ void PrayerEngine::solveDay(const Location &where, const PrayerMethod &method, i
     }
 
     const TopocentricDay &day = topocentric(jd, place);
-    DayTimes d = timesByDeclination(place, method, day, imsakOnly);
+    DayTimes d =
+        timesByDeclination(place, method, day, sunOfTheDay(place, method, day, jd), imsakOnly);
     if (method.twilightAtEvent)
         twilightsAtTheirMoment(d, place, method, day, imsakOnly);
     if (!imsakOnly && method.maghribAngle > 0)
@@ -532,9 +551,9 @@ void PrayerEngine::neighbouringNights(const Location &place, const PrayerMethod 
     const TopocentricDay before = topocentricDay(before_, jd - 1, place);
     const TopocentricDay after = topocentricDay(after_, jd + 1, place);
     const double set =
-        sunriseOrSunset(place, method, before, solarTransit(place.longitude, before), Set);
+        sunriseOrSunset(place, method, before, sunOfTheDay(place, method, before, jd - 1), Set);
     const double rise =
-        sunriseOrSunset(place, method, after, solarTransit(place.longitude, after), Rise);
+        sunriseOrSunset(place, method, after, sunOfTheDay(place, method, after, jd + 1), Rise);
     sunsetBefore = set == kNoTime ? kNoTime : set - 24.0;
     sunriseAfter = rise == kNoTime ? kNoTime : rise + 24.0;
 }

@@ -27,6 +27,15 @@ enum PrayerIndex { Fajr = 0, Sunrise, Dhuhr, Asr, Maghrib, Isha, Imsak };
 double depressionHourAngle(double latitude, double declinationRad, double angle);
 double asrHourAngle(double latitude, double declinationRad, int asrFactor);
 double solarTransit(double longitude, const TopocentricDay &day);
+
+// A day's times reckoned from one position of the Sun: its declination and the transit.
+struct DaySun {
+    double declination = 0; // radians
+    double transit = 0;     // hours of the place's standard clock
+};
+// Diyanet's: the declination and the equation of time at 0h UT of the date whose local midnight
+// is `julianDay` (its tables follow this to the second, not the Sun at local midnight).
+DaySun sunAtUniversalMidnight(const Location &place, double julianDay);
 double riseOrSet(const Location &place, const TopocentricDay &day, int which);
 void toClockTime(double t, const Location &place, const PrayerMethod &method, PrayerTime &out,
                  int prayerIndex);

@@ -26,6 +26,9 @@ private slots:
             {"SPA declination", deg(sun.declination), -9.31434, 5e-6},
             {"SPA distance", sun.distance, 0.9965422974, 5e-11},
             {"SPA sidereal time", sun.siderealTime, 318.7918, 5e-5},
+            // Meeus, Astronomical Algorithms, example 28.a: 13 October 1992, 0h TD, +13m42.6s.
+            {"equation of time", equationOfTime(2448908.5, solarCoordinates(2448908.5)),
+             13 + 42.6 / 60, 0.002},
             {"refraction at rise", refraction(Location{}, -0.83337), -0.01624, 5e-6},
             {"Qibla from Istanbul", qiblaAngle({29.0, 41.0}), 151.667, 5e-4},
             {"Qibla on the Kaaba's meridian", qiblaAngle({39.8262, 21.4225}), 287.334, 5e-4},

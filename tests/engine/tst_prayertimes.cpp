@@ -146,7 +146,9 @@ private slots:
             };
             const double h = hours(d[Dhuhr]);
             const Sun noon = sunAt(place, date, h);
-            check(std::fabs(noon.hourAngle) < 0.004, Dhuhr);
+            // Diyanet's noon takes the equation of time of 0h UT: by the time the Sun passes the
+            // meridian (up to a day later in the far west) it drifts up to 30 s (0.13 deg).
+            check(std::fabs(noon.hourAngle) < (code == 8 ? 0.14 : 0.004), Dhuhr);
             check(at(Sunrise, -0.817, horizon), Sunrise);
             check(maghrib > 0 || at(Maghrib, -0.817, horizon), Maghrib);
             // Without a sunrise (sunset) the Sun must not climb from the day's lowest before noon
