@@ -94,8 +94,9 @@ void DiyanetSummers::build(Summer &s, const Location &place)
     s.first = s.solstice - kHalfYear;
     s.days.assign(2 * kHalfYear + 2, Day{});
     for (std::size_t i = 0; i < s.days.size(); ++i) {
-        const DaySun sun = sunAtUniversalMidnight(
-            place, julianDayOf(s.first + static_cast<long>(i), place.timeZone));
+        const double jd = julianDayOf(s.first + static_cast<long>(i), place.timeZone);
+        const DaySun sun =
+            sunAtUniversalMidnight(place, jd, solarCoordinates(universalMidnight(place, jd)));
         const double transit = sun.transit;
         const double delta = sun.declination;
         const double h0 = depressionHourAngle(place.latitude, delta, 0.8333);

@@ -54,12 +54,10 @@ double asrHourAngle(double latitude, double declinationRad, int asrFactor)
     return deg(std::acos(c)) / 15.0;
 }
 
-DaySun sunAtUniversalMidnight(const Location &place, double jd)
+DaySun sunAtUniversalMidnight(const Location &place, double jd, const SolarCoordinates &sun)
 {
-    const double universalMidnight = jd + place.timeZone / 24.0;
-    const SolarCoordinates sun = solarCoordinates(universalMidnight);
     const double noon = 12.0 + place.timeZone - place.longitude * kHoursPerDegree;
-    return {sun.declination, noon - equationOfTime(universalMidnight, sun) / 60.0};
+    return {sun.declination, noon - equationOfTime(universalMidnight(place, jd), sun) / 60.0};
 }
 
 double solarTransit(double longitude, const TopocentricDay &day)
@@ -208,8 +206,15 @@ DaySun sunOfTheDay(const Location &place, const PrayerMethod &method, const Topo
                    double jd)
 {
     if (method.sunAtUniversalMidnight)
-        return sunAtUniversalMidnight(place, jd);
+        return sunAtUniversalMidnight(place, jd, solarCoordinates(universalMidnight(place, jd)));
     return {rad(day.declination[1]), solarTransit(place.longitude, day)};
+}
+
+// Whether any time needs the Sun's course through the day, not only the day's one position.
+bool followsTheSun(const PrayerMethod &method)
+{
+    return !method.sunAtUniversalMidnight || !method.riseSetByHourAngle || method.twilightAtEvent ||
+           method.asrAtEvent || method.maghribAngle > 0;
 }
 
 double nightPortion(HighLatitudeRule rule, double angle)
@@ -504,9 +509,14 @@ void PrayerEngine::solveDay(const Location &where, const PrayerMethod &method, i
         return;
     }
 
-    const TopocentricDay &day = topocentric(jd, place);
-    DayTimes d =
-        timesByDeclination(place, method, day, sunOfTheDay(place, method, day, jd), imsakOnly);
+    // Diyanet's times come from one position of the Sun: the day's course would cost three more.
+    static const TopocentricDay noCourse{};
+    const bool course = followsTheSun(method);
+    const TopocentricDay &day = course ? topocentric(jd, place) : noCourse;
+    const DaySun sun = course
+                           ? sunOfTheDay(place, method, day, jd)
+                           : sunAtUniversalMidnight(place, jd, sunAt(universalMidnight(place, jd)));
+    DayTimes d = timesByDeclination(place, method, day, sun, imsakOnly);
     if (method.twilightAtEvent)
         twilightsAtTheirMoment(d, place, method, day, imsakOnly);
     if (!imsakOnly && method.maghribAngle > 0)
@@ -563,6 +573,15 @@ void PrayerEngine::prayerTimesForDay(const Location &place, const PrayerMethod &
 {
     const DayInfo info = dayInfo(date, place.timeZone);
     solveDay(place, method, info.daysInYear, info.julianDay, out, AllTimes);
+}
+
+const SolarCoordinates &PrayerEngine::sunAt(double jd)
+{
+    if (jd != sunJulianDay_) {
+        sun_ = solarCoordinates(jd);
+        sunJulianDay_ = jd;
+    }
+    return sun_;
 }
 
 const TopocentricDay &PrayerEngine::topocentric(double jd, const Location &place)

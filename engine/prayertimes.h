@@ -34,8 +34,13 @@ struct DaySun {
     double transit = 0;     // hours of the place's standard clock
 };
 // Diyanet's: the declination and the equation of time at 0h UT of the date whose local midnight
-// is `julianDay` (its tables follow this to the second, not the Sun at local midnight).
-DaySun sunAtUniversalMidnight(const Location &place, double julianDay);
+// is `julianDay` (its tables follow this to the second, not the Sun at local midnight); `sun` is
+// solarCoordinates(universalMidnight(place, julianDay)).
+inline double universalMidnight(const Location &place, double julianDay)
+{
+    return julianDay + place.timeZone / 24.0;
+}
+DaySun sunAtUniversalMidnight(const Location &place, double julianDay, const SolarCoordinates &sun);
 double riseOrSet(const Location &place, const TopocentricDay &day, int which);
 void toClockTime(double t, const Location &place, const PrayerMethod &method, PrayerTime &out,
                  int prayerIndex);
@@ -90,6 +95,7 @@ private:
     };
 
     const TopocentricDay &topocentric(double julianDay, const Location &place);
+    const SolarCoordinates &sunAt(double julianDay); // the last instant asked for is kept
     bool nearestCompleteDay(const Location &place, const PrayerMethod &method, int daysInYear,
                             double julianDay, Twilight &good);
     // Sunset of the day before and sunrise of the day after, on this day's clock.
@@ -99,6 +105,8 @@ private:
     SolarDayCache cache_;
     SolarDayCache before_, after_; // the days either side, for the length of the nights
     TopocentricDay topo_;          // of cache_.julianDay for the place below
+    double sunJulianDay_ = 0;      // sun_ is the Sun then
+    SolarCoordinates sun_;
     bool topoValid_ = false;
     double topoLongitude_ = 0, topoLatitude_ = 0, topoElevation_ = 0;
     DayMemo memo_;
