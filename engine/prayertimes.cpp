@@ -509,7 +509,8 @@ void PrayerEngine::solveDay(const Location &where, const PrayerMethod &method, i
         return;
     }
 
-    // Diyanet's times come from one position of the Sun: the day's course would cost three more.
+    // Diyanet's times come from one position of the Sun: the day's course (three more) is not
+    // worked out for them.
     static const TopocentricDay noCourse{};
     const bool course = followsTheSun(method);
     const TopocentricDay &day = course ? topocentric(jd, place) : noCourse;
