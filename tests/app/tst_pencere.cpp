@@ -70,13 +70,6 @@ class TestPencere : public QObject
         s.Kaydet(a);
         dilDeposu().setValue("Dil No", dilNo);
     }
-    static QStringList vakitEtiketleri(const QRavla &w)
-    {
-        QStringList v;
-        for (const QLabel *l : w.findChildren<QLabel *>(QRegularExpression("vakitlabel$")))
-            v << l->text();
-        return v;
-    }
     // A window with an output file of its own: its sound device opens with the window.
     std::unique_ptr<QRavla> sesliPencere(QTime t)
     {
@@ -141,9 +134,7 @@ private slots:
 
     void pencere()
     {
-        QRavla w;
-        QCOMPARE(vakitEtiketleri(w), (QStringList{"5:26:00", "5:34:00", "7:13:00", "11:54:00",
-                                                  "14:17:00", "16:35:00", "18:08:00"}));
+        QRavla w; // its times are the end-to-end test's, against ravla-vakit
         QCOMPARE(metin(w, "Tarihlabel"), QStringLiteral("Cumartesi, 05.12.2026"));
         QCOMPARE(metin(w, "Hicrilabel"), QStringLiteral("جمادى الثاني : 25.6.1448"));
         // The next days, and the user's Hijri correction across a month's end, at once.
@@ -241,21 +232,14 @@ private slots:
         }
     }
 
-    // A damaged or hostile store starts the window with the defaults and shows names as text.
+    // A hostile store's names are shown as text (its values out of range are tst_ayarlar's).
     void bozukDepo()
     {
-        kaydet(AyarDegerleri{});
-        const QStringList varsayilan = vakitEtiketleri(QRavla());
         QSettings s{kOrganizasyon, "Ravla Ayarlar"};
-        // clang-format off
-        for (const auto &[k, d] : {std::pair{"Enlem", "-118.6"}, {"Boylam", "-1e300"},
-                                   {"SabahAci", "nan"}, {"SehirAdi", "<img src='/dev/zero'>"}})
-            // clang-format on
-            s.setValue(k, d);
+        s.setValue("SehirAdi", "<img src='/dev/zero'>");
         s.sync();
         QRavla w;
-        QCOMPARE(vakitEtiketleri(w), varsayilan);
-        QCOMPARE(metin(w, "Sehirlabel"), QStringLiteral("<img src='/dev/zero'> - "));
+        QCOMPARE(metin(w, "Sehirlabel"), QStringLiteral("<img src='/dev/zero'> - Turkey"));
         QCOMPARE(w.findChild<QLabel *>("Sehirlabel")->textFormat(), Qt::PlainText);
     }
 
@@ -369,7 +353,7 @@ private slots:
 
     // The adhan's popup says, under its message, that the chosen recording could not be played
     // when Mekke.ogg stands in for it; a good recording gets no such line. At a prayer's time
-    // and through "Oku" alike, at the slider's 50 %.
+    // and through "Oku" alike, at the slider's 50 % (which recordings fail is tst_ses').
     void calinamadi_data()
     {
         QTest::addColumn<QString>("ogle"); // Dhuhr's recording in ayarlar.dat
@@ -377,7 +361,6 @@ private slots:
         QTest::addColumn<int>("seviye");
         QTest::newRow("good") << "Aksa.ogg" << false << kAksa;
         QTest::newRow("missing") << "Yok.ogg" << false << kMekke;
-        QTest::newRow("not audio") << "Metin.ogg" << false << kMekke;
         QTest::newRow("good, Oku") << "Aksa.ogg" << true << kAksa;
         QTest::newRow("missing, Oku") << "Yok.ogg" << true << kMekke;
     }
@@ -387,13 +370,12 @@ private slots:
         QFETCH(QString, ogle);
         QFETCH(bool, oku);
         QFETCH(int, seviye);
-        const QString bozuk = ses.filePath("ezan/Metin.ogg"), ayar = ses.filePath("ayarlar.dat");
-        const auto temizle = qScopeGuard([&] { QFile::remove(bozuk), QFile::remove(ayar); });
-        QFile m(bozuk), a(ayar);
-        QVERIFY(m.open(QIODevice::WriteOnly) && m.write("ezan\n") == 5);
+        const QString ayar = ses.filePath("ayarlar.dat");
+        const auto temizle = qScopeGuard([&] { QFile::remove(ayar); });
+        QFile a(ayar);
         QVERIFY(a.open(QIODevice::WriteOnly) &&
                 a.write("Fecir.ogg\n" + ogle.toUtf8() + "\nAksa.ogg\nAksa.ogg\nAksa.ogg\n") > 0);
-        m.close(), a.close();
+        a.close();
 
         std::unique_ptr<QRavla> w = sesliPencere(QTime(oku ? 12 : 11, oku ? 30 : 53, 59, 900));
         w->ZamanAkimi();
@@ -408,8 +390,6 @@ private slots:
         QVERIFY(seviyede(seviye / 2));
         const QLabel *satir = w->ezanBildirimi().findChild<QLabel *>("CalinamadiLabel");
         QTRY_COMPARE(satir->isVisible(), seviye != kAksa);
-        QCOMPARE(satir->text(), QStringLiteral("Seçilen ezan kaydı çalınamadı"));
-        QCOMPARE(metin(w->ezanBildirimi(), "MesajLabel"), oku ? "Ezan Okunuyor" : "Namaz Vakti");
     }
 
     // At a prayer's time the popup and the tray's blinking come at once, whatever the recording:
@@ -595,52 +575,20 @@ private slots:
         }
     }
 
-    // One running copy: a second one asks the first to show itself and ends; a killed first copy
-    // (a lock naming a process that is gone, its requests left) does not stop a new start, and its
-    // old requests are not read as new ones.
-    void tekKopya()
-    {
-        const QString ad = "ravla-test-" + QString::number(QCoreApplication::applicationPid());
-        {
-            TekKopya ilk(ad);
-            QVERIFY(ilk.ilkKopya());
-            QSignalSpy goster(&ilk, &TekKopya::gosterIstendi);
-            QVERIFY(!TekKopya(ad).ilkKopya());
-            QTRY_COMPARE(goster.size(), 1);
-        }
-        const QString klasor = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        const QString yol = (klasor.isEmpty() ? QDir::tempPath() : klasor) + "/" + ad;
-        QFile kilit(yol + ".lock"), istek(yol + ".goster");
-        QVERIFY(kilit.open(QIODevice::WriteOnly) && istek.open(QIODevice::Append));
-        kilit.write("999999\nravla\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        istek.write("goster\n");
-        kilit.close();
-        istek.close();
-        TekKopya yeni(ad);
-        QVERIFY(yeni.ilkKopya());
-        QSignalSpy goster(&yeni, &TekKopya::gosterIstendi);
-        QTest::qWait(100);
-        QCOMPARE(goster.size(), 0);
-        QVERIFY(!TekKopya(ad).ilkKopya());
-        QTRY_COMPARE(goster.size(), 1);
-    }
-
-    // Whatever the runtime folder holds, a start runs: an empty, garbage, unreadable or foreign
-    // lock left behind is taken over, a folder in its place or a folder that takes nothing
-    // moves the lock to the temporary folder, and the first copy still answers a second start
-    // there. Where no folder takes a lock, the program runs unguarded. The disk rows mount a
-    // small tmpfs, which needs root.
+    // One running copy: a second start asks the first to show itself and ends. Whatever the
+    // runtime folder holds, a start runs: the lock of a killed copy (a process that is gone,
+    // its requests left, which are not read as new ones), an empty, garbage, unreadable or
+    // foreign lock left behind is taken over; a folder in its place or a folder that takes
+    // nothing moves the lock to the temporary folder, and the first copy still answers a
+    // second start there. Where no folder takes a lock, the program runs unguarded. The disk
+    // rows mount a small tmpfs, which needs root.
     void tekKopyaKilidi_data()
     {
         QTest::addColumn<bool>("korunur"); // a second start hands over to the first
-        QTest::newRow("boş kilit") << true;
-        QTest::newRow("bozuk kilit") << true;
-        QTest::newRow("okunamaz kilit") << true;
-        QTest::newRow("başka makinenin kilidi") << true;
-        QTest::newRow("kilit yerine klasör") << true;
-        QTest::newRow("istek dosyası yerine FIFO") << true;
-        QTest::newRow("salt okunur klasör") << true;
-        QTest::newRow("dolu klasör") << true;
+        for (const char *durum : {"ölü kopyanın kilidi", "boş kilit", "bozuk kilit",
+                                  "okunamaz kilit", "başka makinenin kilidi", "kilit yerine klasör",
+                                  "istek dosyası yerine FIFO", "salt okunur klasör", "dolu klasör"})
+            QTest::newRow(durum) << true;
         QTest::newRow("hiçbir klasör yazılamaz") << false;
     }
     void tekKopyaKilidi()
@@ -681,7 +629,10 @@ private slots:
                     f.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                                   QFileDevice::FileModificationTime));
         };
-        if (durum == "boş kilit") {
+        if (durum == "ölü kopyanın kilidi") {
+            yaz(kilit, "999999\nravla\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+            yaz(istek, "goster\n");
+        } else if (durum == "boş kilit") {
             yaz(kilit, "");
         } else if (durum == "bozuk kilit") {
             yaz(kilit, "\x01\xff kilit değil\n\n");
@@ -715,6 +666,8 @@ private slots:
         QVERIFY(ilk.ilkKopya());
         QVERIFY2(sure.elapsed() < 1000, qPrintable(QString::number(sure.elapsed())));
         QSignalSpy goster(&ilk, &TekKopya::gosterIstendi);
+        QTest::qWait(100);
+        QCOMPARE(goster.size(), 0);
         TekKopya ikinci(ad);
         QCOMPARE(ikinci.ilkKopya(), !korunur);
         if (korunur)
@@ -777,12 +730,10 @@ private slots:
     {
         QTest::addColumn<QString>("kod"); // of the catalogue loaded; empty: Turkish
         QTest::addColumn<QString>("iptal");
-        QTest::newRow("Turkish") << ""
-                                 << "İptal";
-        QTest::newRow("German") << "de_DE"
-                                << "Abbrechen";
-        QTest::newRow("Arabic") << "ar_AR"
-                                << "ألغِ";
+        for (const auto &[dil, kod, iptal] : {std::tuple{"Turkish", "", "İptal"},
+                                              {"German", "de_DE", "Abbrechen"},
+                                              {"Arabic", "ar_AR", "ألغِ"}})
+            QTest::newRow(dil) << QString(kod) << QString(iptal);
     }
     void qtMetinleri()
     {
@@ -831,18 +782,12 @@ private slots:
             const QString satir = metin(w.ezanBildirimi(), "CalinamadiLabel");
             QVERIFY(satir != kaynak && satir == cevirmen.translate("EzanPopupClass", kaynak));
             QCOMPARE(w.layoutDirection(), dil == "ar_AR" ? Qt::RightToLeft : Qt::LeftToRight);
-            // Arabic mirrors the window: the mosque on the other side of its group, and each time
-            // left of its name, as the name is read first.
+            // Arabic mirrors the window: the mosque on the other side of its group (each time
+            // left of its name is the end-to-end test's).
             const QLabel *cami = w.findChild<QLabel *>("camilabel");
             const int grup = cami->parentWidget()->width();
             QCOMPARE(cami->geometry(),
                      dil == "ar_AR" ? QRect(grup - 84 - 51, 24, 51, 48) : QRect(84, 24, 51, 48));
-            for (const char *ad : {"imsak", "fecir", "gunes", "ogle", "ikindi", "aksam", "yatsi"}) {
-                const QWidget *isim = w.findChild<QLabel *>(QByteArray(ad) + "label");
-                const QWidget *vakit = w.findChild<QLabel *>(QByteArray(ad) + "vakitlabel");
-                QVERIFY2(isim && vakit, ad);
-                QCOMPARE(vakit->x() < isim->x(), dil == "ar_AR");
-            }
             // Every tab of the options dialog holds its whole title.
             secenekler s;
             s.show();

@@ -317,8 +317,6 @@ private slots:
         const QString varsayilan = "Fecir.ogg Aksa.ogg Aksa.ogg Aksa.ogg Aksa.ogg";
         QTest::newRow("missing") << QByteArray() << varsayilan;
         QTest::newRow("empty") << QByteArray("") << varsayilan;
-        QTest::newRow("one line") << QByteArray("ses5.wav\n")
-                                  << "ses5.wav Aksa.ogg Aksa.ogg Aksa.ogg Aksa.ogg";
         QTest::newRow("four lines of the user's")
             << QByteArray("ses4.wav\nses3.wav\nMekke.ogg\nses1.wav\n")
             << "ses4.wav ses3.wav Mekke.ogg ses1.wav Aksa.ogg";
@@ -371,18 +369,18 @@ private slots:
         QTest::addColumn<bool>("ton");        // whether the reminder's tone plays
         QTest::addColumn<int>("tepe");        // what sounds: 3000 it, 8000 Mekke, 4500 the tone
         const QStringList bozuklar = {"missing", "empty", "cut", "text", "directory", "FIFO"};
-        QTest::newRow("good") << "good"
-                              << "good" << true << 3000;
+        const auto row = [](const QString &ad, const QString &secilen, const QString &mekke,
+                            bool ton, int tepe) {
+            QTest::newRow(qPrintable(ad)) << secilen << mekke << ton << tepe;
+        };
+        row("good", "good", "good", true, 3000);
         for (const QString &b : bozuklar)
-            QTest::addRow("%s", qPrintable(b)) << b << "good" << true << 8000;
+            row(b, b, "good", true, 8000);
         for (const char *b : {"missing", "FIFO"})
-            QTest::addRow("%s, Mekke.ogg not audio", b) << QString(b) << "text" << true << 4500;
-        QTest::newRow("cut, Mekke.ogg missing") << "cut"
-                                                << "missing" << true << 4500;
-        QTest::newRow("Mekke.ogg chosen, empty") << "Mekke.ogg"
-                                                 << "empty" << true << 4500;
-        QTest::newRow("empty, Mekke.ogg and the tone cut") << "empty"
-                                                           << "cut" << false << 0;
+            row(b + QString(", Mekke.ogg not audio"), b, "text", true, 4500);
+        row("cut, Mekke.ogg missing", "cut", "missing", true, 4500);
+        row("Mekke.ogg chosen, empty", "Mekke.ogg", "empty", true, 4500);
+        row("empty, Mekke.ogg and the tone cut", "empty", "cut", false, 0);
     }
 
     void yedek()
