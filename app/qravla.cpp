@@ -179,6 +179,7 @@ QRavla::QRavla(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::QRavl
     connect(ui->AylikToolButton, &QToolButton::clicked, this, &QRavla::AylikCizelgeGoster);
     connect(ui->BilgiToolButton, &QToolButton::clicked, this, &QRavla::BilgiToolButtonTiklandi);
 
+    yaz(ui->Sehirlabel, yerAdi());
     ZamanAkimi();
     tikSayaci = 0;
     akisZamanlayici->start(1000);
@@ -334,7 +335,16 @@ QRavla::~QRavla() = default;
 void QRavla::ayarlariUygula(const AyarDegerleri &yeni)
 {
     gunluk->ayarla(yeni);
+    yaz(ui->Sehirlabel, yerAdi());
     ZamanAkimi(); // a confirmed page shows in the labels at once, not at the next tick
+}
+
+// The place as the interface's language names it; it changes only with the settings.
+QString QRavla::yerAdi() const
+{
+    const AyarDegerleri &ayar = gunluk->ayarlar();
+    return SehirVeritabani::yerAdi(SehirVeritabani::klasor(), ayar.sehirAdi, ayar.ulkeAdi,
+                                   Dil::arayuzDili());
 }
 
 void QRavla::showEvent(QShowEvent *olay)
@@ -398,8 +408,6 @@ void QRavla::ZamanAkimi()
     }
 
     gunluk->tik(simdi);
-    yaz(ui->Sehirlabel, SehirVeritabani::yerAdi(SehirVeritabani::klasor(), ayar.sehirAdi,
-                                                ayar.ulkeAdi, Dil::arayuzDili()));
     SonrakiVakitGuncelle();
     GorusSor(bugun);
 }
@@ -599,11 +607,8 @@ void QRavla::pencereAc(QWidget &w)
 
 void QRavla::KabeAciSlot()
 {
-    const AyarDegerleri &ayar = gunluk->ayarlar();
     kible &kibleDialog = kibleFormu();
-    kibleDialog.KibleGoster(kibleDerece,
-                            SehirVeritabani::yerAdi(SehirVeritabani::klasor(), ayar.sehirAdi,
-                                                    ayar.ulkeAdi, Dil::arayuzDili()));
+    kibleDialog.KibleGoster(kibleDerece, yerAdi());
     pencereAc(kibleDialog);
 }
 

@@ -83,6 +83,7 @@ public slots:
     void AylikCizelgeGoster();
 
 private:
+    QString yerAdi() const; // the place line's text
     void vakitleriGoster(const ravla::DaySchedule &gun);
     void SonrakiVakitGuncelle();
     void VakitGeldi(int vakit);
