@@ -182,7 +182,7 @@ private slots:
             return i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };
         const QStringList hamlar = QDir(":/ham").entryList();
-        QCOMPARE(hamlar.size(), 18);
+        QVERIFY(!hamlar.isEmpty());
         for (const QString &dosya : hamlar) {
             const QString ad = QFileInfo(dosya).completeBaseName();
             const QImage resim = hazirResim(ad).toImage();
@@ -193,17 +193,14 @@ private slots:
         QVERIFY(hazirResim("yok").isNull());
     }
 
-    // Each day's times move by the zone's offset that day, else by the built-in or the user's rule.
+    // Each day's times move by the zone's offset that day, else by the built-in or the user's rule
+    // (the zones' own dates are the engine's and tst_gunlukvakitler's; the autumn change and the
+    // user's last day are the month window's in tst_diyaloglar, through the same options).
     void saatDilimleri()
     {
         // clang-format off
         for (const auto &[bolge, gmt, tarih, kayma] : QList<std::tuple<QString, double, QDate, int>>{
-                 {"Europe/Istanbul", 3, {2026, 7, 1}, 0}, // no change since 2016
-                 {"Asia/Riyadh", 3, {2026, 7, 1}, 0},
-                 {"America/New_York", -5, {2026, 3, 7}, 0},
                  {"America/New_York", -5, {2026, 3, 8}, 60},
-                 {"America/New_York", -5, {2026, 10, 31}, 60},
-                 {"America/New_York", -5, {2026, 11, 1}, 0},
                  {"Australia/Sydney", 10, {2026, 1, 15}, 60}, // southern summer
                  {"", 1, {2026, 3, 28}, 0}, // a typed-in place: the built-in rule
                  {"-", 1, {2026, 10, 24}, 60}, // the user's dates, 29.3. to 25.10.2026
@@ -391,8 +388,8 @@ private slots:
     }
 
     // Closing hides into the tray where there is one (hiding at start and a click on the icon are
-    // the end-to-end test's), and quits without; a single click shows and hides, other clicks do
-    // nothing; a minimised window comes back whole.
+    // the end-to-end test's), and quits without; a single click shows
+    // and hides, other clicks do nothing; a minimised window comes back whole.
     void tepsi()
     {
         for (const bool tepsi : {true, false}) {
@@ -609,7 +606,8 @@ private slots:
     }
 
     // The first run takes the system's language; later runs keep the stored one, unless its number
-    // names no language.
+    // names no language. (A FIFO in the store's place is tst_ayarlar's fifoDepo, through the same
+    // Depo::ac.)
     void dil()
     {
         // clang-format off
@@ -628,15 +626,6 @@ private slots:
             QCOMPARE(Dil::yerelDilKodu(s, "en_US"), kod);
             QCOMPARE(Dil::dilNo("en_US"), no);
         }
-        // A FIFO where the store goes: the system's language, nothing written, and no hang.
-        const QString dosya = dilDeposu().fileName();
-        QVERIFY(QFile::remove(dosya));
-        QCOMPARE(::mkfifo(QFile::encodeName(dosya), 0600), 0);
-        const auto sil = qScopeGuard([&] { QFile::remove(dosya); });
-        QCOMPARE(Depo::dosyasi(Dil::kUygulama), dosya);
-        QCOMPARE(Dil::yerelDilKodu("de_DE"), "de_DE");
-        QCOMPARE(Dil::dilNo("de_DE"), 2);
-        QVERIFY(!QFileInfo(dosya).isFile());
     }
 
     // Qt's own buttons speak the interface's language too, Turkish for the built-in texts.
