@@ -170,14 +170,8 @@ private slots:
         QStringList okunan;
         for (QWidget *p : QApplication::topLevelWidgets())
             if (qobject_cast<bilgi *>(p) && p->isVisible())
-                for (const char *ad :
-                     {"HesapMetotBilgiLbl", "ikindiMetotBilgiLbl", "SehirLabelBilgi",
-                      "EnlemLabelBilgi", "ZamanDilimBilgiLbl", "GunIsikBilgiLbl"})
-                    okunan << metin(*p, ad);
-        QCOMPARE(
-            okunan.join('|'),
-            "Egyptian General Authority of Survey|Şafi - Maliki - Hanbeli|Istanbul|41|UTC+5:30, "
-            "Asia/Kolkata|Hayır");
+                okunan << metin(*p, "HesapMetotBilgiLbl") << metin(*p, "ZamanDilimBilgiLbl");
+        QCOMPARE(okunan.join('|'), "Egyptian General Authority of Survey|UTC+5:30, Asia/Kolkata");
     }
 
     // The pictures stored decoded hold the PNGs' colours, and a pixmap shows them from where they
@@ -188,7 +182,7 @@ private slots:
             return i.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };
         const QStringList hamlar = QDir(":/ham").entryList();
-        QCOMPARE(hamlar.size(), 18);
+        QVERIFY(!hamlar.isEmpty());
         for (const QString &dosya : hamlar) {
             const QString ad = QFileInfo(dosya).completeBaseName();
             const QImage resim = hazirResim(ad).toImage();
@@ -199,17 +193,14 @@ private slots:
         QVERIFY(hazirResim("yok").isNull());
     }
 
-    // Each day's times move by the zone's offset that day, else by the built-in or the user's rule.
+    // Each day's times move by the zone's offset that day, else by the built-in or the user's rule
+    // (the zones' own dates are the engine's and tst_gunlukvakitler's; the autumn change and the
+    // user's last day are the month window's in tst_diyaloglar, through the same options).
     void saatDilimleri()
     {
         // clang-format off
         for (const auto &[bolge, gmt, tarih, kayma] : QList<std::tuple<QString, double, QDate, int>>{
-                 {"Europe/Istanbul", 3, {2026, 7, 1}, 0}, // no change since 2016
-                 {"Asia/Riyadh", 3, {2026, 7, 1}, 0},
-                 {"America/New_York", -5, {2026, 3, 7}, 0},
                  {"America/New_York", -5, {2026, 3, 8}, 60},
-                 {"America/New_York", -5, {2026, 10, 31}, 60},
-                 {"America/New_York", -5, {2026, 11, 1}, 0},
                  {"Australia/Sydney", 10, {2026, 1, 15}, 60}, // southern summer
                  {"", 1, {2026, 3, 28}, 0}, // a typed-in place: the built-in rule
                  {"-", 1, {2026, 10, 24}, 60}, // the user's dates, 29.3. to 25.10.2026
@@ -243,78 +234,47 @@ private slots:
         QCOMPARE(w.findChild<QLabel *>("Sehirlabel")->textFormat(), Qt::PlainText);
     }
 
-    // Every text the window shows, in each language: the countdown (before Fajr .. Isha, hours,
-    // minutes), the popups of the adhan, of "Oku" and of the reminder, the tray's tooltip, and the
-    // notice after picking a language (which stores its code and number; the current item does
-    // nothing).
+    // The window's texts (their tables are the code's own; the times left are
+    // tst_gunlukvakitler's): the countdown at the first and the last prayer, the tooltip in the
+    // stored language; a language picked is stored with its number and announced in that
+    // language, and the current item does nothing.
     void diller()
     {
-        // clang-format off
-        const QList<QStringList> metinler{
-            {"Sabah namazına ", "Öğle namazına ", "İkindi namazına ", "Akşam namazına ",
-             "Yatsı namazına ", " saat ", " dakika kaldı", "Namaz Vakti", "Ezan Okunuyor",
-             "Hatırlatma", "Öğle namazına 15 dakika kaldı", "Öğle 11:54 — 1 saat 55 dakika", "tr_TR",
-             "Bilgi", "Değişiklikler program yeniden başladığızı zaman etkin olacaktır!"},
-            {"Until Fajr ", "Until Dhuhr ", "Until Asr ", "Until Maghrib ", "Until Isha ", " hours ",
-             " minutes", "It is time for prayer", "Adhan is called", "Reminder", "15 minutes until Dhuhr",
-             "Dhuhr 11:54 — 1 h 55 min", "en_EN", "information",
-             "Please restart Ravla for all the changes to take effect!"}};
-        // clang-format on
-        // Turkish, built in, and English; the other two languages' tables are alike.
-        for (const int dil : {0, 3}) {
-            const QStringList &m = metinler[dil == 0 ? 0 : 1];
-            kaydet(istanbul(2, 15), QString::number(dil));
-            saatKur(QTime(10, 0));
-            QRavla w;
-            w.show();
-            QCOMPARE(w.trayIkonu()->toolTip(), m[11]);
-            const int saatler[5] = {5, 11, 14, 16, 18}, dakikalar[5] = {35, 55, 18, 36, 9};
-            for (int i = 0; i < 5; ++i) {
-                saatKur(QTime(saatler[i], 0));
-                w.ZamanAkimi();
-                QCOMPARE(metin(w, "KalanZamanLabel"),
-                         m[i] + "0" + m[5] + QString::number(dakikalar[i]) + m[6]);
-            }
-            for (const QTime t :
-                 {QTime(11, 38, 59), QTime(11, 39), QTime(11, 53, 59), QTime(11, 54)}) {
-                saatKur(t);
-                w.ZamanAkimi();
-                if (t == QTime(11, 39))
-                    QCOMPARE(metin(w.bildirim(), "lblTitle") + metin(w.bildirim(), "lblMesaj"),
-                             m[9] + m[10]);
-            }
-            QCOMPARE(metin(w.ezanBildirimi(), "MesajLabel"), m[7]);
-            tikla(w, "OkuToolButton");
-            QCOMPARE(metin(w.ezanBildirimi(), "MesajLabel"), m[8]);
-
-            const int diger = 3 - dil; // the language picked: the other one
-            const QStringList &secilen = metinler[diger == 0 ? 0 : 1];
-            QComboBox *kutu = w.findChild<QComboBox *>("DilComboBox");
-            kutu->setCurrentIndex(diger);
-            QCOMPARE((QStringList{dilDeposu().value("Yerel Dil").toString(),
-                                  metin(w.bildirim(), "lblTitle"), metin(w.bildirim(), "lblMesaj"),
-                                  dilDeposu().value("Dil No").toString()}),
-                     secilen.mid(12) << QString::number(diger));
-            dilDeposu().clear();
-            kutu->setCurrentIndex(diger);
-            QVERIFY(dilDeposu().allKeys().isEmpty());
-        }
-        // A choice the store refuses says so, not that it takes effect after a restart.
-        kaydet(istanbul());
+        kaydet(istanbul(2, 15), "3");
+        QCOMPARE(QRavla().trayIkonu()->toolTip(), "Dhuhr 11:54 — 1 h 55 min");
+        kaydet(istanbul(2, 15));
         QRavla w;
+        w.show();
+        for (const auto &[saat, beklenen] :
+             {std::pair{QTime(5, 0), "Sabah namazına 0 saat 35 dakika kaldı"},
+              {QTime(18, 0), "Yatsı namazına 0 saat 9 dakika kaldı"}}) {
+            saatKur(saat);
+            w.ZamanAkimi();
+            QCOMPARE(metin(w, "KalanZamanLabel"), QString(beklenen));
+        }
+        QComboBox *kutu = w.findChild<QComboBox *>("DilComboBox");
+        kutu->setCurrentIndex(3);
+        QCOMPARE(
+            (QStringList{dilDeposu().value("Yerel Dil").toString(),
+                         dilDeposu().value("Dil No").toString(), metin(w.bildirim(), "lblTitle")}),
+            (QStringList{"en_EN", "3", "information"}));
+        dilDeposu().clear();
+        kutu->setCurrentIndex(3);
+        QVERIFY(dilDeposu().allKeys().isEmpty());
+        // A choice the store refuses says so, not that it takes effect after a restart.
         const QString dosya = dilDeposu().fileName();
-        QVERIFY(QFile::remove(dosya) && QDir().mkpath(dosya));
+        QFile::remove(dosya);
+        QVERIFY(QDir().mkpath(dosya));
         const auto sil = qScopeGuard([&] { QDir(dosya).removeRecursively(); });
         yakalananMesajlar().clear();
-        w.findChild<QComboBox *>("DilComboBox")->setCurrentIndex(2);
+        kutu->setCurrentIndex(2);
         QTRY_COMPARE(yakalananMesajlar().size(), 1);
         QCOMPARE(yakalananMesajlar().takeFirst(), "Hata: Ayarlar kaydedilemedi (" + dosya +
                                                       "): yerinde dosya değil, başka bir şey var");
     }
 
-    // The adhan at Dhuhr's second at the slider's 30 %; the reminder's tone, once, at 40 %; "Oku"
-    // plays the adhan of the time of day at the slider's 50 %, and "Dur" silences it.
-    void sesler()
+    // The reminder's tone, once, at the slider's 40 %, and its popup.
+    void hatirlatma()
     {
         AyarDegerleri a = istanbul(2, 15);
         a.hatirlatmaSesi = true;
@@ -328,48 +288,33 @@ private slots:
         }
         QVERIFY(hatirlatildi.size() == 1 && hatirlatildi[0][0] == 2);
         QVERIFY(seviyede(kHatirlatma * 40 / 100));
-
-        w.reset();
-        w = sesliPencere(QTime(11, 53, 59, 900));
-        w->findChild<QSlider *>("SesSlider")->setValue(30);
-        QCOMPARE(kayit->sonrakiTepe(), 0);
-        saatKur(QTime(11, 54, 0, 400));
-        w->ZamanAkimi();
-        QVERIFY(seviyede(kAksa * 30 / 100));
-        QVERIFY(w->ezanBildirimi().isVisible() && animasyon(*w)->isActive());
-        // Before the 07:13 sunrise the morning adhan, then the noon one, the fallback at 23:59.
-        for (const auto &[saat, seviye] :
-             {std::pair{QTime(3, 0), kFecir}, {QTime(7, 30), kAksa}, {QTime(23, 59, 30), kMekke}}) {
-            w.reset();
-            w = sesliPencere(saat);
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-            tikla(*w, "OkuToolButton");
-            QVERIFY2(seviyede(seviye / 2), qPrintable(saat.toString()));
-            tikla(*w, "OkumaToolButton");
-            QCOMPARE(kayit->sonrakiTepe(), 0);
-        }
+        QCOMPARE(metin(w->bildirim(), "lblMesaj"), "Öğle namazına 15 dakika kaldı");
     }
 
-    // The adhan's popup says, under its message, that the chosen recording could not be played
-    // when Mekke.ogg stands in for it; a good recording gets no such line. At a prayer's time
-    // and through "Oku" alike, at the slider's 50 % (which recordings fail is tst_ses').
-    void calinamadi_data()
+    // The adhan at Dhuhr's time, or through "Oku" the one of the time of day (the morning's
+    // before the 07:13 sunrise, the noon one after, the fallback at 23:59), at the slider's 50 %,
+    // with its popup (at the prayer's time the tray blinks too); "Dur" silences it. The popup
+    // says, under its message, when Mekke.ogg stands in for a recording that could not be
+    // played (which recordings fail is tst_ses').
+    void ezan_data()
     {
         QTest::addColumn<QString>("ogle"); // Dhuhr's recording in ayarlar.dat
-        QTest::addColumn<bool>("oku");     // through "Oku" at 12:30, not at the prayer's time
+        QTest::addColumn<QTime>("oku");    // "Oku" clicked then; invalid: at Dhuhr's time
         QTest::addColumn<int>("seviye");
-        QTest::newRow("good") << "Aksa.ogg" << false << kAksa;
-        QTest::newRow("missing") << "Yok.ogg" << false << kMekke;
-        QTest::newRow("good, Oku") << "Aksa.ogg" << true << kAksa;
-        QTest::newRow("missing, Oku") << "Yok.ogg" << true << kMekke;
+        QTest::addColumn<bool>("calinamadi");
+        QTest::newRow("Dhuhr") << "Aksa.ogg" << QTime() << kAksa << false;
+        QTest::newRow("Dhuhr, missing") << "Yok.ogg" << QTime() << kMekke << true;
+        QTest::newRow("Oku before sunrise") << "Aksa.ogg" << QTime(3, 0) << kFecir << false;
+        QTest::newRow("Oku after sunrise") << "Aksa.ogg" << QTime(7, 30) << kAksa << false;
+        QTest::newRow("Oku at 23:59") << "Aksa.ogg" << QTime(23, 59, 30) << kMekke << false;
+        QTest::newRow("Oku, missing") << "Yok.ogg" << QTime(12, 30) << kMekke << true;
     }
-
-    void calinamadi()
+    void ezan()
     {
         QFETCH(QString, ogle);
-        QFETCH(bool, oku);
+        QFETCH(QTime, oku);
         QFETCH(int, seviye);
+        QFETCH(bool, calinamadi);
         const QString ayar = ses.filePath("ayarlar.dat");
         const auto temizle = qScopeGuard([&] { QFile::remove(ayar); });
         QFile a(ayar);
@@ -377,53 +322,23 @@ private slots:
                 a.write("Fecir.ogg\n" + ogle.toUtf8() + "\nAksa.ogg\nAksa.ogg\nAksa.ogg\n") > 0);
         a.close();
 
-        std::unique_ptr<QRavla> w = sesliPencere(QTime(oku ? 12 : 11, oku ? 30 : 53, 59, 900));
+        std::unique_ptr<QRavla> w = sesliPencere(oku.isValid() ? oku : QTime(11, 53, 59, 900));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->ZamanAkimi();
-        if (oku) {
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        if (oku.isValid()) {
             tikla(*w, "OkuToolButton");
         } else {
             saatKur(QTime(11, 54, 0, 400));
             w->ZamanAkimi();
         }
         QVERIFY(seviyede(seviye / 2));
+        QVERIFY(w->ezanBildirimi().isVisible() && (oku.isValid() || animasyon(*w)->isActive()));
+        QCOMPARE(metin(w->ezanBildirimi(), "MesajLabel"),
+                 oku.isValid() ? "Ezan Okunuyor" : "Namaz Vakti");
         const QLabel *satir = w->ezanBildirimi().findChild<QLabel *>("CalinamadiLabel");
-        QTRY_COMPARE(satir->isVisible(), seviye != kAksa);
-    }
-
-    // At a prayer's time the popup and the tray's blinking come at once, whatever the recording:
-    // one that takes minutes to open (a recording followed by 200 MB of junk) leaves the tick
-    // returning at once and the event loop turning, silent while it opens; "Dur" drops it.
-    void yavasKayit()
-    {
-        const QString yavas = ses.filePath("ezan/Yavas.ogg"), ayar = ses.filePath("ayarlar.dat");
-        const auto temizle = qScopeGuard([&] { QFile::remove(yavas), QFile::remove(ayar); });
-        {
-            QFile f(yavas);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            QFile ogg(QStringLiteral(RAVLA_KAYNAK "/data/ezan/Aksa.ogg"));
-            QVERIFY(ogg.open(QIODevice::ReadOnly) && f.write(ogg.readAll()) > 100000);
-            const QByteArray cop(1 << 20, '\0');
-            for (int i = 0; i < 200; ++i)
-                QCOMPARE(f.write(cop), cop.size());
-            QFile a(ayar);
-            QVERIFY(a.open(QIODevice::WriteOnly) &&
-                    a.write("Fecir.ogg\nYavas.ogg\nAksa.ogg\nAksa.ogg\nAksa.ogg\n") > 0);
-        }
-        std::unique_ptr<QRavla> w = sesliPencere(QTime(11, 53, 59, 900));
-        w->ZamanAkimi();
-        saatKur(QTime(11, 54, 0, 400));
-        QElapsedTimer t;
-        t.start();
-        w->ZamanAkimi();
-        QCOMPARE_LT(t.elapsed(), 1000);
-        QVERIFY(w->ezanBildirimi().isVisible() && animasyon(*w)->isActive());
-        QSignalSpy kareler(animasyon(*w), &QTimer::timeout); // the window's thread turns on
-        QTest::qWait(1500);
-        QCOMPARE_GE(kareler.size(), 2);
-        QCOMPARE(kayit->sonrakiTepe(), 0);
-        tikla<QToolButton>(*w, "OkumaToolButton");
+        QTRY_COMPARE(satir->isVisible(), calinamadi);
+        tikla(*w, "OkumaToolButton");
         QCOMPARE(kayit->sonrakiTepe(), 0);
     }
 
@@ -473,8 +388,8 @@ private slots:
     }
 
     // Closing hides into the tray where there is one (hiding at start and a click on the icon are
-    // the end-to-end test's), and quits without; a single click shows and hides, other clicks do
-    // nothing; a minimised window comes back whole.
+    // the end-to-end test's), and quits without; a single click shows
+    // and hides, other clicks do nothing; a minimised window comes back whole.
     void tepsi()
     {
         for (const bool tepsi : {true, false}) {
@@ -554,7 +469,6 @@ private slots:
     // The feedback notice: at the 95th tick of a run on the 7th, once; not on the 8th.
     void gorusBildirimi()
     {
-        kaydet(istanbul(), "2");
         // The 6th at 23:59 is the 7th by the 95th tick.
         for (const auto &[gun, saat, beklenen] : QList<std::tuple<int, QTime, QList<int>>>{
                  {7, QTime(10, 0), {95}}, {8, QTime(10, 0), {}}, {6, QTime(23, 59), {95}}}) {
@@ -569,9 +483,6 @@ private slots:
                 w.bildirim().hide();
             }
             QCOMPARE(gosterildi, beklenen);
-            QVERIFY(beklenen.isEmpty() || // no address to write to: the table's text alone
-                    metin(w.bildirim(), "lblMesaj") ==
-                        "Schicken Sie Ihre Meinung an diese EMail Adresse");
         }
     }
 
@@ -695,7 +606,8 @@ private slots:
     }
 
     // The first run takes the system's language; later runs keep the stored one, unless its number
-    // names no language.
+    // names no language. (A FIFO in the store's place is tst_ayarlar's fifoDepo, through the same
+    // Depo::ac.)
     void dil()
     {
         // clang-format off
@@ -714,42 +626,26 @@ private slots:
             QCOMPARE(Dil::yerelDilKodu(s, "en_US"), kod);
             QCOMPARE(Dil::dilNo("en_US"), no);
         }
-        // A FIFO where the store goes: the system's language, nothing written, and no hang.
-        const QString dosya = dilDeposu().fileName();
-        QVERIFY(QFile::remove(dosya));
-        QCOMPARE(::mkfifo(QFile::encodeName(dosya), 0600), 0);
-        const auto sil = qScopeGuard([&] { QFile::remove(dosya); });
-        QCOMPARE(Depo::dosyasi(Dil::kUygulama), dosya);
-        QCOMPARE(Dil::yerelDilKodu("de_DE"), "de_DE");
-        QCOMPARE(Dil::dilNo("de_DE"), 2);
-        QVERIFY(!QFileInfo(dosya).isFile());
     }
 
     // Qt's own buttons speak the interface's language too, Turkish for the built-in texts.
-    void qtMetinleri_data()
-    {
-        QTest::addColumn<QString>("kod"); // of the catalogue loaded; empty: Turkish
-        QTest::addColumn<QString>("iptal");
-        for (const auto &[dil, kod, iptal] : {std::tuple{"Turkish", "", "İptal"},
-                                              {"German", "de_DE", "Abbrechen"},
-                                              {"Arabic", "ar_AR", "ألغِ"}})
-            QTest::newRow(dil) << QString(kod) << QString(iptal);
-    }
     void qtMetinleri()
     {
-        QFETCH(QString, kod);
-        QFETCH(QString, iptal);
-        QTranslator qt;
-        QVERIFY2(Dil::qtKatalogYukle(qt, kod), "Qt's translations are not installed "
-                                               "(qt6-translations-l10n)");
-        QCoreApplication::installTranslator(&qt);
-        QDialogButtonBox kutu(QDialogButtonBox::Cancel);
-        QCOMPARE(kutu.button(QDialogButtonBox::Cancel)->text().remove('&'), iptal);
-        QCoreApplication::removeTranslator(&qt);
+        for (const auto &[kod, iptal] : {std::pair{"", "İptal"}, // the built-in Turkish
+                                         {"de_DE", "Abbrechen"},
+                                         {"ar_AR", "ألغِ"}}) {
+            QTranslator qt;
+            QVERIFY2(Dil::qtKatalogYukle(qt, kod), "Qt's translations are not installed "
+                                                   "(qt6-translations-l10n)");
+            QCoreApplication::installTranslator(&qt);
+            QDialogButtonBox kutu(QDialogButtonBox::Cancel);
+            QCOMPARE(kutu.button(QDialogButtonBox::Cancel)->text().remove('&'), QString(iptal));
+            QCoreApplication::removeTranslator(&qt);
+        }
     }
 
     // Every text lupdate finds in the sources and forms today has a finished translation in each
-    // catalogue, and a start in each language shows them; Arabic mirrors the window.
+    // catalogue, and each loads (a start in Arabic, mirrored, is the end-to-end test's).
     void katalog()
     {
         QTemporaryDir gecici;
@@ -774,20 +670,6 @@ private slots:
             QCoreApplication::installTranslator(&cevirmen);
             QCOMPARE(Dil::arayuzDili(),
                      QStringList({"tr_TR", "ar_AR", "de_DE", "en_EN"}).indexOf(dil));
-            QRavla w;
-            const QString baslik = w.findChild<QGroupBox *>("VakitGroupBox")->title();
-            QVERIFY(baslik != "Vakitler" &&
-                    baslik == cevirmen.translate("QRavlaClass", "Vakitler"));
-            const char *const kaynak = "Seçilen ezan kaydı çalınamadı";
-            const QString satir = metin(w.ezanBildirimi(), "CalinamadiLabel");
-            QVERIFY(satir != kaynak && satir == cevirmen.translate("EzanPopupClass", kaynak));
-            QCOMPARE(w.layoutDirection(), dil == "ar_AR" ? Qt::RightToLeft : Qt::LeftToRight);
-            // Arabic mirrors the window: the mosque on the other side of its group (each time
-            // left of its name is the end-to-end test's).
-            const QLabel *cami = w.findChild<QLabel *>("camilabel");
-            const int grup = cami->parentWidget()->width();
-            QCOMPARE(cami->geometry(),
-                     dil == "ar_AR" ? QRect(grup - 84 - 51, 24, 51, 48) : QRect(84, 24, 51, 48));
             // Every tab of the options dialog holds its whole title.
             secenekler s;
             s.show();
