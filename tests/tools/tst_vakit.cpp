@@ -117,8 +117,8 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("error"); // empty: written
-        for (const char *format : {"text", "csv", "json", "pdf"}) {
+        QTest::addColumn<QString>("error");         // empty: written
+        for (const char *format : {"csv", "pdf"}) { // text and json: the csv's writer
             const auto row = [format](const char *target, const char *error) {
                 QTest::addRow("%s %s", format, target) << format << target << error;
             };
@@ -244,7 +244,6 @@ private slots:
         // Parsing alone.
         row("--country|Almanya", "--country needs --city");
         row("--city|Berlin|--lat|52", "--city cannot be used with --lat or --lon");
-        row("--city=", "--city needs a place's name");
     }
     void city()
     {
