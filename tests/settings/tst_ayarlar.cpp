@@ -58,9 +58,8 @@ private slots:
                  "YazSaatiOtomotikHesap=hayir", "HanefiMezhep=evet", "DakikaSabah=31", "DakikaImsak=beş",
                  "YuksekEnlemKurali=4", "HicriDuzeltme=3", "HatirlatImsak=4", "HatirlatYatsi=61", "BildirimSekli=3", "HicriTakvim=3",
                  // 2^32 + n, which a 32-bit conversion wraps round to n
-                 "HesapYontemi=4294967304", "DakikaOgle=4294967306", "HicriDuzeltme=4294967297",
-                 "HatirlatOgle=4294967311", "YazGunBaslaTarih=4294967325", "HesapYontemi=2147483648",
-                 "DakikaSabah=-4294967291", "HesapYontemi=18446744073709551624"})
+                 // (every digit count: fuzz_ayardonusumu)
+                 "HesapYontemi=4294967304", "DakikaSabah=-4294967291", "HesapYontemi=18446744073709551624"})
             QTest::newRow(s) << true;
         for (const char *s : {"Enlem=-90", "Enlem=kirk bir" /* text: zero */, "Boylam=-180", "GMT=-15", "GMT=5.5",
                  "HesapYontemi=20", "SabahAci=90", "HanefiMezhep=1", "DakikaImsak=-30", "YuksekEnlemKurali=3",
@@ -114,7 +113,6 @@ private slots:
     {
         QTest::addColumn<QString>("neden");
         QTest::newRow("dosya 444") << "yazma izni yok";
-        QTest::newRow("dosya 000") << "yazma izni yok";
         QTest::newRow("klasör 555") << "yazma izni yok";
         QTest::newRow("klasör yerine dosya") << "bir klasör değil";
         QTest::newRow("FIFO") << "yerinde dosya değil";
@@ -149,8 +147,6 @@ private slots:
         QString yol = dosya; // what must stay as it was
         if (durum == "dosya 444")
             QVERIFY(QFile(dosya).setPermissions(QFile::ReadOwner));
-        else if (durum == "dosya 000")
-            QVERIFY(QFile(dosya).setPermissions({}));
         else if (durum == "klasör 555")
             QVERIFY(QFile(klasor).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
         else if (durum == "klasör yerine dosya") {
@@ -204,8 +200,8 @@ private slots:
     }
 
     // liste.dat as it may be: the first 254 lines only, a last line without a break, CR LF, blanks,
-    // a BOM, a line of a kilobyte with its letters whole, binary junk; a longer line is left out,
-    // and a file past 4 MB, like no file, is no list at all.
+    // a BOM, a line of a kilobyte with its letters whole; a longer line is left out, and a file
+    // past 4 MB, like no file, is no list at all (binary junk: fuzz_ulkelistesi).
     void ulkeListesi()
     {
         // clang-format off
@@ -216,9 +212,7 @@ private slots:
                  // a line of 1024 bytes is one, a longer one is no line of the database
                  {QByteArray("Ş").repeated(512) + "\nB", {"2", QString("Ş").repeated(512), "B"}},
                  {QByteArray("A").repeated(1025) + "\nB\n" + QByteArray("Ş").repeated(2000), {"1", "B", "B"}},
-                 {QByteArray(4 * 1024 * 1024, '\n'), {"254", "", ""}}, {QByteArray(4 * 1024 * 1024 + 1, '\n'), {"1", "-", "-"} /* none */},
-                 {QByteArray::fromHex("00ff10fe0a80c0c1f5ff0d0a"),
-                  {"2", QString::fromUtf8("\0\xFF\x10\xFE", 4).trimmed(), QString::fromUtf8("\x80\xC0\xC1\xF5\xFF")}}}) {
+                 {QByteArray(4 * 1024 * 1024, '\n'), {"254", "", ""}}, {QByteArray(4 * 1024 * 1024 + 1, '\n'), {"1", "-", "-"} /* none */}}) {
             // clang-format on
             QTemporaryDir k;
             QVERIFY(!ulkeler(k.path() + "/"));
@@ -241,25 +235,6 @@ private slots:
         QVERIFY(!ulkeler(k.path() + "/"));
         for (const char *ulke : {"Almanya", "Sıfır", "Klasör"})
             QVERIFY2(!sehirSatirlari(k.path() + "/", QString::fromUtf8(ulke)), ulke);
-    }
-
-    // A city line: name, latitude, longitude, zone and IANA zone; what gives no real place is
-    // listed but cannot be chosen ("-").
-    void sehirSatiri()
-    {
-        // clang-format off
-        for (const auto &[satir, beklenen] : QList<std::pair<QString, QString>>{
-                 {"New Delhi,Delhi,28.6358,77.2245,5.5,Asia/Kolkata,x", "New Delhi,Delhi|28.6358|77.2245|5.5|Asia/Kolkata"},
-                 {"Atlantis", "Atlantis|0|0|0|-"}, {"A,B,95,10,1", "A,B|0|10|1|-"}, {"A,B,10,-180.5,1", "A,B|10|0|1|-"},
-                 {"A,B,kirk,otuz,iki", "A,B|0|0|0|-"}, {"A,B,10,10,nan", "A,B|10|10|0|-"}}) {
-            // clang-format on
-            const Koordinat k = koordinatlariAyikla(satir);
-            QCOMPARE(QStringList({sehirAdiniAyikla(satir), QString::number(k.enlem),
-                                  QString::number(k.boylam), QString::number(k.gmt),
-                                  k.hata.isEmpty() ? k.saatDilimi : "-"})
-                         .join('|'),
-                     beklenen);
-        }
     }
 
     // A country name is a file name only when it is no path.
@@ -319,8 +294,9 @@ private slots:
         QVERIFY(!d || d->km <= 200);
     }
 
-    // A first start takes the system zone's city and its country's method; a zone the database
-    // has no city for keeps the built-in place, named after the town beside it.
+    // A first start takes the system zone's city and its country's method (İstanbul and
+    // Diyanet: the end-to-end test's first run); a zone the database has no city for keeps the
+    // built-in place, named after the town beside it.
     void ilkCalisma_data()
     {
         QTest::addColumn<QString>("sistem");
@@ -328,18 +304,12 @@ private slots:
         QTest::addColumn<int>("yontem");
         QTest::addColumn<double>("gmt");
         QTest::addColumn<bool>("bulundu");
-        QTest::newRow("Istanbul") << "Europe/Istanbul"
-                                  << "İstanbul - Türkiye" << 8 << 3.0 << true;
         QTest::newRow("Riyadh") << "Asia/Riyadh"
                                 << "Riyadh - Suudi Arabistan" << 9 << 3.0 << true;
-        QTest::newRow("Berlin") << "Europe/Berlin"
-                                << "Berlin - Almanya" << 5 << 1.0 << true;
         QTest::newRow("New York") << "America/New_York"
                                   << "New York City - ABD" << 5 << -5.0 << true;
         QTest::newRow("Santiago, not Brazil's") << "America/Santiago"
                                                 << "Santiago - Şili" << 5 << -4.0 << true;
-        QTest::newRow("Kolkata") << "Asia/Kolkata"
-                                 << "Kolkata - Hindistan" << 5 << 5.5 << true;
         for (const char *dilim : {"UTC", "Etc/GMT-3", "Mars/Olympus_Mons" /* unknown */})
             QTest::newRow(dilim) << dilim << "Brackenheim - Almanya" << 5 << 1.0 << false;
     }
@@ -375,7 +345,6 @@ private slots:
         QTest::newRow("German") << "Deutschland" << QStringList{"Almanya"};
         QTest::newRow("English") << "germany" << QStringList{"Almanya"};
         QTest::newRow("Arabic") << "السعودية" << QStringList{"Suudi Arabistan"};
-        QTest::newRow("Turkish") << "ALMANYA" << QStringList{"Almanya"};
         QTest::newRow("an English alias") << "USA" << QStringList{"ABD"};
         QTest::newRow("part of names")
             << "united" << QStringList{"ABD", "Birleşik Arap Emirlikleri", "Birleşik Krallık"};
@@ -399,7 +368,6 @@ private slots:
                               ulkeAdi(k, "Almanya", 2), ulkeAdi(k, "Almanya", 3)}),
                  QStringList({"Almanya", "ألمانيا", "Deutschland", "Germany"}));
         QCOMPARE(yerAdi(k, "Köln,North Rhine-Westphalia", "Almanya", 2), "Köln - Deutschland");
-        QCOMPARE(yerAdi(k, "İstanbul,İstanbul", "Türkiye", 0), "İstanbul - Türkiye");
         // typed in by hand: as typed, the comma too
         QCOMPARE(yerAdi(k, "Mekke, Hicaz", "Hicaz Bölgesi", 3), "Mekke, Hicaz - Hicaz Bölgesi");
         QCOMPARE(ulkeAdi(k, "Hicaz Bölgesi", 3), "Hicaz Bölgesi");
