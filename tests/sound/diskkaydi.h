@@ -51,15 +51,22 @@ public:
         return kareSayisi() >= kare;
     }
 
-    // The loudest sample of frames [bas, son), either channel.
-    int tepe(qint64 bas, qint64 son) const
+    // Both channels' samples of frames [bas, son).
+    QList<qint16> ornekler(qint64 bas, qint64 son) const
     {
         QFile f(dosya);
         const bool acik = son > bas && f.open(QIODevice::ReadOnly) && f.seek(bas * kKareBoyu);
         const QByteArray ham = acik ? f.read((son - bas) * kKareBoyu) : QByteArray();
+        QList<qint16> o(ham.size() / 2);
+        qFromLittleEndian<qint16>(ham.constData(), o.size(), o.data());
+        return o;
+    }
+
+    int tepe(qint64 bas, qint64 son) const
+    {
         int t = 0;
-        for (qsizetype i = 0; i + 1 < ham.size(); i += 2)
-            t = std::max(t, std::abs(int(qFromLittleEndian<qint16>(ham.constData() + i))));
+        for (const qint16 x : ornekler(bas, son))
+            t = std::max(t, std::abs(int(x)));
         return t;
     }
 
